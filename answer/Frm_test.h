@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+// Placeholder until the window is built: it only leads back to the start screen.
+class Frm_test : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Frm_test(QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};

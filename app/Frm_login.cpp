@@ -1,0 +1,157 @@
+#include "app/Frm_login.h"
+
+#include "answer/Frm_test.h"
+#include "app/Forms.h"
+#include "app/LoginArt.h"
+#include "app/Module1.h"
+#include "app/Twips.h"
+#include "data/BankFile.h"
+#include "data/SqliteBank.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramEnd.h"
+#include "study/Frm_jdsf.h"
+#include "study/Frm_study.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+QLabel *picture(QWidget *parent, const char *name, LoginArt::Button art, QPoint at, qreal ratio)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    const QPixmap pixmap = LoginArt::button(art, ratio);
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(at, pixmap.deviceIndependentSize().toSize()));
+    label->setFrameStyle(QFrame::NoFrame);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setMouseTracking(true);
+    return label;
+}
+
+}
+
+Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Frm_login"));
+    setWindowTitle(QStringLiteral("智桥辅导学习系统-C语言"));
+    setFont(QFont(QStringLiteral("宋体"), 9));
+    setFixedSize(twipsSize(10455, 6720));
+    setMouseTracking(true);
+
+    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    auto *background = new QLabel(this);
+    background->setObjectName(QStringLiteral("Image_back"));
+    background->setPixmap(LoginArt::background(ratio));
+    background->setGeometry(rect());
+    background->setMouseTracking(true);
+    background->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const int top = 262;
+    const int gap = (width() - 4 * 150) / 5;
+    Pic1 = picture(this, "Pic1", LoginArt::Button::Study, {gap, top}, ratio);
+    Pic2 = picture(this, "Pic2", LoginArt::Button::Algorithms, {2 * gap + 150, top}, ratio);
+    Pic3 = picture(this, "Pic3", LoginArt::Button::Practice, {3 * gap + 300, top}, ratio);
+    Pic4 = picture(this, "Pic4", LoginArt::Button::Exit, {4 * gap + 450, top}, ratio);
+    for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
+        pic->installEventFilter(this);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+void Frm_login::Form_Load()
+{
+    // A bank that cannot be opened throws; the program then reports it and ends.
+    Module1::conn = std::make_unique<SqliteBank>(BankFile::path());
+}
+
+bool Frm_login::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *pic = qobject_cast<QLabel *>(watched);
+    if (!pic)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove) {
+        Pic_MouseMove(pic);
+    } else if (event->type() == QEvent::MouseButtonRelease
+               && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+               && pic->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        if (pic == Pic1)
+            Pic1_Click();
+        else if (pic == Pic2)
+            Pic2_Click();
+        else if (pic == Pic3)
+            Pic3_Click();
+        else
+            Pic4_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Frm_login::mouseMoveEvent(QMouseEvent *)
+{
+    Form_MouseMove();
+}
+
+void Frm_login::Pic_MouseMove(QLabel *picture)
+{
+    for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4}) {
+        pic->setFrameStyle(pic == picture ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        pic->setLineWidth(1);
+    }
+}
+
+void Frm_login::Form_MouseMove()
+{
+    for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
+        pic->setFrameStyle(QFrame::NoFrame);
+}
+
+void Frm_login::Pic1_Click()
+{
+    hide();
+    Forms<Frm_study>::show();
+}
+
+void Frm_login::Pic2_Click()
+{
+    hide();
+    Forms<Frm_jdsf>::show();
+}
+
+void Frm_login::Pic3_Click()
+{
+    hide();
+    Forms<Frm_test>::show();
+}
+
+void Frm_login::Pic4_Click()
+{
+    confirmExit(QStringLiteral("信息提示"));
+}
+
+void Frm_login::closeEvent(QCloseEvent *event)
+{
+    if (confirmExit(QStringLiteral("提示信息")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Frm_login::confirmExit(const QString &title)
+{
+    const auto answer = MessageBox::show(this, QStringLiteral("是否退出【C语言 智桥】系统？"), title,
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    if (answer != QMessageBox::Yes)
+        return false;
+    Module1::conn.reset();
+    ProgramEnd::now();
+    return true;
+}

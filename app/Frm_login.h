@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The start screen: opens the question bank, leads to the three activities and ends the program.
+class Frm_login : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Frm_login(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Pic1_Click();
+    void Pic2_Click();
+    void Pic3_Click();
+    void Pic4_Click();
+    void Pic_MouseMove(QLabel *picture);
+    void Form_MouseMove();
+    bool confirmExit(const QString &title);
+
+    QLabel *Pic1;
+    QLabel *Pic2;
+    QLabel *Pic3;
+    QLabel *Pic4;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Where the question bank lives: dbase/c_qiyuan.db beside the executable.
+namespace BankFile {
+QString path();
+void setPath(const QString &file); // test seam; an empty text restores the default
+}

@@ -1,0 +1,139 @@
+#include "data/SqliteBank.h"
+
+#include "data/BankError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Every table and field the windows read.
+const QList<QPair<QString, QStringList>> kSchema = {
+    {"chapter", {"id", "title", "content"}},
+    {"jdsf", {"id", "title", "content"}},
+    {"c_test", {"id", "type", "group_id", "title", "ch1", "ch2", "ch3", "ch4", "ch_answer", "answer", "explain",
+                "content", "data_file", "data_file1"}},
+    {"c_excer", {"id_test", "type", "c_id", "title", "ch_1", "ch_2", "ch_3", "ch_4", "answer", "explain",
+                 "content", "data_file", "data_file1"}},
+};
+
+int s_connections = 0;
+
+}
+
+SqliteBank::SqliteBank(const QString &path) : m_path(path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw BankError(QStringLiteral("找不到题库文件 %1").arg(QDir::toNativeSeparators(path)));
+    if (!info.isReadable())
+        throw BankError(QStringLiteral("无法读取题库文件 %1").arg(QDir::toNativeSeparators(path)));
+
+    m_connectionName = QStringLiteral("zq-bank-%1").arg(++s_connections);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    // The program never writes its bank; it must also work from a read-only folder.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!db.open()) {
+        const QString cause = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        throw BankError(QStringLiteral("无法打开题库文件 %1：%2").arg(QDir::toNativeSeparators(path), cause));
+    }
+    try {
+        checkSchema();
+    } catch (...) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        throw;
+    }
+}
+
+SqliteBank::~SqliteBank()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+void SqliteBank::checkSchema()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    const QString where = QDir::toNativeSeparators(m_path);
+    for (const auto &[table, fields] : kSchema) {
+        QSqlQuery query(db);
+        // Table names come from the fixed list above, never from user input.
+        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
+            const QString cause = query.lastError().text();
+            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2（%3）").arg(where, table, cause));
+        }
+        const QSqlRecord record = query.record();
+        for (const QString &field : fields) {
+            if (record.indexOf(field) < 0)
+                throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table, field));
+        }
+    }
+}
+
+RecordSet SqliteBank::select(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw BankError(QStringLiteral("题库查询失败：%1").arg(query.lastError().text()));
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw BankError(QStringLiteral("题库查询失败：%1").arg(query.lastError().text()));
+
+    RecordSet rows;
+    while (query.next()) {
+        const QSqlRecord r = query.record();
+        QVariantMap fields;
+        for (int i = 0; i < r.count(); ++i)
+            fields.insert(r.fieldName(i), r.value(i));
+        rows.append(Record(std::move(fields)));
+    }
+    if (query.lastError().isValid())
+        throw BankError(QStringLiteral("题库查询失败：%1").arg(query.lastError().text()));
+    return rows;
+}
+
+RecordSet SqliteBank::chapters()
+{
+    return select(QStringLiteral("select * from chapter order by id"), {});
+}
+
+RecordSet SqliteBank::chapter(const QString &id, const QString &title)
+{
+    return select(QStringLiteral("select * from chapter where id = ? and title = ?"), {id, title});
+}
+
+RecordSet SqliteBank::algorithms()
+{
+    return select(QStringLiteral("select * from jdsf order by id"), {});
+}
+
+RecordSet SqliteBank::algorithm(const QString &id)
+{
+    return select(QStringLiteral("select * from jdsf where id = ?"), {id});
+}
+
+RecordSet SqliteBank::testQuestions(QuestionKind kind, int group)
+{
+    return select(QStringLiteral("select * from c_test where type = ? and group_id = ? order by id"),
+                  {QString::number(int(kind)), group});
+}
+
+RecordSet SqliteBank::exerciseQuestions(QuestionKind kind, const QString &chapterId)
+{
+    return select(QStringLiteral("select * from c_excer where type = ? and c_id = ? order by id_test"),
+                  {QStringLiteral("0%1").arg(int(kind)), chapterId});
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The C source and data files a test or exercise writes for the student's editor.
+namespace TaskFiles {
+// "blank_2.c", "err_1.c", "pro_3.c": kind is blank, err or pro; i is the task's number.
+QString sourceName(const QString &kind, int i);
+// "data_21.dat" for task 2: the digit 1 after the number belongs to every data file name.
+QString dataName(int i);
+// Creates or replaces folder/name holding text and one CR LF, in the system's code page and
+// without a byte-order mark. Throws WorkFileError naming the file when it cannot be written whole.
+void write(const QString &folder, const QString &name, const QString &text);
+}
