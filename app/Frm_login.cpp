@@ -79,9 +79,11 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseMove) {
         Pic_MouseMove(pic);
-    } else if (event->type() == QEvent::MouseButtonRelease
-               && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-               && pic->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        return true; // not on to the window, whose own move clears every frame
+    }
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+        && pic->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
         if (pic == Pic1)
             Pic1_Click();
         else if (pic == Pic2)

@@ -1,0 +1,125 @@
+#include "app/Forms.h"
+#include "app/Frm_login.h"
+#include "app/Module1.h"
+#include "platform/MessageBox.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QtTest>
+
+class TestFrmLogin : public QObject
+{
+    Q_OBJECT
+
+    QLabel *pic(QWidget *login, const char *name) { return login->findChild<QLabel *>(QString::fromLatin1(name)); }
+    static bool framed(QLabel *label) { return label->frameShape() == QFrame::Box; }
+    static void moveOver(QWidget *widget)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
+    }
+
+private slots:
+    void opensTheBankAndShowsTheLayout()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        Module1::conn.reset();
+        auto *login = Forms<Frm_login>::show();
+        QVERIFY(Module1::conn);
+        QCOMPARE(login->windowTitle(), QStringLiteral("智桥辅导学习系统-C语言"));
+        QCOMPARE(login->size(), QSize(697, 448));
+        for (const char *name : {"Pic1", "Pic2", "Pic3"})
+            QCOMPARE(pic(login, name)->size(), QSize(150, 54));
+        QCOMPARE(pic(login, "Pic4")->size(), QSize(150, 53));
+    }
+
+    void hoverFramesOnlyThePictureUnderThePointer()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        auto *login = Forms<Frm_login>::show();
+        moveOver(pic(login, "Pic2"));
+        QVERIFY(framed(pic(login, "Pic2")));
+        moveOver(pic(login, "Pic3"));
+        QVERIFY(framed(pic(login, "Pic3")));
+        QVERIFY(!framed(pic(login, "Pic2")));
+        moveOver(login);
+        for (const char *name : {"Pic1", "Pic2", "Pic3", "Pic4"})
+            QVERIFY(!framed(pic(login, name)));
+    }
+
+    void exitPromptsKeepTheirOwnTitles_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Pic4") << false << QStringLiteral("信息提示");
+        QTest::newRow("close box") << true << QStringLiteral("提示信息");
+    }
+
+    void exitPromptsKeepTheirOwnTitles()
+    {
+        QFETCH(bool, byCloseBox);
+        QFETCH(QString, title);
+        TestBank bank;
+        AppFixture app(bank);
+        auto *login = Forms<Frm_login>::show();
+        auto exitOnce = [&] {
+            if (byCloseBox)
+                login->close();
+            else
+                QTest::mouseClick(pic(login, "Pic4"), Qt::LeftButton);
+        };
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        exitOnce();
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QCOMPARE(asked->text, QStringLiteral("是否退出【C语言 智桥】系统？"));
+        QCOMPARE(asked->title, title);
+        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(asked->icon, QMessageBox::Question);
+        QVERIFY(login->isVisible());
+        QVERIFY(Module1::conn);
+        QCOMPARE(app.programEnds, 0);
+        Module1::conn->chapters(); // the connection still answers
+
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        exitOnce();
+        QVERIFY(!Module1::conn);
+        QCOMPARE(app.programEnds, 1);
+    }
+
+    void picturesHideTheStartScreenAndOpenTheirWindow_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("study") << "Pic1" << "Frm_study";
+        QTest::newRow("algorithms") << "Pic2" << "Frm_jdsf";
+        QTest::newRow("test") << "Pic3" << "Frm_test";
+    }
+
+    void picturesHideTheStartScreenAndOpenTheirWindow()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QString, window);
+        TestBank bank;
+        AppFixture app(bank);
+        auto *login = Forms<Frm_login>::show();
+        QTest::mouseClick(pic(login, qPrintable(picture)), Qt::LeftButton);
+        QVERIFY(!login->isVisible());
+        QWidget *opened = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == window && w->isVisible())
+                opened = w;
+        QVERIFY(opened);
+        opened->close();
+        QVERIFY(login->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmLogin)
+#include "tst_frm_login.moc"

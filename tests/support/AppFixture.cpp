@@ -1,0 +1,62 @@
+#include "support/AppFixture.h"
+
+#include "app/Module1.h"
+#include "data/BankFile.h"
+#include "data/SqliteBank.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramEnd.h"
+#include "support/TestBank.h"
+#include "workfiles/WorkFolders.h"
+
+#include <QApplication>
+#include <QWidget>
+
+void resetSharedState()
+{
+    using namespace Module1;
+    conn.reset();
+    test_path.clear();
+    exer_path.clear();
+    group_no = 0;
+    chapter_id.clear();
+    chapter_title.clear();
+    test_clock = 0;
+    exer_clock = 0;
+    TestPaper.clear();
+    ExercisePaper.clear();
+}
+
+void unloadAllForms()
+{
+    // Windows are owned by nobody but their Forms slot, which forgets a deleted window by itself.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->parentWidget())
+            delete w;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+AppFixture::AppFixture(const TestBank &bank)
+{
+    unloadAllForms();
+    resetSharedState();
+    BankFile::setPath(bank.path());
+    Module1::conn = std::make_unique<SqliteBank>(bank.path());
+    WorkFolders::setBase(m_home.path());
+    Shell::setLauncher([this](const Shell::Launch &launch) {
+        launches.append(launch);
+        return true;
+    });
+    ProgramEnd::setHandler([this] { ++programEnds; });
+    MessageBox::takeLastAsked();
+}
+
+AppFixture::~AppFixture()
+{
+    unloadAllForms();
+    resetSharedState();
+    BankFile::setPath({});
+    WorkFolders::setBase({});
+    Shell::setLauncher({});
+    ProgramEnd::setHandler({});
+}

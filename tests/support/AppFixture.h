@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+class TestBank;
+
+// Puts the program into a known state for a window test: the given bank opened as the shared
+// connection, fresh shared state, work folders in a temporary home, launches recorded instead of
+// started, and the program's end recorded instead of quitting the test.
+class AppFixture
+{
+public:
+    explicit AppFixture(const TestBank &bank);
+    ~AppFixture();
+
+    QString workBase() const { return m_home.path(); }
+    QList<Shell::Launch> launches;
+    int programEnds = 0;
+
+private:
+    QTemporaryDir m_home;
+};
+
+// Resets every shared variable to its value at program start (the bank connection included).
+void resetSharedState();
+// Destroys every window that is loaded, as if the program had just started.
+void unloadAllForms();
