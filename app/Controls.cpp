@@ -1,0 +1,113 @@
+#include "app/Controls.h"
+
+#include "app/ClickLabel.h"
+#include "app/TextBox.h"
+#include "app/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+QRect toPixels(QRect t)
+{
+    return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+
+template <class W>
+W *place(W *widget, const QString &name, QRect twips)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(toPixels(twips));
+    return widget;
+}
+
+}
+
+QString Controls::arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QFont Controls::font(const QString &family, qreal points, bool bold)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QFont Controls::song(qreal points, bool bold)
+{
+    return font(QStringLiteral("宋体"), points, bold);
+}
+
+QFont Controls::verdana(qreal points)
+{
+    return font(QStringLiteral("Verdana"), points);
+}
+
+QGroupBox *Controls::frame(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    return place(new QGroupBox(caption, parent), name, twips);
+}
+
+QPushButton *Controls::button(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    return place(new QPushButton(caption, parent), name, twips);
+}
+
+QLabel *Controls::label(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    return place(new QLabel(caption, parent), name, twips);
+}
+
+ClickLabel *Controls::clickLabel(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    return place(new ClickLabel(caption, parent), name, twips);
+}
+
+TextBox *Controls::textBox(QWidget *parent, const QString &name, QRect twips)
+{
+    auto *box = place(new TextBox(parent), name, twips);
+    box->setFont(verdana());
+    return box;
+}
+
+QLineEdit *Controls::lineBox(QWidget *parent, const QString &name, QRect twips)
+{
+    auto *box = place(new QLineEdit(parent), name, twips);
+    box->setFont(verdana());
+    return box;
+}
+
+QRadioButton *Controls::optionButton(QWidget *parent, const QString &name, QRect twips)
+{
+    return place(new QRadioButton(parent), name, twips);
+}
+
+QTabWidget *Controls::tabs(QWidget *parent, const QString &name, QRect twips, const QStringList &captions)
+{
+    auto *tabs = place(new QTabWidget(parent), name, twips);
+    for (const QString &caption : captions) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("%1_%2").arg(name).arg(tabs->count()));
+        tabs->addTab(page, caption);
+    }
+    return tabs;
+}
+
+void Controls::styleSquare(QLabel *square)
+{
+    square->setFont(font(QStringLiteral("Times New Roman"), 10.5, true));
+    square->setAlignment(Qt::AlignCenter);
+    square->setAutoFillBackground(true);
+    QPalette palette = square->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 192));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    square->setPalette(palette);
+}
