@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The bank's YAML sources, read into memory with the place each item came from, so that every
+// complaint can name its file and line.
+struct SourcePlace
+{
+    QString file;
+    int line = 0;
+    QString where() const { return QStringLiteral("%1:%2").arg(file).arg(line); }
+};
+
+struct ChoiceQuestion
+{
+    SourcePlace place;
+    QString title;
+    QStringList options;
+    QString answer;
+    QString explain;
+};
+
+// A fill-in, correction or programming task, with the material that proves it right.
+struct ProgramTask
+{
+    SourcePlace place;
+    QString title;
+    QString program;      // what the student gets: blanks ___k___, the faulty program, or the skeleton
+    QString answer;       // the answer field of the bank
+    QString explain;
+    QStringList fills;    // fill-in: fill k for blank ___k___
+    QString corrected;    // correction: the right program
+    int faults = 0;       // correction: how many lines are wrong
+    bool hasData = false; // programming: whether a data file goes with the task
+    QString data;         // programming: the data file's text
+    QString input;        // standard input of the check run
+    QString output;       // what the proven program prints
+};
+
+struct QuestionSet
+{
+    QList<ChoiceQuestion> choice;
+    QList<ProgramTask> blank;
+    QList<ProgramTask> err;
+    QList<ProgramTask> pro;
+};
+
+struct ChapterSource
+{
+    SourcePlace place;
+    QString id;
+    QString title;
+    QString study;        // Markdown
+    QuestionSet exercise;
+};
+
+struct TestSetSource
+{
+    SourcePlace place;
+    int group = 0;
+    QuestionSet questions;
+};
+
+struct AlgorithmSource
+{
+    SourcePlace place;
+    QString id;
+    QString title;
+    QString description;  // Markdown
+    QString program;
+    QString input;
+    QString output;
+};
+
+struct BankSource
+{
+    QList<ChapterSource> chapters;
+    QList<TestSetSource> testSets;
+    QList<AlgorithmSource> algorithms;
+};
+
+// Reads bank/chapters/*.yaml, bank/tests/*.yaml and bank/algorithms/*.yaml below the folder and
+// checks them. Every fault found is appended to errors as "file:line: message".
+BankSource readBankSource(const QString &folder, QStringList &errors);

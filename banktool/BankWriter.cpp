@@ -1,0 +1,119 @@
+#include "banktool/BankWriter.h"
+
+#include "banktool/MarkdownRtf.h"
+#include "data/BankSchema.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+class Writer
+{
+public:
+    explicit Writer(const QString &connection) : m_db(QSqlDatabase::database(connection, false)) {}
+
+    void exec(const QString &sql, const QVariantList &values = {})
+    {
+        QSqlQuery query(m_db);
+        if (!query.prepare(sql))
+            throw query.lastError().text();
+        for (const QVariant &v : values)
+            query.addBindValue(v);
+        if (!query.exec())
+            throw query.lastError().text();
+    }
+
+    // Rows of one question set, numbered on from the last row written.
+    void questions(const QString &table, const QuestionSet &set, const QString &typePrefix, const QVariant &owner)
+    {
+        const bool test = table == u"c_test";
+        const QString insert =
+            test ? QStringLiteral("insert into c_test (id, type, group_id, title, ch1, ch2, ch3, ch4, ch_answer, answer,"
+                                  " explain, content, data_file, data_file1) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?)")
+                 : QStringLiteral("insert into c_excer (id_test, type, c_id, title, ch_1, ch_2, ch_3, ch_4, answer,"
+                                  " explain, content, data_file, data_file1) values (?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        for (const ChoiceQuestion &q : set.choice) {
+            QVariantList v{++m_id, typePrefix + u'1', owner, q.title};
+            for (const QString &o : q.options)
+                v << o;
+            if (test)
+                v << q.answer << QString();
+            else
+                v << q.answer;
+            v << q.explain << QString() << QString() << QString();
+            exec(insert, v);
+        }
+        const QList<QPair<QChar, const QList<ProgramTask> *>> kinds = {
+            {u'2', &set.blank}, {u'3', &set.err}, {u'4', &set.pro}};
+        for (const auto &[code, tasks] : kinds) {
+            for (int i = 0; i < tasks->size(); ++i) {
+                const ProgramTask &t = tasks->at(i);
+                QVariantList v{++m_id, typePrefix + code, owner, t.title, QString(), QString(), QString(), QString()};
+                if (test)
+                    v << QString();
+                v << t.answer << t.explain << t.program;
+                v << (t.hasData ? QStringLiteral("data_%11.dat").arg(i + 1) : QString()) << t.data;
+                exec(insert, v);
+            }
+        }
+    }
+
+private:
+    QSqlDatabase m_db;
+    int m_id = 0;
+};
+
+}
+
+QString algorithmMarkdown(const AlgorithmSource &algorithm)
+{
+    return QStringLiteral("%1\n\n## 程序\n\n```c\n%2\n```\n").arg(algorithm.description.trimmed(), algorithm.program);
+}
+
+QString writeBank(const BankSource &source, const QString &file)
+{
+    const QString partial = file + QStringLiteral(".part");
+    QFile::remove(partial);
+    const QString connection = QStringLiteral("bank-writer");
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(partial);
+        if (!db.open()) {
+            failure = db.lastError().text();
+        } else {
+            try {
+                Writer w(connection);
+                w.exec(QStringLiteral("begin"));
+                for (const QString &sql : BankSchema::createStatements())
+                    w.exec(sql);
+                for (const ChapterSource &c : source.chapters) {
+                    w.exec(QStringLiteral("insert into chapter (id, title, content) values (?, ?, ?)"),
+                           {c.id, c.title, QString::fromUtf8(MarkdownRtf::convert(c.study))});
+                    w.questions(QStringLiteral("c_excer"), c.exercise, QStringLiteral("0"), c.id);
+                }
+                for (const TestSetSource &t : source.testSets)
+                    w.questions(QStringLiteral("c_test"), t.questions, QString(), t.group);
+                for (const AlgorithmSource &a : source.algorithms)
+                    w.exec(QStringLiteral("insert into jdsf (id, title, content) values (?, ?, ?)"),
+                           {a.id, a.title, QString::fromUtf8(MarkdownRtf::convert(algorithmMarkdown(a)))});
+                w.exec(QStringLiteral("commit"));
+            } catch (const QString &error) {
+                failure = error;
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (failure.isEmpty()) {
+        QFile::remove(file);
+        if (!QFile::rename(partial, file))
+            failure = QStringLiteral("cannot move %1 to %2").arg(partial, file);
+    }
+    if (!failure.isEmpty())
+        QFile::remove(partial);
+    return failure;
+}
