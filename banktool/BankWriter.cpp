@@ -55,7 +55,7 @@ public:
                 if (test)
                     v << QString();
                 v << t.answer << t.explain << t.program;
-                v << (t.hasData ? QStringLiteral("data_%11.dat").arg(i + 1) : QString()) << t.data;
+                v << (t.hasData ? QStringLiteral("data_%1%2.dat").arg(i + 1).arg(1) : QString()) << t.data;
                 exec(insert, v);
             }
         }

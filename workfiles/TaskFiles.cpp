@@ -14,7 +14,8 @@ QString TaskFiles::sourceName(const QString &kind, int i)
 
 QString TaskFiles::dataName(int i)
 {
-    return QStringLiteral("data_%11.dat").arg(i);
+    // The 1 follows the number directly, so it cannot go through arg(): "%11" would be one placeholder.
+    return QStringLiteral("data_") + QString::number(i) + QStringLiteral("1.dat");
 }
 
 void TaskFiles::write(const QString &folder, const QString &name, const QString &text)

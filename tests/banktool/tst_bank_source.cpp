@@ -1,0 +1,135 @@
+#include "banktool/BankSource.h"
+#include "banktool/BankWriter.h"
+#include "data/SqliteBank.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The bank tool's checks: each fault in a source is reported with its file and line, and a
+// clean source compiles into a bank the program can open.
+class TestBankSource : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    void write(const QString &relative, const QByteArray &yaml)
+    {
+        const QString path = m_dir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(yaml);
+    }
+
+    QStringList errorsOf(const QByteArray &chapterYaml)
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        write(QStringLiteral("chapters/01.yaml"), chapterYaml);
+        QStringList errors;
+        readBankSource(m_dir.path(), errors);
+        return errors;
+    }
+
+    static QByteArray chapterWith(const QByteArray &exercise)
+    {
+        return "id: \"01\"\ntitle: 概述\nstudy: 学习内容\nexercise:\n" + exercise;
+    }
+
+    static QByteArray choice(const QByteArray &answer = "A", const QByteArray &options = "[\"1\", \"2\", \"3\", \"4\"]")
+    {
+        return "  - title: 题目\n    options: " + options + "\n    answer: " + answer + "\n    explain: 解析\n";
+    }
+
+private slots:
+    void faultsAreReportedWithFileAndLine_data()
+    {
+        QTest::addColumn<QByteArray>("yaml");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("id of one character") << QByteArray("id: \"1\"\ntitle: t\n") << "chapters/01.yaml:1: id must have exactly two characters";
+        QTest::newRow("unknown kind") << chapterWith("  essay:\n    - title: x\n") << "chapters/01.yaml:5: unknown key 'essay'";
+        QTest::newRow("answer E") << chapterWith("  choice:\n" + choice("E")) << "chapters/01.yaml:6: answer must be A, B, C or D";
+        QTest::newRow("three options") << chapterWith("  choice:\n" + choice("A", "[\"1\", \"2\", \"3\"]"))
+                                       << "chapters/01.yaml:6: a choice question needs exactly four options, found 3";
+        QTest::newRow("equal options") << chapterWith("  choice:\n" + choice("A", "[\"1\", \"1\", \"3\", \"4\"]"))
+                                       << "chapters/01.yaml:6: the four options must differ";
+        QByteArray eleven = "  choice:\n";
+        for (int i = 0; i < 11; ++i)
+            eleven += choice();
+        QTest::newRow("eleven choice questions") << chapterWith(eleven) << "chapters/01.yaml:6: 'choice' holds 11 questions; at most 10 fit";
+        QByteArray sixTasks = "  pro:\n";
+        for (int i = 0; i < 6; ++i)
+            sixTasks += "    - {title: t, program: p, answer: a, explain: e, output: o}\n";
+        QTest::newRow("six programming tasks in an exercise") << chapterWith(sixTasks) << "'pro' holds 6 questions; at most 5 fit";
+        QTest::newRow("fills do not match blanks")
+            << chapterWith("  blank:\n    - {title: t, program: \"a ___1___ b ___2___\", fills: [x], explain: e, output: o}\n")
+            << "chapters/01.yaml:6: 2 blanks but 1 fills";
+        QTest::newRow("blank numbering with a gap")
+            << chapterWith("  blank:\n    - {title: t, program: \"a ___2___\", fills: [x], explain: e, output: o}\n")
+            << "blank ___1___ is missing";
+        QTest::newRow("correction without fault count")
+            << chapterWith("  err:\n    - {title: t, program: p, corrected: q, explain: e, output: o}\n") << "missing 'faults'";
+        QTest::newRow("misspelt field") << chapterWith("  choice:\n  - title: t\n    optons: [a]\n") << "unknown key 'optons'";
+        QTest::newRow("broken YAML") << QByteArray("id: \"01\"\ntitle: [unclosed\n") << "chapters/01.yaml:";
+    }
+
+    void faultsAreReportedWithFileAndLine()
+    {
+        QFETCH(QByteArray, yaml);
+        QFETCH(QString, expected);
+        const QStringList errors = errorsOf(yaml);
+        const QString all = errors.join(u'\n');
+        QVERIFY2(all.contains(expected), qPrintable(all));
+    }
+
+    void duplicateIdsNameBothPlaces()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        write(QStringLiteral("algorithms/01.yaml"), "id: \"07\"\ntitle: a\ndescription: d\nprogram: p\noutput: o\n");
+        write(QStringLiteral("algorithms/02.yaml"), "id: \"07\"\ntitle: b\ndescription: d\nprogram: p\noutput: o\n");
+        QStringList errors;
+        readBankSource(m_dir.path(), errors);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].contains(QStringLiteral("algorithms/02.yaml:1: algorithm id '07' is used already at")));
+        QVERIFY(errors[0].contains(QStringLiteral("algorithms/01.yaml:1")));
+    }
+
+    void cleanSourcesCompileIntoAnOpenableBank()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        write(QStringLiteral("chapters/02.yaml"),
+              chapterWith("  choice:\n" + choice("B") + "  pro:\n"
+                          "    - title: 读文件\n      program: |\n        int main(void) { return 0; }\n"
+                          "      answer: ref\n      data: |\n        1 2 3\n      explain: e\n      output: o\n")
+                  .replace("\"01\"", "\"02\"").replace("title: 概述", "title: It's 引号"));
+        write(QStringLiteral("tests/1.yaml"), "group: 1\nchoice:\n" + choice("C"));
+        QStringList errors;
+        const BankSource source = readBankSource(m_dir.path(), errors);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+        const QString file = m_dir.filePath(QStringLiteral("out/bank.db"));
+        QDir().mkpath(QFileInfo(file).path());
+        QCOMPARE(writeBank(source, file), QString());
+
+        SqliteBank bank(file);
+        const RecordSet chapter = bank.chapter(QStringLiteral("02"), QStringLiteral("It's 引号"));
+        QCOMPARE(chapter.size(), 1);
+        const RecordSet choices = bank.exerciseQuestions(QuestionKind::Choice, QStringLiteral("02"));
+        QCOMPARE(choices.size(), 1);
+        QCOMPARE(choices[0].text(QStringLiteral("answer")), QStringLiteral("B"));
+        QCOMPARE(choices[0].text(QStringLiteral("ch_4")), QStringLiteral("4"));
+        const RecordSet tasks = bank.exerciseQuestions(QuestionKind::Pro, QStringLiteral("02"));
+        QCOMPARE(tasks.size(), 1);
+        QCOMPARE(tasks[0].text(QStringLiteral("content")), QStringLiteral("int main(void) { return 0; }"));
+        QCOMPARE(tasks[0].text(QStringLiteral("data_file")), QStringLiteral("data_11.dat"));
+        QCOMPARE(tasks[0].text(QStringLiteral("data_file1")), QStringLiteral("1 2 3"));
+        QCOMPARE(bank.testQuestions(QuestionKind::Choice, 1).at(0).text(QStringLiteral("ch_answer")), QStringLiteral("C"));
+    }
+};
+
+QTEST_MAIN(TestBankSource)
+#include "tst_bank_source.moc"
