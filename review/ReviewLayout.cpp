@@ -1,0 +1,94 @@
+#include "review/ReviewLayout.h"
+
+#include "app/ClickLabel.h"
+#include "app/Controls.h"
+#include "app/TextBox.h"
+#include "app/Twips.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+constexpr int kButtonsTop = 5190;
+constexpr int kSquareSide = 315;
+constexpr int kSquareLefts[10] = {420, 782, 1149, 1516, 1883, 2250, 2617, 2984, 3351, 3720};
+const QColor kDarkRed(192, 0, 0);
+
+void colourText(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+}
+
+void ReviewLayout::setUpWindow(QWidget *form, const QString &name, const QString &caption)
+{
+    form->setObjectName(name);
+    form->setWindowTitle(caption);
+    form->setFont(Controls::song(9));
+    form->setFixedSize(twipsSize(11985, 6945));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        form->move(screen->availableGeometry().center() - form->rect().center());
+}
+
+QLabel *ReviewLayout::heading(QWidget *form, const QString &caption)
+{
+    QLabel *label = Controls::label(form, QStringLiteral("Lab_title"), caption, {240, 150, 8000, 330});
+    label->setFont(Controls::song(10.5, true));
+    colourText(label, kDarkRed);
+    return label;
+}
+
+QPushButton *ReviewLayout::exitButton(QWidget *form, const QString &caption)
+{
+    return Controls::button(form, QStringLiteral("Command2"), caption, {9570, 90, 2025, 405});
+}
+
+QTabWidget *ReviewLayout::tabs(QWidget *form)
+{
+    QTabWidget *tabs = Controls::tabs(form, QStringLiteral("SSTab1"), {60, 600, 11865, 6285},
+                                      {QStringLiteral("选择题"), QStringLiteral("填空题"), QStringLiteral("改错题"),
+                                       QStringLiteral("编程题")});
+    tabs->setCurrentIndex(ChoiceTab);
+    return tabs;
+}
+
+QWidget *ReviewLayout::page(QTabWidget *tabs, Tab tab)
+{
+    return tabs->widget(tab);
+}
+
+TextBox *ReviewLayout::framedBox(QWidget *page, const QString &frameName, const QString &caption,
+                                 const QString &boxName, QRect frame, bool darkRedCaption)
+{
+    QGroupBox *box = Controls::frame(page, frameName, caption, frame);
+    if (darkRedCaption)
+        colourText(box, kDarkRed);
+    return Controls::textBox(box, boxName, {120, 270, frame.width() - 240, frame.height() - 390});
+}
+
+std::array<ClickLabel *, 10> ReviewLayout::squares(QWidget *page)
+{
+    std::array<ClickLabel *, 10> labels{};
+    for (int i = 0; i < 10; ++i) {
+        labels[std::size_t(i)] = Controls::clickLabel(page, Controls::arrayName("Lab_tm", i), QStringLiteral("Label1"),
+                                                      {kSquareLefts[i], kButtonsTop, kSquareSide, kSquareSide});
+        Controls::styleSquare(labels[std::size_t(i)]);
+    }
+    return labels;
+}
+
+QPushButton *ReviewLayout::nextButton(QWidget *page, const QString &name)
+{
+    return Controls::button(page, name, QStringLiteral("下一题"), {6460, kButtonsTop, 1365, 315});
+}
+
+QPushButton *ReviewLayout::preButton(QWidget *page, const QString &name)
+{
+    return Controls::button(page, name, QStringLiteral("上一题"), {8040, kButtonsTop, 1365, 315});
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <array>
+
+class ClickLabel;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class TextBox;
+
+// The common frame of both review windows: heading, exit button and the four tabs above, and on
+// each tab framed text boxes, the row of number squares and the paging buttons below the frames.
+// Rectangles are twips; those on a tab are relative to its page.
+namespace ReviewLayout {
+enum Tab { ChoiceTab = 0, BlankTab = 1, ErrTab = 2, ProTab = 3 };
+
+// Sizes the window, gives it its caption and font, and centres it on the screen.
+void setUpWindow(QWidget *form, const QString &name, const QString &caption);
+QLabel *heading(QWidget *form, const QString &caption);                 // Lab_title, dark red
+QPushButton *exitButton(QWidget *form, const QString &caption);          // Command2
+QTabWidget *tabs(QWidget *form);                                         // SSTab1, opens on 选择题
+QWidget *page(QTabWidget *tabs, Tab tab);
+
+// Frame placements on a page.
+inline constexpr QRect kTop{120, 60, 11535, 2700};
+inline constexpr QRect kBelowTop{120, 2820, 11535, 2190};
+inline constexpr QRect kLeft{120, 60, 5700, 4950};
+inline constexpr QRect kRight{5940, 60, 5715, 4950};
+inline constexpr QRect kUpperLeft{120, 60, 5700, 2700};
+inline constexpr QRect kLowerLeft{120, 2820, 5700, 2190};
+
+// A frame holding one multi-line text box that fills it.
+TextBox *framedBox(QWidget *page, const QString &frameName, const QString &caption, const QString &boxName,
+                   QRect frame, bool darkRedCaption = false);
+// The squares Lab_tm(0)..Lab_tm(9) in one row, index 0 leftmost, "Label1" on dark blue.
+std::array<ClickLabel *, 10> squares(QWidget *page);
+// "下一题" to the left of "上一题", below the frames.
+QPushButton *nextButton(QWidget *page, const QString &name);
+QPushButton *preButton(QWidget *page, const QString &name);
+}

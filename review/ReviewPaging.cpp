@@ -1,0 +1,155 @@
+#include "review/ReviewPaging.h"
+
+#include "app/Paper.h"
+#include "app/TextBox.h"
+#include "review/ReviewTexts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+void paint(QLabel *square, const QColor &background)
+{
+    QPalette palette = square->palette();
+    palette.setColor(QPalette::Window, background);
+    square->setPalette(palette);
+}
+
+void setBorder(QLabel *square, bool single)
+{
+    square->setFrameStyle(single ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    square->setLineWidth(1);
+}
+
+void markOnShow(const ReviewPaging::ChoiceTab &tab, int n)
+{
+    for (QLabel *square : tab.squares) {
+        setBorder(square, false);
+        paint(square, kBlue);
+    }
+    setBorder(tab.squares[std::size_t(n - 1)], true);
+    paint(tab.squares[std::size_t(n - 1)], kRed);
+}
+
+void enable(QPushButton *next, bool nextOn, QPushButton *pre, bool preOn)
+{
+    next->setEnabled(nextOn);
+    pre->setEnabled(preOn);
+}
+
+void showTask(const ReviewPaging::TaskTab &tab, const ProgramSection &section, int n, const QString &heading)
+{
+    tab.title->setText(heading + section.title(n));
+    tab.explain->setText(section.explain(n));
+    if (tab.answer)
+        tab.answer->setText(section.answer(n));
+}
+
+void showPagedTask(const ReviewPaging::TaskTab &tab, const ProgramSection &section, int n)
+{
+    showTask(tab, section, n, tab.spacedHeading ? ReviewTexts::spacedTaskHeading(n) : ReviewTexts::taskHeading(n));
+}
+
+}
+
+void ReviewPaging::loadChoices(const ChoiceTab &tab, const ChoiceSection &ch, QString &chosenLine)
+{
+    for (int i = 1; i <= 10; ++i)
+        tab.squares[std::size_t(i - 1)]->setText(QString::number(i));
+    tab.title->setText({});
+    if (!ch.title(1).isEmpty())
+        tab.title->setText(ReviewTexts::questionText(ReviewTexts::choiceHeading(1), ch, 1));
+    chosenLine = ReviewTexts::choiceLine(ch.chosen(1));
+    tab.explain->setText(ReviewTexts::explainText(chosenLine, ch.answer(1), ch.explain(1)));
+    paint(tab.squares[0], kRed);
+    enable(tab.next, true, tab.pre, false);
+}
+
+void ReviewPaging::showChoice(const ChoiceTab &tab, const ChoiceSection &ch, int n, const QString &heading,
+                              QString &chosenLine)
+{
+    markOnShow(tab, n);
+    chosenLine = ReviewTexts::choiceLine(ch.chosen(n));
+    tab.title->setText({});
+    tab.explain->setText({});
+    if (ch.title(n).isEmpty())
+        return;
+    tab.title->setText(ReviewTexts::questionText(heading, ch, n));
+    tab.explain->setText(ReviewTexts::explainText(chosenLine, ch.answer(n), ch.explain(n)));
+}
+
+void ReviewPaging::choiceForward(const ChoiceTab &tab, const ChoiceSection &ch, int &chNo, QString &chosenLine)
+{
+    if (chNo < ChoiceSection::capacity) {
+        ++chNo;
+        enable(tab.next, true, tab.pre, true);
+    }
+    if (chNo == ChoiceSection::capacity)
+        enable(tab.next, false, tab.pre, true);
+    showChoice(tab, ch, chNo, ReviewTexts::choiceHeading(chNo), chosenLine);
+}
+
+void ReviewPaging::choiceBack(const ChoiceTab &tab, const ChoiceSection &ch, int &chNo, QString &chosenLine)
+{
+    if (chNo > 1) {
+        --chNo;
+        enable(tab.next, true, tab.pre, true);
+    }
+    if (chNo == 1)
+        enable(tab.next, true, tab.pre, false);
+    showChoice(tab, ch, chNo, ReviewTexts::choiceHeading(chNo), chosenLine);
+}
+
+void ReviewPaging::loadTask(const TaskTab &tab, const ProgramSection &section)
+{
+    showTask(tab, section, 1, ReviewTexts::taskHeading(1));
+    tab.pre->setEnabled(false);
+}
+
+void ReviewPaging::taskForwardA(const TaskTab &tab, const ProgramSection &section, int &no)
+{
+    if (no >= section.count) {
+        enable(tab.next, false, tab.pre, true);
+    } else {
+        ++no;
+        enable(tab.next, true, tab.pre, true);
+    }
+    showPagedTask(tab, section, no);
+}
+
+void ReviewPaging::taskBackA(const TaskTab &tab, const ProgramSection &section, int &no)
+{
+    if (no <= 1) {
+        enable(tab.next, true, tab.pre, false);
+    } else {
+        --no;
+        enable(tab.next, true, tab.pre, true);
+    }
+    showPagedTask(tab, section, no);
+}
+
+void ReviewPaging::taskForwardB(const TaskTab &tab, const ProgramSection &section, int &no)
+{
+    if (no < section.count) {
+        ++no;
+        enable(tab.next, true, tab.pre, true);
+    }
+    if (no == section.count)
+        enable(tab.next, false, tab.pre, true);
+    showPagedTask(tab, section, no);
+}
+
+void ReviewPaging::taskBackB(const TaskTab &tab, const ProgramSection &section, int &no)
+{
+    if (no > 1) {
+        --no;
+        enable(tab.next, true, tab.pre, true);
+    }
+    if (no == 1)
+        enable(tab.next, true, tab.pre, false);
+    showPagedTask(tab, section, no);
+}

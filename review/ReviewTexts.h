@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+struct ChoiceSection;
+
+// The texts both review windows show: choice lines, headings and the correct-answer line.
+// Line breaks are CR LF, as the text boxes keep them.
+namespace ReviewTexts {
+inline const QString crlf = QStringLiteral("\r\n");
+
+// "你选择的答案为【A】".."【D】" for a choice of 1..4; any other value means not answered.
+QString choiceLine(int chosen);
+
+QString choiceHeading(int n);                  // "【第n题】："
+QString taskHeading(int n);                    // "【n】"
+QString spacedTaskHeading(int n);              // "【n】 ", the error-correction heading after paging
+QString testHeading(int group);                // "题组号：【group】"
+QString unitHeading(const QString &chapter);   // "单元练习：【chapter】"
+
+// The question box: heading, title and line break, then each option indented by three spaces.
+QString questionText(const QString &heading, const ChoiceSection &ch, int n);
+// The explanation box: choice line, " 正确答案：【answer】;", the explanation, each ending a line.
+QString explainText(const QString &chosenLine, const QString &answer, const QString &explain);
+}
