@@ -15,13 +15,18 @@ RichTextBox::RichTextBox(QWidget *parent)
 void RichTextBox::setTextRTF(const QByteArray &rtf)
 {
     // Build into a fresh document that no view lays out yet, then swap it in:
-    // much faster than filling the shown one, and the old document (a child of
-    // this box) is deleted by setDocument().
+    // much faster than filling the shown one.
     auto *doc = new QTextDocument(this);
     doc->setDefaultFont(font());
     doc->setUndoRedoEnabled(false);
     if (!rtf.isEmpty())
         RtfReader::load(rtf, doc);
+    // setDocument() deletes only the editor's initial document; earlier ones
+    // made here are ours to delete.
+    QTextDocument *old = document();
+    const bool ours = old && old->parent() == this;
     setDocument(doc);
+    if (ours)
+        delete old;
     moveCursor(QTextCursor::Start);
 }

@@ -116,6 +116,7 @@ private:
     void appendChar(QChar c);
     void flushText();
     void endParagraph();
+    void dropDanglingByte();
 
     QTextCharFormat charFormat();
     QTextBlockFormat blockFormat();
@@ -656,6 +657,10 @@ void Parser::appendChar(QChar c)
 void Parser::flushText()
 {
     decodePending();
+    if (m_highSurrogate) {
+        m_run.append(QChar(QChar::ReplacementCharacter));
+        m_highSurrogate = 0;
+    }
     if (m_run.isEmpty())
         return;
     ensureContext();
@@ -666,10 +671,19 @@ void Parser::flushText()
 void Parser::endParagraph()
 {
     flushText();
+    dropDanglingByte();
     ensureContext();
     m_cursor.setBlockFormat(blockFormat());
     m_cursor.setBlockCharFormat(charFormat());
     m_cursor.insertBlock();
+}
+
+// A double-byte character never spans a paragraph or cell mark: forget a lead
+// byte left over so that it cannot swallow the next paragraph's first letter.
+void Parser::dropDanglingByte()
+{
+    if (m_bytesCodepage >= 0)
+        m_decoders.get(m_bytesCodepage).resetState();
 }
 
 QTextCharFormat Parser::charFormat()
@@ -845,6 +859,9 @@ void Parser::advanceCell()
         m_cellsUsed += m_table->rows();
         const int row = m_table->cellAt(m_cursor).row();
         m_table->appendColumns(1);
+        QTextTableFormat fmt = m_table->format();
+        fmt.clearColumnWidthConstraints(); // the widths no longer fit
+        m_table->setFormat(fmt);
         ++m_tableCols;
         ++m_col;
         m_cursor = m_table->cellAt(row, m_col).firstCursorPosition();
@@ -870,6 +887,7 @@ void Parser::endCell()
         appendChar(QLatin1Char('\t'));
         return;
     }
+    dropDanglingByte();
     m_cursor.setBlockFormat(blockFormat());
     m_cellEnded = true;
 }

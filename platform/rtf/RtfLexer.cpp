@@ -125,7 +125,7 @@ Token Lexer::control()
             ++m_p;
             ++digits;
         }
-        if (digits == 0)
+        if (digits < 2)
             return Token::of(Token::End); // truncated escape: dropped by next()
         Token t = Token::of(Token::Hex);
         t.hex = static_cast<std::uint8_t>(value);

@@ -1,0 +1,575 @@
+// The RTF reader on documents shaped like the ones Word, WordPad (Chinese
+// edition) and our bank tool write, plus damaged input.
+
+#include "platform/RichTextBox.h"
+#include "platform/RtfReader.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPointer>
+#include <QStringEncoder>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextTable>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Chinese text as Word writes it: GBK bytes as \'hh escapes.
+QByteArray gbk(const QString &text)
+{
+    QStringEncoder enc("GBK");
+    const QByteArray bytes = enc.encode(text);
+    QByteArray out;
+    for (char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80)
+            out += c;
+        else
+            out += "\\'" + QByteArray::number(u, 16).rightJustified(2, '0');
+    }
+    return out;
+}
+
+// Chinese text as the bank tool writes it: \uN with a '?' fallback.
+QByteArray uEsc(const QString &text)
+{
+    QByteArray out;
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            out += char(c.unicode());
+        else
+            out += "\\u" + QByteArray::number(qint16(c.unicode())) + '?';
+    }
+    return out;
+}
+
+const QByteArray kWordPadHeader =
+    "{\\rtf1\\ansi\\ansicpg936\\deff0\\nouicompat\\deflang1033\\deflangfe2052"
+    "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset0 Calibri;}}\r\n"
+    "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green255\\blue0;}\r\n"
+    "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n";
+
+struct Doc {
+    QTextDocument doc;
+    explicit Doc(const QByteArray &rtf) { RtfReader::load(rtf, &doc); }
+    QString text() const { return doc.toPlainText(); }
+
+    // Format of the first character of the first occurrence of needle.
+    QTextCharFormat fmt(const QString &needle) const
+    {
+        const QTextCursor found = doc.find(needle);
+        if (found.isNull())
+            return {};
+        QTextCursor c(const_cast<QTextDocument *>(&doc));
+        c.setPosition(found.selectionStart() + 1);
+        return c.charFormat();
+    }
+    QTextBlock block(const QString &needle) const { return doc.find(needle).block(); }
+    QList<QTextTable *> tables() const
+    {
+        QList<QTextTable *> out;
+        for (QTextFrame *f : doc.rootFrame()->childFrames())
+            if (auto *t = qobject_cast<QTextTable *>(f))
+                out << t;
+        return out;
+    }
+    QList<QTextImageFormat> images() const
+    {
+        QList<QTextImageFormat> out;
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat())
+                    for (int i = 0; i < it.fragment().length(); ++i)
+                        out << it.fragment().charFormat().toImageFormat();
+        return out;
+    }
+};
+
+QString cellText(QTextTable *t, int row, int col)
+{
+    const QTextTableCell cell = t->cellAt(row, col);
+    QTextCursor c = cell.firstCursorPosition();
+    c.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+    return c.selectedText();
+}
+
+QByteArray pngHex(QSize size, QColor color)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(color);
+    QByteArray png;
+    QBuffer buf(&png);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "PNG");
+    return png.toHex();
+}
+
+} // namespace
+
+class TestRtfReader : public QObject {
+    Q_OBJECT
+private slots:
+    void plainTextAndDetection();
+    void wordPadChineseRuns();
+    void wordChineseDocument();
+    void gbkPairSplitAcrossEscape();
+    void paragraphFormat();
+    void unicodeEscapesAndFallbacks();
+    void uprTakesUnicodeHalf();
+    void destinationsSkippedAndKept();
+    void tables();
+    void tableEdgeCases();
+    void pictures();
+    void malformedInputStillReads();
+    void hostileInputStaysBounded();
+    void richTextBox();
+};
+
+void TestRtfReader::plainTextAndDetection()
+{
+    QVERIFY(RtfReader::looksLikeRtf("{\\rtf1 x}"));
+    QVERIFY(RtfReader::looksLikeRtf(" \r\n\t{\\rtf1 x}"));
+    QVERIFY(RtfReader::looksLikeRtf("\xEF\xBB\xBF{\\rtf1 x}"));
+    QVERIFY(!RtfReader::looksLikeRtf("{\\rt"));
+    QVERIFY(!RtfReader::looksLikeRtf("x{\\rtf1}"));
+    QVERIFY(!RtfReader::looksLikeRtf(""));
+
+    // UTF-8 as stored by the bank; braces and backslashes shown as they are
+    Doc utf8(u"第一章 {C语言} \\n 概述\n第二行"_s.toUtf8());
+    QCOMPARE(utf8.text(), u"第一章 {C语言} \\n 概述\n第二行"_s);
+    // legacy GBK bytes that are not UTF-8
+    QStringEncoder enc("GBK");
+    Doc legacy(QByteArray(enc.encode(u"指针与数组"_s)));
+    QCOMPARE(legacy.text(), u"指针与数组"_s);
+    // BOM-prefixed RTF is RTF
+    Doc bom("\xEF\xBB\xBF  {\\rtf1 Hello}");
+    QCOMPARE(bom.text(), u"Hello"_s);
+}
+
+void TestRtfReader::wordPadChineseRuns()
+{
+    const QByteArray rtf = kWordPadHeader
+        + "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang2052 " + gbk(u"变量"_s)
+        + "\\b " + gbk(u"加粗"_s) + "\\b0\\i " + gbk(u"斜体"_s) + "\\i0 "
+        + "\\ul " + gbk(u"下划线"_s) + "\\ulnone\\strike " + gbk(u"删除"_s) + "\\strike0 "
+        + "x\\super 2\\nosupersub  H\\sub 2\\nosupersub O\\par\r\n"
+        + "\\cf1 " + gbk(u"红色"_s) + "\\cf0 \\highlight3 " + gbk(u"高亮"_s)
+        + "\\highlight0 \\f1\\fs32 Big\\f0\\fs22\\par\r\n}\r\n";
+    Doc d(rtf);
+    QCOMPARE(d.text(), u"变量加粗斜体下划线删除x2 H2O\n红色高亮Big\n"_s);
+
+    const QTextCharFormat plain = d.fmt(u"变量"_s);
+    QCOMPARE(plain.fontFamilies().toStringList(), QStringList{u"宋体"_s});
+    QCOMPARE(plain.fontPointSize(), 11.0);
+    QCOMPARE(plain.fontWeight(), int(QFont::Normal));
+    QVERIFY(!plain.fontItalic());
+    QCOMPARE(d.fmt(u"加粗"_s).fontWeight(), int(QFont::Bold));
+    QVERIFY(!d.fmt(u"加粗"_s).fontItalic());
+    QVERIFY(d.fmt(u"斜体"_s).fontItalic());
+    QCOMPARE(d.fmt(u"斜体"_s).fontWeight(), int(QFont::Normal));
+    QVERIFY(d.fmt(u"下划线"_s).fontUnderline());
+    QVERIFY(!d.fmt(u"删除"_s).fontUnderline());
+    QVERIFY(d.fmt(u"删除"_s).fontStrikeOut());
+    QCOMPARE(d.fmt(u"x2"_s).verticalAlignment(), QTextCharFormat::AlignNormal);
+    QCOMPARE(d.fmt(u"2 H"_s).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QCOMPARE(d.fmt(u"2O"_s).verticalAlignment(), QTextCharFormat::AlignSubScript);
+
+    QCOMPARE(d.fmt(u"红色"_s).foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(d.fmt(u"高亮"_s).foreground().style(), Qt::NoBrush); // \cf0 is automatic
+    QCOMPARE(d.fmt(u"高亮"_s).background().color(), QColor(255, 255, 0));
+    QCOMPARE(d.fmt(u"Big"_s).fontFamilies().toStringList(), QStringList{u"Calibri"_s});
+    QCOMPARE(d.fmt(u"Big"_s).fontPointSize(), 16.0);
+    QCOMPARE(d.fmt(u"Big"_s).background().style(), Qt::NoBrush);
+
+    const QTextBlockFormat b = d.block(u"变量"_s).blockFormat();
+    QCOMPARE(b.bottomMargin(), 200 / 15.0);
+    QCOMPARE(b.lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+    QCOMPARE(b.lineHeight(), 115.0);
+}
+
+void TestRtfReader::wordChineseDocument()
+{
+    // Trimmed from the shape of Word's output: large skipped header parts,
+    // associated fonts, \cb/\chcbpat shading, \plain resets, groups.
+    const QByteArray rtf =
+        "{\\rtf1\\adeflang1025\\ansi\\ansicpg936\\uc2\\adeff0\\deff0\\stshfdbch13"
+        "\\deflang1033\\deflangfe2052{\\fonttbl{\\f0\\fbidi \\froman\\fcharset0\\fprq2"
+        "{\\*\\panose 02020603050405020304}Times New Roman;}{\\f13\\fbidi \\fnil\\fcharset134"
+        "\\fprq2{\\*\\panose 02010600030101010101}" + gbk(u"宋体"_s) + "{\\*\\falt SimSun};}"
+        "{\\f36\\fbidi \\fmodern\\fcharset134\\fprq1 " + gbk(u"黑体"_s) + ";}}"
+        "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green128\\blue0;\\red200\\green200\\blue255;}"
+        "{\\*\\defchp \\fs21\\kerning2\\loch\\af0\\hich\\af0\\dbch\\af13 }"
+        "{\\stylesheet{\\qj \\li0\\ri0\\nowidctlpar\\fs21 \\snext0 Normal;}"
+        "{\\*\\cs10 \\additive \\ssemihidden Default Paragraph Font;}}"
+        "{\\*\\rsidtbl \\rsid1846787\\rsid5514131}{\\*\\generator Microsoft Word 11.0.0000;}"
+        "{\\info{\\title " + gbk(u"标题"_s) + "}{\\author abc}{\\operator abc}"
+        "{\\creatim\\yr2024\\mo1\\dy2}}"
+        "{\\*\\themedata 504b030414000600080000002100e9de0fbfff0000001c020000130000}"
+        "{\\*\\colorschememapping 3c3f786d6c2076657273696f6e3d22312e30}"
+        "{\\header \\pard\\plain " + gbk(u"页眉"_s) + "\\par}"
+        "\\paperw11906\\paperh16838\\margl1800\\margr1800\\sectd \\linex0\\sectdefaultcl"
+        "\\pard\\plain \\ltrpar\\qc \\li0\\ri0\\nowidctlpar\\wrapdefault\\aspalpha\\faauto"
+        "\\rin0\\lin0\\itap0 \\rtlch\\fcs1 \\af0\\afs21\\alang1025 \\ltrch\\fcs0 "
+        "\\fs21\\lang1033\\langfe2052\\kerning2\\loch\\af0\\hich\\af0\\dbch\\af13\\cgrid"
+        "\\langnp1033\\langfenp2052 {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\b\\f36\\fs32"
+        "\\insrsid5514131 \\hich\\af36\\dbch\\af36\\loch\\f36 " + gbk(u"第三章　函数"_s) + "}"
+        "{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid5514131 \\par }"
+        "\\pard \\ltrpar\\qj \\fi420\\li0\\ri0\\nowidctlpar\\itap0 {\\rtlch\\fcs1 \\af0 "
+        "\\ltrch\\fcs0 \\f13\\cf2\\insrsid5514131 \\hich\\af13\\dbch\\af13\\loch\\f13 "
+        + gbk(u"函数是"_s) + "}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid5514131 "
+        "\\hich\\af0\\dbch\\af13\\loch\\f0 C}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 "
+        "\\f13\\cb3\\insrsid5514131 \\hich\\af13\\dbch\\af13\\loch\\f13 "
+        + gbk(u"程序的"_s) + "}{\\f13\\chcbpat2\\cb3 " + gbk(u"基本"_s) + "}"
+        "{\\plain " + gbk(u"单位"_s) + "}{\\f13\\lquote\\'a1\\'a3\\rquote}\\par }";
+    Doc d(rtf);
+    QCOMPARE(d.text(), u"第三章\u3000函数\n函数是C程序的基本单位\u2018。\u2019\n"_s);
+    QVERIFY(!d.text().contains(u"页眉"_s));
+    QVERIFY(!d.text().contains(u"标题"_s));
+    QVERIFY(!d.text().contains(u"Normal"_s));
+
+    const QTextCharFormat title = d.fmt(u"第三章"_s);
+    QCOMPARE(title.fontFamilies().toStringList(), QStringList{u"黑体"_s});
+    QCOMPARE(title.fontWeight(), int(QFont::Bold));
+    QCOMPARE(title.fontPointSize(), 16.0);
+    QCOMPARE(d.block(u"第三章"_s).blockFormat().alignment(), Qt::AlignHCenter);
+
+    const QTextCharFormat body = d.fmt(u"函数是"_s);
+    QCOMPARE(body.fontFamilies().toStringList(), QStringList{u"宋体"_s});
+    QCOMPARE(body.fontWeight(), int(QFont::Normal)); // the group ended the bold
+    QCOMPARE(body.fontPointSize(), 10.5);
+    QCOMPARE(body.foreground().color(), QColor(0, 128, 0));
+    QCOMPARE(d.fmt(u"C程"_s).fontFamilies().toStringList(), QStringList{u"Times New Roman"_s});
+    QCOMPARE(d.fmt(u"程序的"_s).background().color(), QColor(200, 200, 255));
+    QCOMPARE(d.fmt(u"基本"_s).background().color(), QColor(0, 128, 0)); // chcbpat over cb
+    QCOMPARE(d.fmt(u"单位"_s).fontPointSize(), 12.0); // \plain: 12 pt default font
+    QCOMPARE(d.fmt(u"单位"_s).fontFamilies().toStringList(), QStringList{u"Times New Roman"_s});
+    const QTextBlockFormat para = d.block(u"函数是"_s).blockFormat();
+    QCOMPARE(para.alignment(), Qt::AlignJustify);
+    QCOMPARE(para.textIndent(), 28.0);
+}
+
+void TestRtfReader::gbkPairSplitAcrossEscape()
+{
+    // GBK trail bytes can be printable ASCII: Word writes the lead byte as an
+    // escape and the trail byte literally (0x81 0x40 is U+4E02, 0xB0 0x5C
+    // needs an escaped backslash, 0x95 0x7B an escaped brace).
+    const QByteArray rtf = kWordPadHeader
+        + "\\f0 \\'81@\\'b0\\\\\\'95\\{a\\'b0\\'a1b\\'d6\r\n\\'d0\\par}";
+    Doc d(rtf);
+    QStringDecoder dec("GBK");
+    const QString expected = dec.decode(QByteArray("\x81@\xb0\\\x95{a\xb0\xa1" "b\xd6\xd0"));
+    QCOMPARE(expected.size(), 7);
+    QCOMPARE(d.text(), expected + u"\n"_s);
+    // the decoder keeps a lead byte across a group or format change
+    QCOMPARE(Doc(kWordPadHeader + "\\f0 \\'b0{\\b \\'a1}}").text(), u"啊"_s);
+    // \fcharset decides: Big5 and Shift_JIS fonts in one document
+    const QByteArray mixed =
+        "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset136 MingLiU;}{\\f1\\fcharset128 "
+        "MS Mincho;}{\\f2\\fcharset0 Arial;}{\\f3\\fcharset134 SimSun;}}\\f0 \\'a4\\'a4"
+        "\\f1 \\'82\\'a0\\f2 \\'e9\\f3 \\'d6\\'d0}";
+    QCOMPARE(Doc(mixed).text(), u"中あ\u00e9中"_s);
+    // no charset to go by: the document's code page, also for ANSI-marked
+    // fonts in a Chinese document
+    const QByteArray cpg =
+        "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset0 Times;}}\\f0 \\'d6\\'d0\\f9 \\'ce\\'c4}";
+    QCOMPARE(Doc(cpg).text(), u"中文"_s);
+}
+
+void TestRtfReader::paragraphFormat()
+{
+    const QByteArray rtf = kWordPadHeader
+        + "\\pard\\qr\\li720\\ri360\\fi-360\\sb120\\sa240 R1\\par "
+          "\\ql L\\line M\\tab N\\par "
+          "\\pard\\qc\\sl-400 C\\par "
+          "\\pard\\sl360 A\\par "
+          "{\\pard\\qj J\\par}\\pard\\li-500\\fi-200 Neg\\par "
+          "\\pard P1\\page P2\\par}";
+    Doc d(rtf);
+    QCOMPARE(d.text(), u"R1\nL\nM\tN\nC\nA\nJ\nNeg\nP1\nP2\n"_s);
+    QCOMPARE(d.block(u"M"_s).text(), u"L\u2028M\tN"_s); // \line breaks inside the paragraph
+    const QTextBlockFormat r = d.block(u"R1"_s).blockFormat();
+    QCOMPARE(r.alignment(), Qt::AlignRight);
+    QCOMPARE(r.leftMargin(), 48.0);
+    QCOMPARE(r.rightMargin(), 24.0);
+    QCOMPARE(r.textIndent(), -24.0);
+    QCOMPARE(r.topMargin(), 8.0);
+    QCOMPARE(r.bottomMargin(), 16.0);
+    // alignment set mid-paragraph governs the whole paragraph
+    QCOMPARE(d.block(u"L"_s).blockFormat().alignment(), Qt::AlignLeft);
+    QCOMPARE(d.block(u"L"_s).blockFormat().leftMargin(), 48.0); // no \pard: kept
+    const QTextBlockFormat c = d.block(u"C"_s).blockFormat();
+    QCOMPARE(c.alignment(), Qt::AlignHCenter);
+    QCOMPARE(c.leftMargin(), 0.0);
+    QCOMPARE(c.lineHeightType(), int(QTextBlockFormat::FixedHeight));
+    QCOMPARE(c.lineHeight(), 400 / 15.0);
+    QCOMPARE(d.block(u"A"_s).blockFormat().lineHeightType(),
+             int(QTextBlockFormat::MinimumHeight));
+    QCOMPARE(d.block(u"J"_s).blockFormat().alignment(), Qt::AlignJustify);
+    const QTextBlockFormat neg = d.block(u"Neg"_s).blockFormat();
+    QCOMPARE(neg.leftMargin(), 0.0); // never left of the page
+    QCOMPARE(neg.textIndent(), 0.0);
+    QCOMPARE(d.block(u"P2"_s).blockFormat().alignment(), Qt::AlignLeft);
+}
+
+void TestRtfReader::unicodeEscapesAndFallbacks()
+{
+    // the bank tool: ASCII only, \uN with one '?' fallback each
+    const QByteArray bank = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil SimSun;}}\\uc1\\f0 "
+        + uEsc(u"数组与指针"_s) + "\\par\n\\b " + uEsc(u"重点"_s) + "\\b0\\par}";
+    Doc b(bank);
+    QCOMPARE(b.text(), u"数组与指针\n重点\n"_s);
+    QCOMPARE(b.fmt(u"重点"_s).fontWeight(), int(QFont::Bold));
+    QCOMPARE(b.fmt(u"数组"_s).fontFamilies().toStringList(), QStringList{u"SimSun"_s});
+
+    // Word: \uc2 with the GBK bytes as fallback; \uc is restored by groups;
+    // negative values; surrogate pairs; \uc0 has no fallback
+    const QByteArray word = kWordPadHeader
+        + "\\f0 {\\uc2\\u20013\\'d6\\'d0\\u25991\\'ce\\'c4}\\u27979?"
+          "\\u-10179?\\u-8704?\\uc0\\u8364 x\\uc1\\u-3?z\\par}";
+    QCOMPARE(Doc(word).text(), u"中文测\U0001F600\u20acx\ufffdz\n"_s);
+
+    // a fallback never spills over a group end; a lone surrogate is replaced
+    const QByteArray edge = "{\\rtf1\\uc3{\\u20013 a}bc\\u-10179 qrst\\u65 xy}";
+    QCOMPARE(Doc(edge).text(), u"中bc\ufffdtA"_s);
+    QCOMPARE(Doc("{\\rtf1 a\\u-10179?}").text(), u"a\ufffd"_s);
+}
+
+void TestRtfReader::uprTakesUnicodeHalf()
+{
+    const QByteArray rtf = kWordPadHeader
+        + "\\f0 A{\\upr{\\f0 " + gbk(u"旧"_s) + "\\par}{\\*\\ud{\\f0 \\u26032?}}}B\\par}";
+    QCOMPARE(Doc(rtf).text(), u"A新B\n"_s);
+}
+
+void TestRtfReader::destinationsSkippedAndKept()
+{
+    const QByteArray rtf = kWordPadHeader
+        + "\\f0 {\\field{\\*\\fldinst { HYPERLINK \"http://x\" }}{\\fldrslt {\\ul "
+        + gbk(u"链接"_s) + "}}}"
+          "{\\*\\bkmkstart b1}{\\*\\unknowndest secret}{\\footnote note}"
+          "{\\footer foot}{\\*\\listtable{\\list x}}{\\pn\\pnlvlblt{\\pntxtb \\'b7}}"
+          "{\\pntext " + gbk(u"○"_s) + "\\tab}{\\listtext 1.\\tab}Item"
+          "{\\v hidden}{\\xe index}{\\nonshppict x}{\\*\\datastore 0105}\\par}";
+    Doc d(rtf);
+    QCOMPARE(d.text(), u"链接○\t1.\tItem\n"_s);
+    QVERIFY(d.fmt(u"链接"_s).fontUnderline());
+}
+
+void TestRtfReader::tables()
+{
+    // Word's layout: row properties first, \intbl paragraphs ended by \cell,
+    // the row properties again right before \row.
+    QByteArray row1 = "\\trowd\\trgaph108\\trleft-108\\trbrdrt\\brdrs\\brdrw10 "
+                      "\\clbrdrt\\brdrs\\cellx2000\\clbrdrt\\brdrs\\cellx5000 ";
+    const QByteArray rtf = kWordPadHeader + "\\f0 " + gbk(u"前言"_s) + "\\par "
+        + row1 + "\\pard\\intbl " + gbk(u"名称"_s) + "\\cell \\b " + gbk(u"说明"_s)
+        + "\\b0\\cell \\row " + row1 + "\\pard\\intbl\\qc int\\cell " + gbk(u"整型"_s)
+        + "\\par " + gbk(u"第二段"_s) + "\\cell {" + row1 + "\\row}\\pard "
+        + gbk(u"后记"_s) + "\\par}";
+    Doc d(rtf);
+    const auto ts = d.tables();
+    QCOMPARE(ts.size(), 1);
+    QTextTable *t = ts.first();
+    QCOMPARE(t->rows(), 2);
+    QCOMPARE(t->columns(), 2);
+    QCOMPARE(cellText(t, 0, 0), u"名称"_s);
+    QCOMPARE(cellText(t, 0, 1), u"说明"_s);
+    QCOMPARE(cellText(t, 1, 0), u"int"_s);
+    QCOMPARE(cellText(t, 1, 1), u"整型\u2029第二段"_s);
+    QCOMPARE(d.fmt(u"说明"_s).fontWeight(), int(QFont::Bold));
+    QCOMPARE(d.block(u"int"_s).blockFormat().alignment(), Qt::AlignHCenter);
+    const QTextTableFormat tf = t->format();
+    QCOMPARE(tf.border(), 1.0);
+    QCOMPARE(tf.columnWidthConstraints().size(), 2);
+    QCOMPARE(tf.columnWidthConstraints().at(1).rawValue(), 3000 / 15.0);
+    // text before and after the table stays outside it
+    QVERIFY(!d.doc.find(u"前言"_s).currentTable());
+    QVERIFY(!d.doc.find(u"后记"_s).currentTable());
+    QVERIFY(d.doc.find(u"后记"_s).block().position() > t->lastPosition());
+    QVERIFY(d.doc.find(u"前言"_s).block().position() < t->firstPosition());
+}
+
+void TestRtfReader::tableEdgeCases()
+{
+    // WordPad: no borders, a table first in the document, a row with more
+    // cells than \cellx, and two tables apart
+    const QByteArray rtf = kWordPadHeader
+        + "\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
+          "\\pard mid\\par\\trowd\\cellx1000\\cellx2000\\intbl x\\cell\\cell\\row"
+          "\\intbl\\cell y\\cell\\row\\pard end}";
+    Doc d(rtf);
+    const auto ts = d.tables();
+    QCOMPARE(ts.size(), 2);
+    QCOMPARE(ts[0]->columns(), 3);
+    QCOMPARE(cellText(ts[0], 0, 2), u"c"_s);
+    QCOMPARE(ts[0]->format().border(), 0.0);
+    QCOMPARE(ts[1]->rows(), 2);
+    QCOMPARE(cellText(ts[1], 0, 0), u"x"_s);
+    QCOMPARE(cellText(ts[1], 0, 1), QString());
+    QCOMPARE(cellText(ts[1], 1, 0), QString());
+    QCOMPARE(cellText(ts[1], 1, 1), u"y"_s);
+    QVERIFY(!d.doc.find(u"mid"_s).currentTable());
+    QVERIFY(!d.doc.find(u"end"_s).currentTable());
+
+    // nested tables lose their grid but not their text
+    const QByteArray nested = kWordPadHeader
+        + "\\trowd\\cellx3000\\pard\\intbl outer\\par"
+          "\\pard\\intbl\\itap2 in1\\nestcell in2\\nestcell{\\*\\nesttableprops\\trowd"
+          "\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+          "\\pard\\intbl after\\cell\\row\\pard z}";
+    Doc n(nested);
+    QCOMPARE(n.tables().size(), 1);
+    const QString cell = cellText(n.tables().first(), 0, 0);
+    for (const char *part : {"outer", "in1", "in2", "after"})
+        QVERIFY2(cell.contains(QLatin1String(part)), qPrintable(cell));
+
+    // a long table stays fast: rows are appended without rebuilding the grid
+    QByteArray big = kWordPadHeader;
+    for (int i = 0; i < 3000; ++i)
+        big += "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl " + QByteArray::number(i)
+            + "\\cell b\\cell c\\cell\\row\n";
+    big += "}";
+    QElapsedTimer timer;
+    timer.start();
+    Doc b(big);
+    QVERIFY2(timer.elapsed() < 5000, "table reading is not linear");
+    QCOMPARE(b.tables().first()->rows(), 3000);
+    QCOMPARE(cellText(b.tables().first(), 2999, 0), u"2999"_s);
+}
+
+void TestRtfReader::pictures()
+{
+    const QByteArray hex = pngHex({40, 20}, Qt::red);
+    // the \shppict copy is shown, the \nonshppict one is not
+    const QByteArray rtf = kWordPadHeader + "A{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn fillColor}"
+        "{\\sv 123}}}\\picscalex50\\picscaley100\\piccropl0\\picw40\\pich20\\picwgoal1200"
+        "\\pichgoal600\\pngblip{\\*\\blipuid 0123456789abcdef}\r\n" + hex
+        + "}}{\\nonshppict{\\pict\\wmetafile8\\picw100\\pich100 0102}}B\\par}";
+    Doc d(rtf);
+    QCOMPARE(d.text(), u"A\ufffcB\n"_s);
+    auto imgs = d.images();
+    QCOMPARE(imgs.size(), 1);
+    QCOMPARE(imgs[0].width(), 40.0);  // 1200 twips at 50 %
+    QCOMPARE(imgs[0].height(), 40.0); // 600 twips at 100 %
+    const QImage shown = d.doc.resource(QTextDocument::ImageResource, QUrl(imgs[0].name()))
+                             .value<QImage>();
+    QCOMPARE(shown.size(), QSize(40, 20));
+    QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::red));
+
+    // binary data, no goal size: the picture's own size
+    QByteArray png = QByteArray::fromHex(pngHex({7, 9}, Qt::blue));
+    const QByteArray bin = kWordPadHeader + "{\\pict\\pngblip\\bin"
+        + QByteArray::number(png.size()) + " " + png + "}}";
+    imgs = Doc(bin).images();
+    QCOMPARE(imgs.size(), 1);
+    QCOMPARE(imgs[0].width(), 7.0);
+    QCOMPARE(imgs[0].height(), 9.0);
+
+    // metafiles and broken PNGs: a sized placeholder, never hex as text
+    const QByteArray other = kWordPadHeader
+        + "{\\pict\\emfblip\\picwgoal1500\\pichgoal750 0100000000ffff}"
+          "{\\pict\\pngblip\\picwgoal300\\pichgoal300 89504e47deadbeef}"
+          "{\\pict\\wmetafile8\\picw2540\\pich5080 0100}x}";
+    Doc o(other);
+    QCOMPARE(o.text(), u"\ufffc\ufffc\ufffcx"_s);
+    imgs = o.images();
+    QCOMPARE(imgs.size(), 3);
+    QCOMPARE(imgs[0].width(), 100.0);
+    QCOMPARE(imgs[0].height(), 50.0);
+    QCOMPARE(imgs[1].width(), 20.0);
+    QCOMPARE(imgs[2].width(), 96.0); // 2540 hundredths of a millimetre: one inch
+    QCOMPARE(imgs[2].height(), 192.0);
+    QVERIFY(!o.doc.resource(QTextDocument::ImageResource, QUrl(imgs[0].name()))
+                 .value<QImage>()
+                 .isNull());
+}
+
+void TestRtfReader::malformedInputStillReads()
+{
+    const QByteArray head = kWordPadHeader + "\\f0 ";
+    // missing closing braces
+    QCOMPARE(Doc(head + "{\\b " + gbk(u"未闭合"_s) + "\\par{{").text(), u"未闭合\n"_s);
+    // text after the document's end is not part of it
+    QCOMPARE(Doc("{\\rtf1 in}out").text(), u"in"_s);
+    // stray closing braces inside end the document early but keep what was read
+    QCOMPARE(Doc("{\\rtf1 a}}b").text(), u"a"_s);
+    // truncated escapes and words at the very end
+    QCOMPARE(Doc(head + "ok\\'d").text(), u"ok"_s);
+    QCOMPARE(Doc(head + "ok\\'").text(), u"ok"_s);
+    QCOMPARE(Doc(head + "ok\\").text(), u"ok"_s);
+    QCOMPARE(Doc(head + "ok\\u").text(), u"ok"_s);
+    QCOMPARE(Doc(head + "ok\\'zz").text(), u"okzz"_s);
+    // a lead byte with no trail byte does not eat the next character
+    QVERIFY(Doc(head + "\\'d6\\par x}").text().endsWith(u"\nx"_s));
+    // absurd parameters are clamped
+    const QByteArray absurd = head
+        + "\\fs99999999999999999999 a\\fs-5 b\\li2147483647\\fi-2147483648\\sl-2147483648"
+          "\\sb99999999 c\\cf99999\\highlight-4\\uc99999999 d\\f-2147483648 e\\par}";
+    Doc a(absurd);
+    QCOMPARE(a.text(), u"abcde\n"_s);
+    QCOMPARE(a.fmt(u"a"_s).fontPointSize(), 1638.0);
+    QCOMPARE(a.fmt(u"b"_s).fontPointSize(), 12.0);
+    QCOMPARE(a.block(u"c"_s).blockFormat().leftMargin(), 3000.0);
+    // \bin longer than the rest of the input
+    QCOMPARE(Doc(head + "x{\\bin999999999 abc}").text(), u"x"_s);
+    QCOMPARE(Doc(head + "x\\bin-5 y}").text(), u"xy"_s);
+}
+
+void TestRtfReader::hostileInputStaysBounded()
+{
+    QElapsedTimer timer;
+    timer.start();
+    // deep nesting: text inside still shows
+    const int depth = 200000;
+    QByteArray deep = "{\\rtf1 " + QByteArray(depth, '{') + "\\b deep" + QByteArray(depth, '}')
+        + "after}";
+    Doc d(deep);
+    QCOMPARE(d.text(), u"deepafter"_s);
+    QCOMPARE(d.fmt(u"after"_s).fontWeight(), int(QFont::Normal));
+    // many tiny rows with many columns: cells are capped, text survives
+    QByteArray wide = "{\\rtf1\\trowd";
+    for (int i = 1; i <= 200; ++i)
+        wide += "\\cellx" + QByteArray::number(i * 10);
+    for (int i = 0; i < 20000; ++i)
+        wide += "\\intbl\\cell\\row";
+    wide += "\\pard tail}";
+    Doc w(wide);
+    QVERIFY(w.text().endsWith(u"tail"_s));
+    int cells = 0;
+    for (QTextTable *t : w.tables())
+        cells += t->rows() * t->columns();
+    QVERIFY2(cells <= wide.size() / 4, qPrintable(QString::number(cells)));
+    // many pictures share one placeholder
+    QByteArray pics = "{\\rtf1 ";
+    for (int i = 0; i < 5000; ++i)
+        pics += "{\\pict\\wmetafile8\\picwgoal99999999\\pichgoal99999999 01}";
+    pics += "}";
+    Doc p(pics);
+    const auto imgs = p.images();
+    QCOMPARE(imgs.size(), 5000);
+    QCOMPARE(imgs.first().width(), 4000.0);
+    QVERIFY2(timer.elapsed() < 20000, "hostile input took too long");
+}
+
+void TestRtfReader::richTextBox()
+{
+    RichTextBox box;
+    QVERIFY(box.isReadOnly());
+    box.setTextRTF(kWordPadHeader + "\\f0 " + gbk(u"第一章"_s) + "\\par}");
+    QCOMPARE(box.toPlainText(), u"第一章\n"_s);
+    box.setTextRTF(u"纯文本 {\\b x}"_s.toUtf8());
+    QCOMPARE(box.toPlainText(), u"纯文本 {\\b x}"_s);
+    const QPointer<QTextDocument> old = box.document();
+    box.setTextRTF(QByteArray());
+    QCOMPARE(box.toPlainText(), QString());
+    QVERIFY(old.isNull()); // replaced documents do not pile up
+    QVERIFY(box.isReadOnly());
+}
+
+QTEST_MAIN(TestRtfReader)
+#include "tst_rtfreader.moc"
