@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
-// Placeholder until the window is built: it only leads back to the start screen.
+class QListWidget;
+class RichTextBox;
+
+// The classic algorithms: a list of the algorithms and the description of the chosen one.
 class Frm_jdsf : public QWidget
 {
     Q_OBJECT
@@ -11,4 +14,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void List1_Click();
+    void cmd_exit_Click();
+
+    QListWidget *List1;
+    RichTextBox *Rtxt_content;
 };

@@ -1,16 +1,93 @@
 #include "study/Frm_study.h"
 
+#include "answer/Frm_exer.h"
+#include "app/Controls.h"
 #include "app/Forms.h"
 #include "app/Frm_login.h"
+#include "app/Module1.h"
 #include "app/Twips.h"
+#include "data/BankError.h"
+#include "platform/MessageBox.h"
+#include "platform/RichTextBox.h"
+#include "study/StudyWindow.h"
+#include "workfiles/WorkFileError.h"
+#include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace Module1;
 
 Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Frm_study"));
-    setWindowTitle(QStringLiteral("单元学习指导"));
-    setFixedSize(twipsSize(11835, 7080));
+    StudyWindow::setUpWindow(this, QStringLiteral("Frm_study"), QStringLiteral("单元学习指导"), twipsSize(11835, 7080));
+
+    QGroupBox *Frame1 = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("单元列表"), {120, 60, 3375, 6930});
+    List_item = StudyWindow::listBox(Frame1, QStringLiteral("List_item"), {120, 270, 3135, 5760});
+    Cmd_excer = Controls::button(Frame1, QStringLiteral("Cmd_excer"), QStringLiteral("单元练习"), {120, 6180, 1500, 495});
+    QPushButton *cmd_exit = Controls::button(Frame1, QStringLiteral("cmd_exit"), QStringLiteral("退出"), {1755, 6180, 1500, 495});
+
+    Frame_content = Controls::frame(this, QStringLiteral("Frame_content"), QStringLiteral("单元学习指导"),
+                                    {3615, 60, 8100, 6930});
+    Rtxt_content = StudyWindow::richTextBox(Frame_content, QStringLiteral("Rtxt_content"), {120, 270, 7860, 6540});
+
+    connect(List_item, &QListWidget::itemSelectionChanged, this, &Frm_study::List_item_Click);
+    connect(Cmd_excer, &QPushButton::clicked, this, &Frm_study::Cmd_excer_Click);
+    connect(cmd_exit, &QPushButton::clicked, this, &Frm_study::cmd_exit_Click);
+
+    Form_Load();
+}
+
+void Frm_study::Form_Load()
+{
+    Cmd_excer->setEnabled(false);
+    StudyWindow::fill(this, List_item, [] { return conn->chapters(); });
+}
+
+void Frm_study::List_item_Click()
+{
+    const QString entry = StudyWindow::currentText(List_item);
+    if (entry.isEmpty())
+        return;
+    Cmd_excer->setEnabled(true);
+    Rtxt_content->setTextRTF({});
+    Frame_content->setTitle(QStringLiteral("单元内容提要--") + entry.mid(3));
+    chapter_id = entry.left(2);
+    chapter_title = entry.mid(3);
+    try {
+        const RecordSet rows = conn->chapter(chapter_id, chapter_title);
+        if (!rows.isEmpty() && rows.first().actualSize(QStringLiteral("content")) != 0)
+            Rtxt_content->setTextRTF(rows.first().text(QStringLiteral("content")).toUtf8());
+    } catch (const BankError &error) {
+        StudyWindow::reportBankError(this, error);
+    }
+    Cmd_excer->setEnabled(true);
+}
+
+void Frm_study::Cmd_excer_Click()
+{
+    if (chapter_id.trimmed().isEmpty()) {
+        MessageBox::show(this, QStringLiteral("请选择练习内容！"), QString(), QMessageBox::Ok, QMessageBox::NoIcon);
+        return;
+    }
+    exer_path = WorkFolders::exercisePath();
+    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(exer_path));
+    try {
+        emptyFolderIfAny(exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
+    } catch (const WorkFileError &error) {
+        MessageBox::show(this, QStringLiteral("练习文件夹无法清空，单元练习不能开始。\n\n%1").arg(error.message()),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    hide();
+    Forms<Frm_exer>::show();
+}
+
+void Frm_study::cmd_exit_Click()
+{
+    close();
 }
 
 void Frm_study::closeEvent(QCloseEvent *event)

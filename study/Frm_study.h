@@ -2,7 +2,13 @@
 
 #include <QWidget>
 
-// Placeholder until the window is built: it only leads back to the start screen.
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class RichTextBox;
+
+// Chapter study: the chapter list, the study text of the chosen chapter, and the start of its
+// unit exercise. Hidden, not unloaded, while the exercise runs, so it comes back as it was left.
 class Frm_study : public QWidget
 {
     Q_OBJECT
@@ -11,4 +17,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void List_item_Click();
+    void Cmd_excer_Click();
+    void cmd_exit_Click();
+
+    QGroupBox *Frame_content;
+    RichTextBox *Rtxt_content;
+    QListWidget *List_item;
+    QPushButton *Cmd_excer;
 };

@@ -1,0 +1,74 @@
+#include "study/StudyWindow.h"
+
+#include "app/Controls.h"
+#include "app/Twips.h"
+#include "data/BankError.h"
+#include "platform/MessageBox.h"
+#include "platform/RichTextBox.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+
+namespace {
+QRect toPixels(QRect t)
+{
+    return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+}
+
+void StudyWindow::setUpWindow(QWidget *form, const QString &name, const QString &caption, QSize size)
+{
+    form->setObjectName(name);
+    form->setWindowTitle(caption);
+    form->setFont(Controls::song(9));
+    form->setFixedSize(size);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        form->move(screen->availableGeometry().center() - form->rect().center());
+}
+
+QListWidget *StudyWindow::listBox(QWidget *parent, const QString &name, QRect twips)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setGeometry(toPixels(twips));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+RichTextBox *StudyWindow::richTextBox(QWidget *parent, const QString &name, QRect twips)
+{
+    auto *box = new RichTextBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(toPixels(twips));
+    return box;
+}
+
+void StudyWindow::fill(QWidget *form, QListWidget *list, const std::function<RecordSet()> &query)
+{
+    QStringList entries;
+    try {
+        const RecordSet rows = query();
+        for (const Record &row : rows)
+            entries << row.text(QStringLiteral("id")) + u' ' + row.text(QStringLiteral("title"));
+    } catch (const BankError &error) {
+        reportBankError(form, error);
+        return;
+    }
+    if (entries.isEmpty())
+        return;
+    list->clear();
+    list->addItems(entries);
+}
+
+QString StudyWindow::currentText(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void StudyWindow::reportBankError(QWidget *form, const BankError &error)
+{
+    MessageBox::show(form, QStringLiteral("题库读取出错：%1").arg(error.message()), QStringLiteral("信息提示"),
+                     QMessageBox::Ok, QMessageBox::Warning);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/Record.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class BankError;
+class QListWidget;
+class QWidget;
+class RichTextBox;
+
+// What the two reading windows (chapter study, classic algorithms) have in common: a list of
+// "id title" entries filled from the bank and a rich-text box showing the chosen entry's content.
+namespace StudyWindow {
+// Names, captions, sizes and centres the window; font 宋体 9.
+void setUpWindow(QWidget *form, const QString &name, const QString &caption, QSize size);
+QListWidget *listBox(QWidget *parent, const QString &name, QRect twips);
+RichTextBox *richTextBox(QWidget *parent, const QString &name, QRect twips);
+
+// Fills the list with one "id title" entry per row, in the bank's order. With no rows the list
+// keeps what it had; a bank failure is reported and leaves the list as it was.
+void fill(QWidget *form, QListWidget *list, const std::function<RecordSet()> &query);
+// The text of the selected entry, empty when nothing is selected.
+QString currentText(const QListWidget *list);
+// A message naming what went wrong with the bank; the window stays as it is.
+void reportBankError(QWidget *form, const BankError &error);
+}
