@@ -1,6 +1,169 @@
 #include "answer/Frm_exer.h"
 
-Frm_exer::Frm_exer(QWidget *parent) : QWidget(parent)
+#include "answer/WorkFolderLink.h"
+#include "app/ClickLabel.h"
+#include "app/Forms.h"
+#include "app/Module1.h"
+#include "paper/ExercisePaperLoad.h"
+#include "paper/ExerciseWindowLayout.h"
+#include "platform/MessageBox.h"
+#include "review/Frm_excer_over.h"
+#include "study/Frm_study.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace Module1;
+
+namespace {
+
+// A program tab's button array: element 0 pages forward, element 1 back.
+void pageTask(TaskPaging &task, int index)
+{
+    if (index == 0)
+        task.next();
+    else
+        task.previous();
+}
+
+}
+
+Frm_exer::Frm_exer(QWidget *parent)
+    : QWidget(parent), c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, exer_path, exer_clock, 1)
 {
     setObjectName(QStringLiteral("Frm_exer"));
+    // No close box: "结束练习" is the way out of an exercise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+
+    connect(c.next, &QPushButton::clicked, this, &Frm_exer::Cmd_next_Click);
+    connect(c.previous, &QPushButton::clicked, this, &Frm_exer::Cmd_pre_Click);
+    for (int i = 0; i < 4; ++i)
+        connect(c.options[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    for (int i = 0; i < 10; ++i)
+        connect(c.squares[i], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
+    for (int i = 0; i < 2; ++i) {
+        connect(i == 0 ? c.tasks[0].next : c.tasks[0].previous, &QPushButton::clicked, this, [this, i] { Cmd_b_1_Click(i); });
+        connect(i == 0 ? c.tasks[1].next : c.tasks[1].previous, &QPushButton::clicked, this, [this, i] { Cmd_err_Click(i); });
+        connect(i == 0 ? c.tasks[2].next : c.tasks[2].previous, &QPushButton::clicked, this, [this, i] { Cmd_pro_Click(i); });
+    }
+    connect(c.tasks[0].editor, &QPushButton::clicked, this, &Frm_exer::Command2_Click);
+    connect(c.tasks[1].editor, &QPushButton::clicked, this, &Frm_exer::Command3_Click);
+    connect(c.tasks[2].editor, &QPushButton::clicked, this, &Frm_exer::Command4_Click);
+    connect(c.folder, &ClickLabel::clicked, this, &Frm_exer::Lab_exerpath_Click);
+    connect(c.exit, &QPushButton::clicked, this, &Frm_exer::Command1_Click);
+    connect(c.timer, &QTimer::timeout, this, &Frm_exer::Timer1_Timer);
+
+    outcome.run([this] { Form_Load(); });
+}
+
+// The exercise clock is not reset here: it shows the exercise time of the whole run.
+void Frm_exer::Form_Load()
+{
+    sheet.clearQuestion();
+    PaperLoader loader = ExercisePaperLoad::loader();
+    loader.empty();
+    ExercisePaperLoad::setFolder();
+    WorkFolderLink::show(c.folder, exer_path, false);
+    ExercisePaperLoad::createFolder();
+    loader.clearFolder();
+    sheet.fill(loader);
+    outcome.setNotice(loader.overflowNotice(ExercisePaperLoad::setName));
+}
+
+void Frm_exer::setVisible(bool visible)
+{
+    if (visible && !isVisible() && outcome.reportFailure(QStringLiteral("单元练习"))) {
+        c.timer->stop();
+        Forms<Frm_exer>::unload();
+        Forms<Frm_study>::show();
+        return;
+    }
+    const bool showing = visible && !isVisible();
+    QWidget::setVisible(visible);
+    if (showing)
+        outcome.tellNotice(this);
+}
+
+void Frm_exer::Cmd_next_Click()
+{
+    sheet.choices.next();
+}
+
+void Frm_exer::Cmd_pre_Click()
+{
+    sheet.choices.previous();
+}
+
+void Frm_exer::Option1_Click(int index)
+{
+    sheet.choices.optionClicked(index);
+}
+
+// Unlike the test window, a jump sets the two paging buttons from the square's place alone,
+// whatever the number of questions loaded.
+void Frm_exer::Lab_tm_Click(int index)
+{
+    sheet.choices.squareClicked(index);
+    c.next->setEnabled(index != 9);
+    c.previous->setEnabled(index != 0);
+}
+
+void Frm_exer::Cmd_b_1_Click(int index)
+{
+    pageTask(sheet.tasks[0], index);
+}
+
+void Frm_exer::Cmd_err_Click(int index)
+{
+    pageTask(sheet.tasks[1], index);
+}
+
+void Frm_exer::Cmd_pro_Click(int index)
+{
+    pageTask(sheet.tasks[2], index);
+}
+
+void Frm_exer::Command2_Click()
+{
+    sheet.tasks[0].openInEditor();
+}
+
+void Frm_exer::Command3_Click()
+{
+    sheet.tasks[1].openInEditor();
+}
+
+void Frm_exer::Command4_Click()
+{
+    sheet.tasks[2].openInEditor();
+}
+
+void Frm_exer::Lab_exerpath_Click()
+{
+    WorkFolderLink::open(exer_path);
+}
+
+void Frm_exer::Command1_Click()
+{
+    const auto answer = MessageBox::show(this, QStringLiteral("是否结束单元练习？"), QStringLiteral("提示信息"),
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    if (answer != QMessageBox::Yes)
+        return;
+    c.timer->stop();
+    Forms<Frm_exer>::unload();
+    Forms<Frm_excer_over>::show();
+}
+
+void Frm_exer::Timer1_Timer()
+{
+    sheet.clock.tick();
+}
+
+// A close request from outside (the window has no close box) is refused: an exercise ends only
+// through "结束练习", so nothing is lost by a stray key and a window stays on screen.
+void Frm_exer::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }

@@ -1,6 +1,160 @@
 #include "answer/Frm_t_main.h"
 
-Frm_t_main::Frm_t_main(QWidget *parent) : QWidget(parent)
+#include "answer/Frm_test.h"
+#include "answer/WorkFolderLink.h"
+#include "app/ClickLabel.h"
+#include "app/Forms.h"
+#include "app/Module1.h"
+#include "paper/TestPaperLoad.h"
+#include "paper/TestWindowLayout.h"
+#include "review/Frm_t_over.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace Module1;
+
+Frm_t_main::Frm_t_main(QWidget *parent)
+    : QWidget(parent), c(layOutTestWindow(this)), sheet(TestPaper, c, test_path, test_clock, 2)
 {
     setObjectName(QStringLiteral("Frm_t_main"));
+
+    connect(c.next, &QPushButton::clicked, this, &Frm_t_main::Cmd_next_Click);
+    connect(c.previous, &QPushButton::clicked, this, &Frm_t_main::Cmd_pre_Click);
+    for (int i = 0; i < 4; ++i)
+        connect(c.options[i], &QRadioButton::clicked, this, [this, i] { Op1_Click(i); });
+    for (int i = 0; i < 10; ++i)
+        connect(c.squares[i], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
+    connect(c.tasks[0].next, &QPushButton::clicked, this, &Frm_t_main::cmd_blank_next_Click);
+    connect(c.tasks[0].previous, &QPushButton::clicked, this, &Frm_t_main::cmd_blank_pre_Click);
+    connect(c.tasks[0].editor, &QPushButton::clicked, this, &Frm_t_main::Cmd_blank_vc_Click);
+    connect(c.tasks[1].next, &QPushButton::clicked, this, &Frm_t_main::Cmd_err_next_Click);
+    connect(c.tasks[1].previous, &QPushButton::clicked, this, &Frm_t_main::cmd_err_pre_Click);
+    connect(c.tasks[1].editor, &QPushButton::clicked, this, &Frm_t_main::Cmd_err_vc_Click);
+    connect(c.tasks[2].next, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_next_Click);
+    connect(c.tasks[2].previous, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_pre_Click);
+    connect(c.tasks[2].editor, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_vc_Click);
+    connect(c.folder, &ClickLabel::clicked, this, &Frm_t_main::Lab_path_Click);
+    connect(c.exit, &QPushButton::clicked, this, &Frm_t_main::cmd_exit_Click);
+    connect(c.timer, &QTimer::timeout, this, &Frm_t_main::Timer1_Timer);
+
+    outcome.run([this] { Form_Load(); });
+}
+
+void Frm_t_main::Form_Load()
+{
+    test_clock = 0;
+    WorkFolderLink::show(c.folder, test_path, true);
+    sheet.clearQuestion();
+    PaperLoader loader = TestPaperLoad::loader();
+    loader.empty();
+    loader.clearFolder();
+    sheet.fill(loader);
+    outcome.setNotice(loader.overflowNotice(TestPaperLoad::setName));
+}
+
+void Frm_t_main::setVisible(bool visible)
+{
+    if (visible && !isVisible() && outcome.reportFailure(QStringLiteral("综合练习"))) {
+        c.timer->stop();
+        Forms<Frm_t_main>::unload();
+        Forms<Frm_test>::show();
+        return;
+    }
+    const bool showing = visible && !isVisible();
+    QWidget::setVisible(visible);
+    if (showing)
+        outcome.tellNotice(this);
+}
+
+void Frm_t_main::Cmd_next_Click()
+{
+    sheet.choices.next();
+}
+
+void Frm_t_main::Cmd_pre_Click()
+{
+    sheet.choices.previous();
+}
+
+void Frm_t_main::Op1_Click(int index)
+{
+    sheet.choices.optionClicked(index);
+}
+
+void Frm_t_main::Lab_tm_Click(int index)
+{
+    // The next and previous buttons keep their state: only paging with them changes it.
+    sheet.choices.squareClicked(index);
+}
+
+void Frm_t_main::cmd_blank_next_Click()
+{
+    sheet.tasks[0].next();
+}
+
+void Frm_t_main::cmd_blank_pre_Click()
+{
+    sheet.tasks[0].previous();
+}
+
+void Frm_t_main::Cmd_err_next_Click()
+{
+    sheet.tasks[1].next();
+}
+
+void Frm_t_main::cmd_err_pre_Click()
+{
+    sheet.tasks[1].previous();
+}
+
+void Frm_t_main::Cmd_pro_next_Click()
+{
+    sheet.tasks[2].next();
+}
+
+void Frm_t_main::Cmd_pro_pre_Click()
+{
+    sheet.tasks[2].previous();
+}
+
+void Frm_t_main::Cmd_blank_vc_Click()
+{
+    sheet.tasks[0].openInEditor();
+}
+
+void Frm_t_main::Cmd_err_vc_Click()
+{
+    sheet.tasks[1].openInEditor();
+}
+
+void Frm_t_main::Cmd_pro_vc_Click()
+{
+    sheet.tasks[2].openInEditor();
+}
+
+void Frm_t_main::Lab_path_Click()
+{
+    WorkFolderLink::open(test_path);
+}
+
+void Frm_t_main::cmd_exit_Click()
+{
+    close();
+}
+
+void Frm_t_main::Timer1_Timer()
+{
+    sheet.clock.tick();
+}
+
+// Ending the test is never refused: the window goes and the review of this paper opens.
+void Frm_t_main::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    c.timer->stop();
+    Forms<Frm_t_main>::unload();
+    Forms<Frm_t_over>::show();
 }

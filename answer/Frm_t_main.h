@@ -1,11 +1,45 @@
 #pragma once
 
+#include "answer/AnsweringSheet.h"
+#include "answer/LoadOutcome.h"
+#include "paper/AnsweringControls.h"
+
 #include <QWidget>
 
-// Not built yet.
+// The test answering window: the student pages through the test set's choice questions and picks
+// answers, opens the program tasks in the C editor, and ends the test, which leads to the review.
 class Frm_t_main : public QWidget
 {
     Q_OBJECT
 public:
     explicit Frm_t_main(QWidget *parent = nullptr);
+
+    // A window whose load failed never shows: the student is told why and returns to Frm_test.
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Cmd_next_Click();
+    void Cmd_pre_Click();
+    void Op1_Click(int index);
+    void Lab_tm_Click(int index);
+    void cmd_blank_next_Click();
+    void cmd_blank_pre_Click();
+    void Cmd_err_next_Click();
+    void cmd_err_pre_Click();
+    void Cmd_pro_next_Click();
+    void Cmd_pro_pre_Click();
+    void Cmd_blank_vc_Click();
+    void Cmd_err_vc_Click();
+    void Cmd_pro_vc_Click();
+    void Lab_path_Click();
+    void cmd_exit_Click();
+    void Timer1_Timer();
+
+    AnsweringControls c;
+    AnsweringSheet sheet;
+    LoadOutcome outcome;
 };

@@ -1,18 +1,125 @@
 #include "answer/Frm_test.h"
 
+#include "answer/Frm_t_main.h"
+#include "answer/TestSetArt.h"
+#include "app/Controls.h"
 #include "app/Forms.h"
 #include "app/Frm_login.h"
+#include "app/Module1.h"
 #include "app/Twips.h"
+#include "paper/LayoutParts.h"
+#include "platform/MessageBox.h"
+#include "workfiles/WorkFileError.h"
+#include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Module1;
+
+namespace {
+
+const QStringList kSets = {QStringLiteral("第一套练习题"), QStringLiteral("第二套练习题"),
+                           QStringLiteral("第三套练习题"), QStringLiteral("第四套练习题"),
+                           QStringLiteral("第五套练习题")};
+
+QString trimBlanks(QString text)
+{
+    while (text.startsWith(u' '))
+        text.remove(0, 1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+}
 
 Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frm_test"));
     setWindowTitle(QStringLiteral("智桥--C语言综合练习"));
+    setFont(Controls::song(10.5));
     setFixedSize(twipsSize(8790, 5520));
+    LayoutParts::centre(this);
+
+    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    QLabel *background = Controls::label(this, QStringLiteral("Image_back"), {}, {0, 0, 8790, 5520});
+    background->setGeometry(rect());
+    background->setPixmap(TestSetArt::background(size(), ratio));
+
+    QLabel *label = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("选择题组"), {2820, 2580, 840, 210});
+    label->setStyleSheet(QStringLiteral("color: #ffffff"));
+    LayoutParts::fitText(label);
+    Com_group = new QComboBox(this);
+    Com_group->setObjectName(QStringLiteral("Com_group"));
+    Com_group->setGeometry(twipsRect(3750, 2520, 1905, 330));
+    Com_group->setEditable(true);
+    Com_group->setInsertPolicy(QComboBox::NoInsert);
+    LayoutParts::fitText(Com_group);
+    Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3840, 1485, 375});
+    Cmd_end = Controls::button(this, QStringLiteral("Cmd_end"), QStringLiteral("退出"), {5400, 3810, 1485, 375});
+    setTabOrder(Com_group, Cmd_start);
+    setTabOrder(Cmd_start, Cmd_end);
+
+    connect(Com_group, &QComboBox::activated, this, &Frm_test::Com_group_Click);
+    connect(Cmd_start, &QPushButton::clicked, this, &Frm_test::Cmd_start_Click);
+    connect(Cmd_end, &QPushButton::clicked, this, &Frm_test::Cmd_end_Click);
+
+    Form_Load();
 }
 
+void Frm_test::Form_Load()
+{
+    Com_group->clear();
+    Com_group->addItems(kSets);
+    Com_group->setCurrentIndex(-1);
+    Com_group->clearEditText();
+}
+
+void Frm_test::Com_group_Click(int index)
+{
+    group_no = index + 1;
+}
+
+void Frm_test::Cmd_start_Click()
+{
+    // The text field is editable; a typed text counts only when it names one of the five sets, so
+    // a test never starts on a set that does not exist.
+    const QString typed = trimBlanks(Com_group->currentText());
+    const int entry = int(kSets.indexOf(typed));
+    if (entry < 0) {
+        MessageBox::show(this, QStringLiteral("请选择一组练习题!"), QStringLiteral("信息提示"), QMessageBox::Ok,
+                         QMessageBox::Critical);
+        return;
+    }
+    Com_group->setCurrentIndex(entry);
+    Com_group_Click(entry);
+
+    test_clock = 0;
+    test_path = WorkFolders::testPath();
+    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
+    try {
+        emptyFolderIfAny(test_path, {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
+    } catch (const WorkFileError &error) {
+        MessageBox::show(this, QStringLiteral("无法开始综合练习。\n\n%1").arg(error.message()), QStringLiteral("信息提示"),
+                         QMessageBox::Ok, QMessageBox::Critical);
+        return;
+    }
+    hide();
+    Forms<Frm_t_main>::show();
+}
+
+void Frm_test::Cmd_end_Click()
+{
+    close();
+}
+
+// Leaving is never refused and asks nothing: the start screen comes back.
 void Frm_test::closeEvent(QCloseEvent *event)
 {
     event->accept();

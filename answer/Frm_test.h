@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
-// Placeholder until the window is built: it only leads back to the start screen.
+class QComboBox;
+class QPushButton;
+
+// The test set window: the student picks one of the five practice sets and starts a test on it.
+// It stays loaded and hidden during the test, so the start screen reopens it with the same choice.
 class Frm_test : public QWidget
 {
     Q_OBJECT
@@ -11,4 +15,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Com_group_Click(int index);
+    void Cmd_start_Click();
+    void Cmd_end_Click();
+
+    QComboBox *Com_group;
+    QPushButton *Cmd_start;
+    QPushButton *Cmd_end;
 };

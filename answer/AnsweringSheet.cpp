@@ -1,0 +1,42 @@
+#include "answer/AnsweringSheet.h"
+
+#include "answer/NumberSquares.h"
+#include "app/Paper.h"
+#include "app/TextBox.h"
+#include "paper/PaperLoader.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, const QString &folder,
+                               int &clockCounter, int hourDigits)
+    : choices(paper.ch, controls),
+      tasks{TaskPaging(paper.blank, controls.tasks[0], QStringLiteral("blank"), folder),
+            TaskPaging(paper.err, controls.tasks[1], QStringLiteral("err"), folder),
+            TaskPaging(paper.pro, controls.tasks[2], QStringLiteral("pro"), folder)},
+      clock(controls.timer, controls.time, clockCounter, hourDigits),
+      m_c(controls)
+{
+}
+
+void AnsweringSheet::clearQuestion()
+{
+    m_c.title->setText({});
+    for (QRadioButton *option : m_c.options)
+        option->setText({});
+}
+
+void AnsweringSheet::fill(PaperLoader &loader)
+{
+    loader.startAtFirst();
+    clock.start();
+    NumberSquares::number(m_c.squares);
+    loader.loadChoices();
+    m_c.previous->setEnabled(false);
+    loader.loadTasks(QuestionKind::Blank);
+    loader.loadTasks(QuestionKind::Err);
+    loader.loadTasks(QuestionKind::Pro);
+    choices.showFirst();
+    for (TaskPaging &task : tasks)
+        task.show();
+}

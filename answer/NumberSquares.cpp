@@ -1,0 +1,37 @@
+#include "answer/NumberSquares.h"
+
+#include "app/ClickLabel.h"
+
+namespace {
+
+const QColor kAnswered(255, 0, 0);
+
+void setFramed(ClickLabel *square, bool framed)
+{
+    square->setFrameStyle(framed ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    square->setLineWidth(1);
+}
+
+}
+
+void NumberSquares::number(const Squares &squares)
+{
+    for (int k = 0; k < 10; ++k) {
+        squares[k]->setText(QString::number(k + 1));
+        setFramed(squares[k], k == 0);
+    }
+}
+
+void NumberSquares::frameOnly(const Squares &squares, int upTo, int n)
+{
+    for (int i = 1; i <= upTo && i <= 10; ++i)
+        setFramed(squares[i - 1], false);
+    setFramed(squares[n - 1], true);
+}
+
+void NumberSquares::markAnswered(ClickLabel *square)
+{
+    QPalette palette = square->palette();
+    palette.setColor(QPalette::Window, kAnswered);
+    square->setPalette(palette);
+}

@@ -1,0 +1,37 @@
+#include "answer/TaskPaging.h"
+
+#include "app/Paper.h"
+#include "app/TextBox.h"
+#include "workfiles/Editor.h"
+#include "workfiles/TaskFiles.h"
+#include "workfiles/WorkFolders.h"
+
+TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind,
+                       const QString &folder)
+    : m_section(section), m_tab(tab), m_kind(std::move(kind)), m_folder(folder)
+{
+}
+
+void TaskPaging::show()
+{
+    m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section.title(m_section.current));
+}
+
+void TaskPaging::next()
+{
+    if (m_section.current < m_section.count)
+        ++m_section.current;
+    show();
+}
+
+void TaskPaging::previous()
+{
+    if (m_section.current > 1)
+        --m_section.current;
+    show();
+}
+
+void TaskPaging::openInEditor()
+{
+    Editor::launch(WorkFolders::join(m_folder, TaskFiles::sourceName(m_kind, m_section.current)));
+}

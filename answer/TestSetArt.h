@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QPixmap>
+
+// The background of the test set window, painted at the screen's pixel ratio: a deep green field
+// with the activity's name, dark enough for the white "选择题组" label.
+namespace TestSetArt {
+QPixmap background(QSize size, qreal pixelRatio);
+}

@@ -1,0 +1,17 @@
+#include "answer/WorkFolderLink.h"
+
+#include "app/ClickLabel.h"
+#include "workfiles/Editor.h"
+
+void WorkFolderLink::show(ClickLabel *label, const QString &folder, bool sizeToText)
+{
+    label->setText(folder);
+    label->setToolTip(folder);
+    if (sizeToText)
+        label->adjustSize();
+}
+
+void WorkFolderLink::open(const QString &folder)
+{
+    Editor::openFolder(folder);
+}

@@ -1,0 +1,143 @@
+#include "paper/LayoutParts.h"
+
+#include "app/ClickLabel.h"
+#include "app/Controls.h"
+#include "app/TextBox.h"
+
+#include <QLineEdit>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+// QTabWidget keeps its style option to itself; a member pointer taken through a subclass reaches it.
+struct TabWidgetAccess : QTabWidget
+{
+    static void initOption(const QTabWidget *tabs, QStyleOptionTabWidgetFrame *option)
+    {
+        auto init = &TabWidgetAccess::initStyleOption;
+        (tabs->*init)(option);
+    }
+};
+
+// The page's place inside the tab control. QTabWidget lays its pages out only once shown, so the
+// style is asked directly, as the tab control itself will ask it.
+QPoint pageOffset(QTabWidget *tabs)
+{
+    tabs->ensurePolished();
+    QStyleOptionTabWidgetFrame option;
+    TabWidgetAccess::initOption(tabs, &option);
+    return tabs->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, tabs).topLeft();
+}
+
+// A round clock face, painted here so that no picture file is needed.
+QPixmap clockPicture()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 0, 0), 4));
+    p.setBrush(QColor(255, 246, 220));
+    p.drawEllipse(QRectF(4, 4, 56, 56));
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    for (int h = 0; h < 12; ++h) {
+        p.save();
+        p.translate(32, 32);
+        p.rotate(30.0 * h);
+        p.drawLine(QPointF(0, -22), QPointF(0, -26));
+        p.restore();
+    }
+    p.setPen(QPen(QColor(30, 30, 30), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(32, 32), QPointF(32, 16));
+    p.setPen(QPen(QColor(192, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(32, 32), QPointF(45, 38));
+    return pixmap;
+}
+
+}
+
+QRect LayoutParts::onTab(QTabWidget *tabs, QRect twips)
+{
+    const QPoint offset = pageOffset(tabs) * 15;
+    QRect r = twips.translated(-offset);
+    if (r.top() < 0)
+        r.moveTop(0);
+    if (r.left() < 0)
+        r.moveLeft(0);
+    return r;
+}
+
+void LayoutParts::squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs, const std::array<int, 10> &lefts, int top)
+{
+    for (int k = 0; k < 10; ++k) {
+        c.squares[k] = Controls::clickLabel(page, Controls::arrayName("Lab_tm", k), QStringLiteral("Label1"),
+                                            onTab(tabs, {lefts[k], top, 315, 315}));
+        Controls::styleSquare(c.squares[k]);
+    }
+}
+
+void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, QRect button, QRect text)
+{
+    c.options[k] = Controls::optionButton(frame, Controls::arrayName(buttonName, k), button);
+    c.optionTexts[k] = Controls::lineBox(frame, Controls::arrayName("ch_text", k), text);
+    c.optionTexts[k]->setText(QStringLiteral("Text1"));
+    c.optionTexts[k]->setReadOnly(true);
+    QPalette palette = c.optionTexts[k]->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    c.optionTexts[k]->setPalette(palette);
+}
+
+AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 3> &names,
+                                                    const std::array<QRect, 3> &rects)
+{
+    AnsweringControls::TaskTab tab;
+    tab.next = smallButton(frame, names[0], QStringLiteral("下一题"), rects[0]);
+    tab.previous = smallButton(frame, names[1], QStringLiteral("上一题"), rects[1]);
+    tab.editor = smallButton(frame, names[2], QStringLiteral("启动VC"), rects[2]);
+    return tab;
+}
+
+QPushButton *LayoutParts::smallButton(QWidget *parent, const QString &name, const QString &caption, QRect twips)
+{
+    QPushButton *button = Controls::button(parent, name, caption, twips);
+    button->setFont(Controls::song(9));
+    return button;
+}
+
+void LayoutParts::clockParts(AnsweringControls &c, QWidget *frame, QRect image)
+{
+    QLabel *picture = Controls::label(frame, QStringLiteral("Image1"), {}, image);
+    picture->setPixmap(clockPicture());
+    picture->setScaledContents(true);
+    c.timer = new QTimer(frame);
+    c.timer->setObjectName(QStringLiteral("Timer1"));
+    c.timer->setInterval(1000);
+    c.timer->setTimerType(Qt::PreciseTimer);
+}
+
+void LayoutParts::centre(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void LayoutParts::fitText(QWidget *control)
+{
+    control->resize(control->size().expandedTo(control->sizeHint()));
+}
+
+TextBox *LayoutParts::readingBox(QWidget *parent, const QString &name, QRect twips)
+{
+    TextBox *box = Controls::textBox(parent, name, twips);
+    box->setReadOnly(true);
+    return box;
+}

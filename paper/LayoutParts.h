@@ -1,0 +1,31 @@
+#pragma once
+
+#include "paper/AnsweringControls.h"
+
+#include <QRect>
+#include <QString>
+#include <array>
+
+class QWidget;
+
+// Pieces the two answering-window layouts build alike, each at its own positions (twips).
+namespace LayoutParts {
+// A rectangle given relative to the tab control, moved onto the tab's page (below the tab bar).
+QRect onTab(QTabWidget *tabs, QRect twips);
+// The ten number squares "Lab_tm(0..9)" on the choice page.
+void squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs, const std::array<int, 10> &lefts, int top);
+// Option k: its option button (no caption) and the one-line box of its text "ch_text(k)".
+void option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, QRect button, QRect text);
+// A program tab's next, previous and "启动VC" buttons, 宋体 9 pt.
+AnsweringControls::TaskTab taskButtons(QWidget *frame, const std::array<QString, 3> &names,
+                                       const std::array<QRect, 3> &rects);
+QPushButton *smallButton(QWidget *parent, const QString &name, const QString &caption, QRect twips);
+// The clock frame's decoration "Image1" and its one-second "Timer1".
+void clockParts(AnsweringControls &c, QWidget *frame, QRect image);
+// Places a window in the middle of the screen.
+void centre(QWidget *window);
+// Grows a control to its text where the layout's size would clip it.
+void fitText(QWidget *control);
+// A multi-line task or question box; the student reads it, the program writes it.
+TextBox *readingBox(QWidget *parent, const QString &name, QRect twips);
+}

@@ -1,0 +1,127 @@
+#include "paper/PaperLoader.h"
+
+#include "workfiles/TaskFiles.h"
+#include "workfiles/WorkFolders.h"
+
+namespace {
+
+const QString kPrefixes[4] = {QStringLiteral("[A] "), QStringLiteral("[B] "), QStringLiteral("[C] "),
+                              QStringLiteral("[D] ")};
+
+// The bank's answers are trimmed of blanks only, as they were typed; other characters stay.
+QString trimBlanks(const QString &text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.mid(from, to - from);
+}
+
+QString kindName(QuestionKind kind)
+{
+    switch (kind) {
+    case QuestionKind::Choice: return QStringLiteral("选择题");
+    case QuestionKind::Blank: return QStringLiteral("填空题");
+    case QuestionKind::Err: return QStringLiteral("改错题");
+    case QuestionKind::Pro: return QStringLiteral("编程题");
+    }
+    return {};
+}
+
+QString fileKind(QuestionKind kind)
+{
+    switch (kind) {
+    case QuestionKind::Blank: return QStringLiteral("blank");
+    case QuestionKind::Err: return QStringLiteral("err");
+    default: return QStringLiteral("pro");
+    }
+}
+
+}
+
+PaperLoader::PaperLoader(Paper &paper, const QString &folder, Source source)
+    : m_paper(paper), m_folder(folder), m_source(std::move(source))
+{
+}
+
+void PaperLoader::empty()
+{
+    m_paper.clear();
+}
+
+void PaperLoader::clearFolder()
+{
+    emptyFolderIfAny(m_folder, {QStringLiteral("*.c")});
+}
+
+void PaperLoader::startAtFirst()
+{
+    m_paper.ch.current = 1;
+    m_paper.blank.current = 1;
+    m_paper.err.current = 1;
+    m_paper.pro.current = 1;
+}
+
+RecordSet PaperLoader::fetch(QuestionKind kind, int capacity)
+{
+    RecordSet rows = m_source.rows(kind);
+    if (rows.size() > capacity) {
+        m_cuts.append({kind, rows.size(), capacity});
+        rows.resize(capacity);
+    }
+    return rows;
+}
+
+void PaperLoader::loadChoices()
+{
+    ChoiceSection &ch = m_paper.ch;
+    const RecordSet rows = fetch(QuestionKind::Choice, ChoiceSection::capacity);
+    ch.count = int(rows.size());
+    for (int i = 1; i <= ch.count; ++i) {
+        const Record &row = rows[i - 1];
+        ch.title(i) = row.text(QStringLiteral("title"));
+        for (int k = 1; k <= 4; ++k)
+            ch.option(i, k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
+        ch.explain(i) = row.text(QStringLiteral("explain"));
+        ch.answer(i) = trimBlanks(row.text(m_source.answerField));
+    }
+}
+
+ProgramSection &PaperLoader::section(QuestionKind kind)
+{
+    switch (kind) {
+    case QuestionKind::Blank: return m_paper.blank;
+    case QuestionKind::Err: return m_paper.err;
+    default: return m_paper.pro;
+    }
+}
+
+void PaperLoader::loadTasks(QuestionKind kind)
+{
+    ProgramSection &s = section(kind);
+    const RecordSet rows = fetch(kind, s.capacity);
+    s.count = int(rows.size());
+    for (int i = 1; i <= s.count; ++i) {
+        const Record &row = rows[i - 1];
+        s.title(i) = row.text(QStringLiteral("title"));
+        s.explain(i) = row.text(QStringLiteral("explain"));
+        s.answer(i) = row.text(QStringLiteral("answer"));
+        if (row.actualSize(QStringLiteral("content")) > 0)
+            TaskFiles::write(m_folder, TaskFiles::sourceName(fileKind(kind), i), row.text(QStringLiteral("content")));
+        if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0)
+            TaskFiles::write(m_folder, TaskFiles::dataName(i), row.text(QStringLiteral("data_file1")));
+    }
+}
+
+QString PaperLoader::overflowNotice(const QString &setName) const
+{
+    if (m_cuts.isEmpty())
+        return {};
+    QStringList lines{QStringLiteral("%1的题目多于本窗口能容纳的数量，以下题型只载入了前面的题目：").arg(setName)};
+    for (const Cut &cut : m_cuts)
+        lines << QStringLiteral("%1：题库中有%2题，载入了前%3题。").arg(kindName(cut.kind)).arg(cut.rows).arg(cut.kept);
+    return lines.join(u'\n');
+}

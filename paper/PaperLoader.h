@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/Paper.h"
+#include "data/QuestionBank.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// Fills a Paper from the bank and writes the program tasks into a work folder. The test and the
+// exercise loaders differ only in their table's field names, the rows they ask for and the folder;
+// each step here is one step of a window's load, called in the load's order.
+class PaperLoader
+{
+public:
+    struct Source
+    {
+        QStringList optionFields;                        // the four option fields, A to D
+        QString answerField;                             // the correct option of a choice row
+        std::function<RecordSet(QuestionKind)> rows;     // one section's rows, in the bank's order
+    };
+
+    // folder is read when the files are handled, so a load may set it after making the loader.
+    PaperLoader(Paper &paper, const QString &folder, Source source);
+
+    void empty();          // every text, choice and position of the paper emptied
+    void clearFolder();    // all files of the folder deleted if it holds a C source
+    void startAtFirst();   // every section at its question 1
+    void loadChoices();
+    void loadTasks(QuestionKind kind);   // Blank, Err or Pro, writing the task files
+
+    // What the student is told when a section held more rows than the paper keeps; empty when
+    // every row was kept. setName names the set ("本套练习题", "本单元练习").
+    QString overflowNotice(const QString &setName) const;
+
+private:
+    struct Cut
+    {
+        QuestionKind kind;
+        qsizetype rows;
+        int kept;
+    };
+
+    // The section's rows, cut to what the paper can hold (the first ones are kept).
+    RecordSet fetch(QuestionKind kind, int capacity);
+    ProgramSection &section(QuestionKind kind);
+
+    Paper &m_paper;
+    const QString &m_folder;
+    Source m_source;
+    QList<Cut> m_cuts;
+};
