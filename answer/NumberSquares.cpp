@@ -6,10 +6,17 @@ namespace {
 
 const QColor kAnswered(255, 0, 0);
 
+// A thin black frame: a shaded box whose light and dark edges are both black, so that the
+// white number keeps its colour.
 void setFramed(ClickLabel *square, bool framed)
 {
-    square->setFrameStyle(framed ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    QPalette palette = square->palette();
+    palette.setColor(QPalette::Light, Qt::black);
+    palette.setColor(QPalette::Dark, Qt::black);
+    square->setPalette(palette);
+    square->setFrameStyle(framed ? QFrame::Box | QFrame::Sunken : QFrame::NoFrame);
     square->setLineWidth(1);
+    square->setMidLineWidth(0);
 }
 
 }

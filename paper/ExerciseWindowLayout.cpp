@@ -76,5 +76,6 @@ AnsweringControls layOutExerciseWindow(QWidget *window)
     c.tasks[0] = taskTab(c.tabs, 1, "rTxt_blank", {150, 420, 9345, 4695}, "Frame6", "Cmd_b_1", "Command2");
     c.tasks[1] = taskTab(c.tabs, 2, "rTxt_err", {120, 420, 9375, 4695}, "Frame7", "Cmd_err", "Command3");
     c.tasks[2] = taskTab(c.tabs, 3, "rTxt_pro", {90, 390, 9435, 4725}, "Frame8", "Cmd_pro", "Command4");
+    LayoutParts::clearCaptions(window);
     return c;
 }

@@ -5,6 +5,7 @@
 #include "app/TextBox.h"
 
 #include <QLineEdit>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -128,6 +129,21 @@ void LayoutParts::centre(QWidget *window)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void LayoutParts::clearCaptions(QWidget *window)
+{
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (frame->title().isEmpty())
+            continue;
+        const int captionBottom = frame->fontMetrics().height();
+        const int captionRight = frame->fontMetrics().horizontalAdvance(frame->title()) + 16;
+        for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QRect g = child->geometry();
+            if (g.top() < captionBottom && g.left() < captionRight)
+                child->setGeometry(g.adjusted(0, captionBottom - g.top(), 0, 0));
+        }
+    }
 }
 
 void LayoutParts::fitText(QWidget *control)

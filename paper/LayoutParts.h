@@ -24,6 +24,9 @@ QPushButton *smallButton(QWidget *parent, const QString &name, const QString &ca
 void clockParts(AnsweringControls &c, QWidget *frame, QRect image);
 // Places a window in the middle of the screen.
 void centre(QWidget *window);
+// Moves the controls a frame's caption would cover down below it (keeping their bottoms): the
+// caption here is taller than the layout's, which was made for smaller caption type.
+void clearCaptions(QWidget *window);
 // Grows a control to its text where the layout's size would clip it.
 void fitText(QWidget *control);
 // A multi-line task or question box; the student reads it, the program writes it.

@@ -77,5 +77,6 @@ AnsweringControls layOutTestWindow(QWidget *window)
                          {QStringLiteral("Cmd_err_next"), QStringLiteral("cmd_err_pre"), QStringLiteral("Cmd_err_vc")});
     c.tasks[2] = taskTab(c.tabs, 3, "Frame6", QStringLiteral("编程题"), "Txt_pro", {120, 270, 8895, 4455}, "Frame9",
                          {QStringLiteral("Cmd_pro_next"), QStringLiteral("Cmd_pro_pre"), QStringLiteral("Cmd_pro_vc")});
+    LayoutParts::clearCaptions(window);
     return c;
 }
