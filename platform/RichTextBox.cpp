@@ -9,7 +9,6 @@ RichTextBox::RichTextBox(QWidget *parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 void RichTextBox::setTextRTF(const QByteArray &rtf)

@@ -125,6 +125,7 @@ private:
     void ensureContext();
     void openTable();
     void closeTable();
+    void trimTable();
     void startRow();
     void advanceCell();
     void endCell();
@@ -186,6 +187,7 @@ private:
     QTextTable *m_table = nullptr;
     int m_tableCols = 0;
     int m_col = 0;
+    int m_row = 0;
     bool m_cellEnded = false;
     bool m_rowEnded = false;
     bool m_tablesBlocked = false;
@@ -249,7 +251,9 @@ void Parser::run()
     if (top().dest == Dest::Pict && m_pictDepth)
         finishPicture(); // truncated picture: show what arrived
     flushText();
-    if (!m_table)
+    if (m_table)
+        trimTable();
+    else
         m_cursor.setBlockFormat(blockFormat());
     m_cursor.endEditBlock();
 }
@@ -768,9 +772,11 @@ QTextBlockFormat Parser::blockFormat()
 // ---- tables ----
 //
 // Cells are filled in document order and the cursor always sits at the end of
-// the cell being filled, so the next cell starts one position further on (past
-// its cell marker). Moving that way avoids QTextTable::cellAt(), which
-// rebuilds the table's grid after every added row.
+// the cell being filled; an empty cell takes one position (its cell marker), so
+// the next cell starts one position further on. Moving that way avoids
+// QTextTable::cellAt(), which rebuilds the table's grid after every change.
+// appendRows() rebuilds it too, so rows are added in doubling batches and the
+// spare ones removed when the table ends: linear instead of quadratic.
 
 void Parser::ensureContext()
 {
@@ -821,11 +827,20 @@ void Parser::openTable()
     m_table = m_cursor.insertTable(1, cols, fmt);
     m_tableCols = cols;
     m_col = 0;
+    m_row = 0;
     m_cellEnded = m_rowEnded = false;
+}
+
+void Parser::trimTable()
+{
+    const int spare = m_table->rows() - (m_row + 1);
+    if (spare > 0)
+        m_table->removeRows(m_row + 1, spare);
 }
 
 void Parser::closeTable()
 {
+    trimTable();
     m_cursor.setPosition(m_table->lastPosition() + 1);
     m_table = nullptr;
     m_cellEnded = m_rowEnded = false;
@@ -834,15 +849,23 @@ void Parser::closeTable()
 void Parser::startRow()
 {
     m_rowEnded = m_cellEnded = false;
-    if (m_cellsUsed + m_tableCols > m_cellBudget) {
-        closeTable();
-        m_tablesBlocked = true;
-        return;
+    // Past the rest of this row's cells, each empty one a single position.
+    // Taken first: rows appended at the cursor push the cursor behind them.
+    const int next = m_cursor.position() + (m_tableCols - m_col);
+    if (m_row + 1 >= m_table->rows()) {
+        int batch = m_table->rows();
+        if (m_cellsUsed + qint64(batch) * m_tableCols > m_cellBudget)
+            batch = 1;
+        if (m_cellsUsed + qint64(batch) * m_tableCols > m_cellBudget) {
+            closeTable();
+            m_tablesBlocked = true;
+            return;
+        }
+        m_cellsUsed += qint64(batch) * m_tableCols;
+        m_table->appendRows(batch);
     }
-    m_cellsUsed += m_tableCols;
-    const int last = m_table->lastPosition();
-    m_table->appendRows(1);
-    m_cursor.setPosition(last + 1);
+    m_cursor.setPosition(next);
+    ++m_row;
     m_col = 0;
 }
 
@@ -857,7 +880,7 @@ void Parser::advanceCell()
     if (m_tableCols < kMaxColumns && m_cellsUsed + m_table->rows() <= m_cellBudget) {
         // A row with more cells than the table has columns: widen the table.
         m_cellsUsed += m_table->rows();
-        const int row = m_table->cellAt(m_cursor).row();
+        const int row = m_row;
         m_table->appendColumns(1);
         QTextTableFormat fmt = m_table->format();
         fmt.clearColumnWidthConstraints(); // the widths no longer fit
