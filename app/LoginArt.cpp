@@ -91,7 +91,7 @@ void drawPaper(QPainter &p, QRectF r)
 {
     p.setPen(QPen(kDeepGreen, 1.6));
     p.setBrush(QColor(0xe8, 0xf6, 0xec));
-    const QRectF sheet(r.left() + 2, r.top(), r.width() - 10, r.height());
+    const QRectF sheet(r.left() + 1, r.top(), r.width() - 12, r.height());
     p.drawRoundedRect(sheet, 2, 2);
     p.setPen(QPen(kGreen, 1.4));
     for (int i = 0; i < 4; ++i) {
@@ -100,16 +100,16 @@ void drawPaper(QPainter &p, QRectF r)
     }
     // A pencil across the sheet.
     p.save();
-    p.translate(r.right() - 6, r.top() + 6);
-    p.rotate(45);
+    p.translate(r.right() - 13, r.top() + 9);
+    p.rotate(60);
     p.setPen(QPen(QColor(0x9a, 0x5b, 0x13), 1.2));
     p.setBrush(QColor(0xf4, 0xb9, 0x42));
-    p.drawRect(QRectF(0, -3, 22, 6));
+    p.drawRect(QRectF(0, -2.5, 16, 5));
     p.setBrush(QColor(0xf6, 0xe0, 0xb5));
     QPainterPath tip;
-    tip.moveTo(22, -3);
-    tip.lineTo(28, 0);
-    tip.lineTo(22, 3);
+    tip.moveTo(16, -2.5);
+    tip.lineTo(21, 0);
+    tip.lineTo(16, 2.5);
     tip.closeSubpath();
     p.drawPath(tip);
     p.restore();
@@ -210,7 +210,7 @@ QPixmap LoginArt::background(qreal ratio)
     p.drawLine(QPointF(60, 395), QPointF(size.width() - 60, 395));
     p.setPen(QColor(0x7a, 0x9a, 0x85));
     p.setFont(titleFont(12, false));
-    p.drawText(QRectF(0, 402, size.width(), 24), Qt::AlignCenter, QStringLiteral("单元学习  ·  经典算法  ·  综合练习"));
+    p.drawText(QRectF(0, 402, size.width(), 24), Qt::AlignCenter, QStringLiteral("读懂每一章 · 练好每一题 · 写对每一个程序"));
     return pixmap;
 }
 
