@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/Paper.h"
+#include "app/TextBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+// Papers as the loaders leave them, filled directly: the review windows only read them.
+inline void fillChoices(Paper &paper, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        paper.ch.title(i) = QStringLiteral("题目%1").arg(i);
+        for (int k = 1; k <= 4; ++k)
+            paper.ch.option(i, k) = QStringLiteral("[%1] 选项%2-%3").arg(QChar(u'A' + k - 1)).arg(i).arg(k);
+        paper.ch.answer(i) = QStringLiteral("B");
+        paper.ch.explain(i) = QStringLiteral("解析%1").arg(i);
+    }
+    paper.ch.count = count;
+    paper.ch.current = 1;
+}
+
+inline void fillTasks(ProgramSection &section, int count, const QString &kind)
+{
+    for (int i = 1; i <= count; ++i) {
+        section.title(i) = QStringLiteral("%1题目%2").arg(kind).arg(i);
+        section.explain(i) = QStringLiteral("%1解析%2").arg(kind).arg(i);
+        section.answer(i) = QStringLiteral("%1答案%2").arg(kind).arg(i);
+    }
+    section.count = count;
+    section.current = 1;
+}
+
+// The text the question box shows for question n of fillChoices under the given heading.
+inline QString expectedQuestion(const QString &heading, int n)
+{
+    QString text = heading + QStringLiteral("题目%1\r\n").arg(n);
+    for (int k = 1; k <= 4; ++k)
+        text += QStringLiteral("   [%1] 选项%2-%3\r\n").arg(QChar(u'A' + k - 1)).arg(n).arg(k);
+    return text;
+}
+
+inline TextBox *box(QWidget *form, const char *name)
+{
+    auto *found = form->findChild<TextBox *>(QLatin1String(name));
+    if (!found)
+        qFatal("no text box %s", name);
+    return found;
+}
+
+inline QPushButton *button(QWidget *form, const char *name)
+{
+    auto *found = form->findChild<QPushButton *>(QLatin1String(name));
+    if (!found)
+        qFatal("no button %s", name);
+    return found;
+}
+
+inline QLabel *square(QWidget *form, int index)
+{
+    return form->findChild<QLabel *>(QStringLiteral("Lab_tm(%1)").arg(index));
+}
+
+inline QColor background(QLabel *label)
+{
+    return label->palette().color(QPalette::Window);
+}
+
+inline bool bordered(QLabel *label)
+{
+    return label->frameShape() == QFrame::Box;
+}
+
+// Brings the button's tab to the front, as the student would, and clicks it.
+inline void click(QWidget *form, const char *name)
+{
+    QPushButton *b = button(form, name);
+    auto *tabs = form->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->widget(i)->isAncestorOf(b))
+            tabs->setCurrentIndex(i);
+    QVERIFY(b->isVisible());
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Buttons as (next enabled, previous enabled).
+inline std::pair<bool, bool> buttons(QWidget *form, const char *next, const char *pre)
+{
+    return {button(form, next)->isEnabled(), button(form, pre)->isEnabled()};
+}
+
+inline const QColor kDarkBlue(0, 0, 192);
+inline const QColor kBlue(0, 0, 255);
+inline const QColor kRed(255, 0, 0);
