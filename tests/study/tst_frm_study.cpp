@@ -1,0 +1,198 @@
+#include "StudyHelpers.h"
+
+#include "answer/Frm_exer.h"
+#include "app/Forms.h"
+#include "app/Frm_login.h"
+#include "app/Module1.h"
+#include "platform/MessageBox.h"
+#include "study/Frm_study.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+#include "workfiles/WorkFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QtTest>
+
+using namespace Module1;
+
+class TestFrmStudy : public QObject
+{
+    Q_OBJECT
+
+    static void addChapters(TestBank &bank)
+    {
+        bank.addChapter(QStringLiteral("03"), QStringLiteral("指针"), kRtfPointers);
+        bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"), kRtfIntegers);
+        bank.addChapter(QStringLiteral("02"), QStringLiteral("数据类型"), QString());
+    }
+    static QString caption(QWidget *form) { return form->findChild<QGroupBox *>(QStringLiteral("Frame_content"))->title(); }
+
+private slots:
+    void listsTheChaptersAndWaitsForAChoice()
+    {
+        TestBank bank;
+        addChapters(bank);
+        AppFixture app(bank);
+        auto *study = Forms<Frm_study>::show();
+        QCOMPARE(study->windowTitle(), QStringLiteral("单元学习指导"));
+        QCOMPARE(entries(listOf(study, "List_item")),
+                 QStringList({QStringLiteral("01 概述"), QStringLiteral("02 数据类型"), QStringLiteral("03 指针")}));
+        QCOMPARE(caption(study), QStringLiteral("单元学习指导"));
+        QVERIFY(!buttonOf(study, "Cmd_excer")->isEnabled());
+        listOf(study, "List_item")->setFocus(); // focus alone picks nothing
+        QVERIFY(chapter_id.isEmpty());
+        QCOMPARE(shownText(study), QString());
+    }
+
+    void anEmptyChapterTableLeavesEverythingEmpty()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        auto *study = Forms<Frm_study>::show();
+        QCOMPARE(listOf(study, "List_item")->count(), 0);
+        QVERIFY(!buttonOf(study, "Cmd_excer")->isEnabled());
+    }
+
+    void pickingAChapterShowsItsTextAndRecordsIt()
+    {
+        TestBank bank;
+        addChapters(bank);
+        bank.addChapter(QStringLiteral("04"), QStringLiteral("C's 数组"), kRtfPointers);
+        AppFixture app(bank);
+        auto *study = Forms<Frm_study>::show();
+        auto *list = listOf(study, "List_item");
+
+        pick(list, 0);
+        QCOMPARE(caption(study), QStringLiteral("单元内容提要--概述"));
+        QCOMPARE(chapter_id, QStringLiteral("01"));
+        QCOMPARE(chapter_title, QStringLiteral("概述"));
+        QCOMPARE(shownText(study), QStringLiteral("整型 int"));
+        QVERIFY(buttonOf(study, "Cmd_excer")->isEnabled());
+
+        // A chapter without content empties the box rather than keeping the last text.
+        pick(list, 1);
+        QCOMPARE(caption(study), QStringLiteral("单元内容提要--数据类型"));
+        QCOMPARE(chapter_id, QStringLiteral("02"));
+        QCOMPARE(shownText(study), QString());
+
+        pick(list, 2);
+        QCOMPARE(shownText(study), QStringLiteral("指针 p"));
+        pick(list, 3);
+        QCOMPARE(chapter_title, QStringLiteral("C's 数组"));
+        QCOMPARE(shownText(study), QStringLiteral("指针 p"));
+        QCOMPARE(MessageBox::askedCount(), 0);
+    }
+
+    void aBankFailureIsReportedAndTheWindowStays()
+    {
+        TestBank bank;
+        addChapters(bank);
+        AppFixture app(bank);
+        Forms<Frm_login>::show()->hide();
+        auto *study = Forms<Frm_study>::show();
+        pick(listOf(study, "List_item"), 0);
+        bank.exec(QStringLiteral("drop table chapter"));
+
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        pick(listOf(study, "List_item"), 2);
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QVERIFY(asked->text.contains(QStringLiteral("题库")));
+        QCOMPARE(asked->title, QStringLiteral("信息提示"));
+        QCOMPARE(asked->icon, QMessageBox::Warning);
+        QVERIFY(study->isVisible());
+        QCOMPARE(shownText(study), QString());
+        QVERIFY(buttonOf(study, "Cmd_excer")->isEnabled());
+
+        // Opening the window on the broken bank reports it too and leaves an empty list.
+        study->close();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        study = Forms<Frm_study>::show();
+        QVERIFY(MessageBox::takeLastAsked());
+        QCOMPARE(listOf(study, "List_item")->count(), 0);
+        QVERIFY(study->isVisible());
+    }
+
+    void theExerciseNeedsAChosenChapter()
+    {
+        TestBank bank;
+        bank.addChapter(QStringLiteral("  "), QStringLiteral("无编号"));
+        AppFixture app(bank);
+        auto *study = Forms<Frm_study>::show();
+        pick(listOf(study, "List_item"), 0);
+        QVERIFY(buttonOf(study, "Cmd_excer")->isEnabled());
+
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QCOMPARE(asked->text, QStringLiteral("请选择练习内容！"));
+        QCOMPARE(asked->title, QString());
+        QCOMPARE(asked->buttons, QMessageBox::Ok);
+        QCOMPARE(asked->icon, QMessageBox::NoIcon);
+        QVERIFY(study->isVisible());
+        QVERIFY(exer_path.isEmpty());
+        QVERIFY(!Forms<Frm_exer>::loaded());
+    }
+
+    void startingTheExerciseClearsLeftoversAndHandsOver()
+    {
+        TestBank bank;
+        addChapters(bank);
+        bank.addExerciseChoice(QStringLiteral("01"), QStringLiteral("第1题"));
+        AppFixture app(bank);
+        const QString folder = WorkFolders::exercisePath();
+        QVERIFY(QDir().mkpath(folder));
+        QFile old(WorkFolders::join(folder, QStringLiteral("old.cpp")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+
+        auto *study = Forms<Frm_study>::show();
+        pick(listOf(study, "List_item"), 0);
+        QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
+        QCOMPARE(exer_path, folder);
+        QVERIFY(exer_path.startsWith(QDir::toNativeSeparators(app.workBase())));
+        QVERIFY(QDir(folder).exists());
+        QVERIFY(!QFile::exists(WorkFolders::join(folder, QStringLiteral("old.cpp"))));
+        QVERIFY(!study->isVisible());
+        QCOMPARE(Forms<Frm_study>::loaded(), study); // hidden, not unloaded
+        QVERIFY(Forms<Frm_exer>::loaded() && Forms<Frm_exer>::loaded()->isVisible());
+    }
+
+    void closingReturnsToTheStartScreenAndReopensFresh_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("cmd_exit") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void closingReturnsToTheStartScreenAndReopensFresh()
+    {
+        QFETCH(bool, byCloseBox);
+        TestBank bank;
+        addChapters(bank);
+        AppFixture app(bank);
+        auto *login = Forms<Frm_login>::show();
+        login->hide();
+        auto *study = Forms<Frm_study>::show();
+        pick(listOf(study, "List_item"), 2);
+        if (byCloseBox)
+            QVERIFY(study->close());
+        else
+            QTest::mouseClick(buttonOf(study, "cmd_exit"), Qt::LeftButton);
+        QVERIFY(!Forms<Frm_study>::loaded());
+        QVERIFY(login->isVisible());
+        QCOMPARE(MessageBox::askedCount(), 0);
+        // The chosen chapter outlives the window; the window itself comes back fresh.
+        QCOMPARE(chapter_id, QStringLiteral("03"));
+        study = Forms<Frm_study>::show();
+        QVERIFY(!buttonOf(study, "Cmd_excer")->isEnabled());
+        QCOMPARE(caption(study), QStringLiteral("单元学习指导"));
+        QCOMPARE(shownText(study), QString());
+    }
+};
+
+QTEST_MAIN(TestFrmStudy)
+#include "tst_frm_study.moc"
