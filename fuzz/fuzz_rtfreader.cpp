@@ -8,19 +8,32 @@
 #include <QTextDocument>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Image decoders complain about every broken picture; keep the log readable.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+            std::abort();
+        }
+    });
     static QGuiApplication app(*argc, *argv); // image plugins and fonts need one
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    const QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (!RtfReader::looksLikeRtf(input))
+        (void)RtfReader::decodePlainText(input);
+    // Read as RTF whatever the start, so mutations of the header still reach
+    // the parser.
     QTextDocument doc;
-    RtfReader::load(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), &doc);
+    RtfReader::readRtf(input, &doc);
 
     // Walk the result: every block and fragment must be consistent.
     qsizetype chars = 0;
@@ -31,5 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (chars != doc.characterCount())
         std::abort();
+
+    // Lay small documents out as the box would: the structure built must be
+    // one Qt's layout accepts (tables, images, formats).
+    if (size <= 4096) {
+        doc.setTextWidth(500);
+        (void)doc.size();
+    }
     return 0;
 }

@@ -537,8 +537,11 @@ void Parser::handleTextWord(Kw kw, const Token &t)
             para.itap = 1;
         return;
     case Kw::Itap:
+        // \itap0 leaves \intbl alone: a writer that emits both contradicts
+        // itself, and \pard already ends table paragraphs.
         para.itap = std::max(0, p);
-        para.intbl = para.itap > 0;
+        if (para.itap > 0)
+            para.intbl = true;
         return;
 
     case Kw::Par:
@@ -665,6 +668,14 @@ void Parser::flushText()
         m_run.append(QChar(QChar::ReplacementCharacter));
         m_highSurrogate = 0;
     }
+    if (m_run.isEmpty())
+        return;
+    // Control characters from \'hh or \uN would read as paragraph breaks or
+    // the document's own frame markers; the file's line breaks are gone already.
+    m_run.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != '\t') || u == 0xFDD0 || u == 0xFDD1 || u == 0x2029;
+    });
     if (m_run.isEmpty())
         return;
     ensureContext();

@@ -146,6 +146,7 @@ void TestRtfReader::plainTextAndDetection()
     QStringEncoder enc("GBK");
     Doc legacy(QByteArray(enc.encode(u"指针与数组"_s)));
     QCOMPARE(legacy.text(), u"指针与数组"_s);
+    QCOMPARE(Doc("line 1\r\nline 2").text(), u"line 1\nline 2"_s);
     // BOM-prefixed RTF is RTF
     Doc bom("\xEF\xBB\xBF  {\\rtf1 Hello}");
     QCOMPARE(bom.text(), u"Hello"_s);
@@ -354,7 +355,7 @@ void TestRtfReader::destinationsSkippedAndKept()
           "{\\*\\bkmkstart b1}{\\*\\unknowndest secret}{\\footnote note}"
           "{\\footer foot}{\\*\\listtable{\\list x}}{\\pn\\pnlvlblt{\\pntxtb \\'b7}}"
           "{\\pntext " + gbk(u"○"_s) + "\\tab}{\\listtext 1.\\tab}Item"
-          "{\\v hidden}{\\xe index}{\\nonshppict x}{\\*\\datastore 0105}\\par}";
+          "{\\v hidden}{\\xe index}{\\uldb\\ulnone}{\\nonshppict x}{\\*\\datastore 0105}\\par}";
     Doc d(rtf);
     QCOMPARE(d.text(), u"链接○\t1.\tItem\n"_s);
     QVERIFY(d.fmt(u"链接"_s).fontUnderline());
@@ -504,6 +505,10 @@ void TestRtfReader::malformedInputStillReads()
     QCOMPARE(Doc(head + "ok\\").text(), u"ok"_s);
     QCOMPARE(Doc(head + "ok\\u").text(), u"ok"_s);
     QCOMPARE(Doc(head + "ok\\'zz").text(), u"okzz"_s);
+    // control characters never become breaks or frame markers
+    Doc ctl(head + "\\uc0 a\\'0d\\'0ab\\u13 c\\u-560 d\\u8233 e\\'09f}");
+    QCOMPARE(ctl.text(), u"abcde\tf"_s);
+    QCOMPARE(ctl.doc.blockCount(), 1);
     // a lead byte with no trail byte does not eat the next character
     QVERIFY(Doc(head + "\\'d6\\par x}").text().endsWith(u"\nx"_s));
     // absurd parameters are clamped
