@@ -1,0 +1,126 @@
+#pragma once
+
+#include "app/Forms.h"
+#include "app/Module1.h"
+#include "workfiles/WorkFolders.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// What the answering tests share: finding a window's controls by name, clicking them as a student
+// would, and an editor on PATH so that editor launches can be seen.
+namespace AnswerWindows {
+
+// A control of the window by its name; a missing control ends the test run loudly.
+template <class T = QWidget>
+T *control(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("%s has no control %s", qPrintable(window->objectName()), qPrintable(name));
+    return found;
+}
+
+inline QString text(QWidget *window, const QString &name)
+{
+    return control<QWidget>(window, name)->property("text").toString();
+}
+
+// Brings the control's tab to the front first, as the student has to.
+inline void click(QWidget *window, const QString &name)
+{
+    QWidget *target = control<QWidget>(window, name);
+    for (QWidget *w = target; w && w != window; w = w->parentWidget())
+        if (auto *tabs = qobject_cast<QTabWidget *>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr))
+            tabs->setCurrentWidget(w);
+    if (qobject_cast<QRadioButton *>(target))
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+    else
+        QTest::mouseClick(target, Qt::LeftButton);
+}
+
+inline bool enabled(QWidget *window, const QString &name)
+{
+    return control<QWidget>(window, name)->isEnabled();
+}
+
+inline bool framed(QWidget *window, int square)
+{
+    return control<QLabel>(window, QStringLiteral("Lab_tm(%1)").arg(square))->frameShape() == QFrame::Box;
+}
+
+// The squares carrying a frame, as question numbers.
+inline QList<int> framedSquares(QWidget *window)
+{
+    QList<int> numbers;
+    for (int k = 0; k < 10; ++k)
+        if (framed(window, k))
+            numbers << k + 1;
+    return numbers;
+}
+
+// The squares shown red, as question numbers.
+inline QList<int> redSquares(QWidget *window)
+{
+    QList<int> numbers;
+    for (int k = 0; k < 10; ++k)
+        if (control<QLabel>(window, QStringLiteral("Lab_tm(%1)").arg(k))->palette().color(QPalette::Window) == QColor(255, 0, 0))
+            numbers << k + 1;
+    return numbers;
+}
+
+// The selected option button's index, -1 when none is selected.
+inline int selectedOption(QWidget *window, const char *array)
+{
+    int selected = -1;
+    for (int k = 0; k < 4; ++k)
+        if (control<QRadioButton>(window, QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(k))->isChecked()) {
+            if (selected >= 0)
+                return -2;
+            selected = k;
+        }
+    return selected;
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// A stand-in C editor on PATH for the test's lifetime, so the editor launch has a program to start.
+class FakeEditor
+{
+public:
+    FakeEditor()
+    {
+        m_path = m_dir.filePath(QStringLiteral("geany"));
+        QFile f(m_path);
+        f.open(QIODevice::WriteOnly);
+        f.write("#!/bin/sh\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_oldPath = qgetenv("PATH");
+        qputenv("PATH", m_dir.path().toLocal8Bit() + ':' + m_oldPath);
+    }
+    ~FakeEditor() { qputenv("PATH", m_oldPath); }
+    QString program() const { return m_path; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    QByteArray m_oldPath;
+};
+
+}

@@ -1,0 +1,102 @@
+#include "answer/AnswerClock.h"
+#include "answer/AnswerWindows.h"
+#include "answer/Frm_t_main.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+#include <QThread>
+
+using namespace AnswerWindows;
+using namespace Module1;
+
+class TestAnswerClock : public QObject
+{
+    Q_OBJECT
+
+    static QWidget *startTest()
+    {
+        group_no = 1;
+        test_path = WorkFolders::testPath();
+        CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
+        return Forms<Frm_t_main>::show();
+    }
+
+private slots:
+    void formats_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("test");
+        QTest::addColumn<QString>("exercise");
+        QTest::newRow("1") << 1 << "00:00:01" << "0:00:01";
+        QTest::newRow("59") << 59 << "00:00:59" << "0:00:59";
+        QTest::newRow("60") << 60 << "00:01:00" << "0:01:00";
+        QTest::newRow("750") << 750 << "00:12:30" << "0:12:30";
+        QTest::newRow("3599") << 3599 << "00:59:59" << "0:59:59";
+        QTest::newRow("3600") << 3600 << "01:00:00" << "1:00:00";
+        QTest::newRow("36000") << 36000 << "10:00:00" << "10:00:00";
+        QTest::newRow("32767") << 32767 << "09:06:07" << "9:06:07";
+        QTest::newRow("32768") << 32768 << "09:06:08" << "9:06:08";
+        QTest::newRow("100 hours") << 360000 << "100:00:00" << "100:00:00";
+    }
+
+    void formats()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, test);
+        QFETCH(QString, exercise);
+        QCOMPARE(AnswerClock::text(seconds, 2), test);
+        QCOMPARE(AnswerClock::text(seconds, 1), exercise);
+    }
+
+    void aNewTestStartsFromZero()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        test_clock = 5000; // what a previous test left
+        QWidget *w = startTest();
+        QCOMPARE(test_clock, 0);
+        QCOMPARE(text(w, "Lab_time"), QStringLiteral("00:00:00"));
+        QTRY_COMPARE(text(w, "Lab_time"), QStringLiteral("00:00:01"));
+        QCOMPARE(test_clock, 1);
+    }
+
+    void countsOnPastTheSixteenBitLimit()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        test_clock = 32767;
+        QTRY_COMPARE(text(w, "Lab_time"), QStringLiteral("09:06:08"));
+        QCOMPARE(test_clock, 32768);
+    }
+
+    void aBlockedProgramDoesNotMakeTheClockRace()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        QThread::sleep(3); // the event loop is held up, as by a long piece of work
+        QTest::qWait(400);
+        QVERIFY2(test_clock >= 1 && test_clock <= 2, qPrintable(QString::number(test_clock)));
+        const int after = test_clock;
+        QTest::qWait(1300);
+        QVERIFY2(test_clock - after >= 1 && test_clock - after <= 2, qPrintable(QString::number(test_clock)));
+        QCOMPARE(text(w, "Lab_time"), AnswerClock::text(test_clock, 2));
+    }
+
+    void theClockStopsWithItsWindow()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        QTRY_COMPARE(test_clock, 1);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const int atClose = test_clock;
+        QTest::qWait(1300);
+        QCOMPARE(test_clock, atClose);
+    }
+};
+
+QTEST_MAIN(TestAnswerClock)
+#include "tst_answer_clock.moc"

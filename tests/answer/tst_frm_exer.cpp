@@ -1,0 +1,206 @@
+#include "answer/AnswerWindows.h"
+#include "answer/Frm_exer.h"
+#include "platform/MessageBox.h"
+#include "review/Frm_excer_over.h"
+#include "study/Frm_study.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+using namespace AnswerWindows;
+using namespace Module1;
+
+class TestFrmExer : public QObject
+{
+    Q_OBJECT
+
+    // The unit exercise of chapter 03, opened as the study window opens it.
+    static QWidget *startExercise()
+    {
+        chapter_id = QStringLiteral("03");
+        chapter_title = QStringLiteral("顺序结构");
+        Forms<Frm_study>::show()->hide();
+        return Forms<Frm_exer>::show();
+    }
+    static void addChoices(TestBank &bank, int count)
+    {
+        for (int i = 1; i <= count; ++i)
+            bank.addExerciseChoice("03", QStringLiteral("练习%1").arg(i));
+    }
+    static void square(QWidget *w, int n) { click(w, QStringLiteral("Lab_tm(%1)").arg(n - 1)); }
+    static bool nextOn(QWidget *w) { return enabled(w, QStringLiteral("Cmd_next")); }
+    static bool preOn(QWidget *w) { return enabled(w, QStringLiteral("Cmd_pre")); }
+
+private slots:
+    void loadShowsTheFirstQuestions()
+    {
+        TestBank bank;
+        addChoices(bank, 2);
+        bank.addExercise("02", "03", {{"title", "填空一"}});
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        QCOMPARE(w->windowTitle(), QStringLiteral("智桥-C语言单元练习系统"));
+        QCOMPARE(text(w, "Txt_title"), QStringLiteral("【第1题】: 练习1"));
+        QCOMPARE(text(w, "ch_text(1)"), QStringLiteral("[B] 选项B"));
+        QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【1】填空一"));
+        QCOMPARE(text(w, "rTxt_err"), QStringLiteral("【1】"));
+        QCOMPARE(text(w, "Lab_exerpath"), exer_path);
+        QCOMPARE(text(w, "Lab_time"), QString());
+        QCOMPARE(text(w, "Command1"), QStringLiteral("结束练习"));
+        QCOMPARE(text(w, "Cmd_b_1(0)"), QStringLiteral("下一题"));
+        QCOMPARE(text(w, "Cmd_pro(1)"), QStringLiteral("上一题"));
+        QCOMPARE(text(w, "Command4"), QStringLiteral("启动VC"));
+        QCOMPARE(framedSquares(w), QList<int>{1});
+        QVERIFY(!preOn(w));
+        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void squareClicksSetTheButtonsByPosition_data()
+    {
+        QTest::addColumn<int>("questions");
+        QTest::newRow("one question") << 1;
+        QTest::newRow("six questions") << 6;
+        QTest::newRow("ten questions") << 10;
+    }
+
+    void squareClicksSetTheButtonsByPosition()
+    {
+        QFETCH(int, questions);
+        TestBank bank;
+        addChoices(bank, questions);
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+
+        square(w, 10);
+        QVERIFY(!nextOn(w));
+        QVERIFY(preOn(w));
+        QCOMPARE(text(w, "Txt_title").left(6), QStringLiteral("第10题： "));
+        square(w, 1);
+        QVERIFY(nextOn(w));
+        QVERIFY(!preOn(w));
+        square(w, 5);
+        QVERIFY(nextOn(w));
+        QVERIFY(preOn(w));
+        QCOMPARE(framedSquares(w), QList<int>{5});
+    }
+
+    void choicePagingAndAnsweringAsInTheTest()
+    {
+        TestBank bank;
+        addChoices(bank, 3);
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        click(w, "Option1(2)");
+        click(w, "Cmd_next");
+        QCOMPARE(text(w, "Txt_title"), QStringLiteral("【第2题】： 练习2"));
+        QCOMPARE(selectedOption(w, "Option1"), -1);
+        click(w, "Cmd_next");
+        QVERIFY(!nextOn(w));
+        click(w, "Cmd_pre");
+        click(w, "Cmd_pre");
+        QCOMPARE(selectedOption(w, "Option1"), 2);
+        QCOMPARE(ExercisePaper.ch.chosen(1), 3);
+        QCOMPARE(redSquares(w), QList<int>{1});
+        QCOMPARE(framedSquares(w), QList<int>{1});
+        QVERIFY(!preOn(w));
+    }
+
+    void fiveBlankTasksStopAtTheFifth()
+    {
+        TestBank bank;
+        for (int i = 1; i <= 5; ++i)
+            bank.addExercise("02", "03", {{"title", QStringLiteral("填空%1").arg(i)}});
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        click(w, "Cmd_b_1(1)");
+        QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【1】填空1"));
+        for (int i = 0; i < 5; ++i)
+            click(w, "Cmd_b_1(0)");
+        QCOMPARE(ExercisePaper.blank.current, 5);
+        QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【5】填空5"));
+        click(w, "Cmd_b_1(1)");
+        QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【4】填空4"));
+    }
+
+    void editorAndFolderUseTheExerciseFolder()
+    {
+        FakeEditor editor;
+        TestBank bank;
+        bank.addExercise("03", "03", {{"title", "改错一"}});
+        bank.addExercise("03", "03", {{"title", "改错二"}, {"content", "int main() { return 1 }"}});
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        click(w, "Cmd_err(0)");
+        click(w, "Command3");
+        click(w, "Cmd_err(1)");
+        click(w, "Command3");
+        click(w, "Lab_exerpath");
+        QCOMPARE(app.launches.size(), 3);
+        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(exer_path, "err_2.c")});
+        QCOMPARE(app.launches[1].arguments, QStringList{});
+        QCOMPARE(app.launches[2].arguments, QStringList{exer_path});
+    }
+
+    void endingAsksFirst()
+    {
+        TestBank bank;
+        addChoices(bank, 2);
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        click(w, "Option1(1)");
+        exer_clock = 40;
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        click(w, "Command1");
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QCOMPARE(asked->text, QStringLiteral("是否结束单元练习？"));
+        QCOMPARE(asked->title, QStringLiteral("提示信息"));
+        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(asked->icon, QMessageBox::Question);
+        QCOMPARE(Forms<Frm_exer>::loaded(), w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(ExercisePaper.ch.chosen(1), 2);
+        QVERIFY(control<QTimer>(w, "Timer1")->isActive());
+        QTRY_COMPARE(text(w, "Lab_time"), QStringLiteral("0:00:41")); // the clock goes on
+
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(w, "Command1");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Forms<Frm_exer>::loaded());
+        QVERIFY(Forms<Frm_excer_over>::loaded() && Forms<Frm_excer_over>::loaded()->isVisible());
+        QCOMPARE(ExercisePaper.ch.chosen(1), 2);
+    }
+
+    void aCloseRequestIsIgnored()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(Forms<Frm_exer>::loaded(), w);
+        QCOMPARE(MessageBox::askedCount(), 0);
+    }
+
+    void theClockGoesOnAcrossExercises()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = startExercise();
+        exer_clock = 749;
+        QTRY_COMPARE(text(w, "Lab_time"), QStringLiteral("0:12:30"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(w, "Command1");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Forms<Frm_excer_over>::unload();
+
+        QWidget *second = startExercise();
+        QVERIFY(second != w);
+        QCOMPARE(text(second, "Lab_time"), QString());
+        QCOMPARE(exer_clock, 750);
+        QTRY_COMPARE(text(second, "Lab_time"), QStringLiteral("0:12:31"));
+    }
+};
+
+QTEST_MAIN(TestFrmExer)
+#include "tst_frm_exer.moc"

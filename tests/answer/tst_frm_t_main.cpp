@@ -1,0 +1,293 @@
+#include "answer/AnswerWindows.h"
+#include "answer/Frm_t_main.h"
+#include "platform/MessageBox.h"
+#include "review/Frm_t_over.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+using namespace AnswerWindows;
+using namespace Module1;
+
+class TestFrmTMain : public QObject
+{
+    Q_OBJECT
+
+    // A test set 1 with the given number of choice questions "题目1".., as Frm_test starts it.
+    static QWidget *startTest()
+    {
+        group_no = 1;
+        test_path = WorkFolders::testPath();
+        CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
+        return Forms<Frm_t_main>::show();
+    }
+    static void addChoices(TestBank &bank, int count)
+    {
+        for (int i = 1; i <= count; ++i)
+            bank.addTestChoice(1, QStringLiteral("题目%1").arg(i));
+    }
+    static void next(QWidget *w, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            click(w, QStringLiteral("Cmd_next"));
+    }
+    static void pre(QWidget *w, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            click(w, QStringLiteral("Cmd_pre"));
+    }
+    static void square(QWidget *w, int n) { click(w, QStringLiteral("Lab_tm(%1)").arg(n - 1)); }
+    static void option(QWidget *w, int k) { click(w, QStringLiteral("Op1(%1)").arg(k)); }
+    static QString title(QWidget *w) { return text(w, QStringLiteral("Txt_ch_title")); }
+    static bool nextOn(QWidget *w) { return enabled(w, QStringLiteral("Cmd_next")); }
+    static bool preOn(QWidget *w) { return enabled(w, QStringLiteral("Cmd_pre")); }
+
+private slots:
+    void loadLeavesQuestionOneWithTheAsciiColon()
+    {
+        TestBank bank;
+        addChoices(bank, 3);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        QCOMPARE(w->windowTitle(), QStringLiteral("智桥-C语言综合练习系统"));
+        QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
+        QCOMPARE(text(w, "ch_text(0)"), QStringLiteral("[A] 选项A"));
+        QCOMPARE(text(w, "ch_text(3)"), QStringLiteral("[D] 选项D"));
+        QCOMPARE(text(w, "Lab_path"), test_path);
+        QCOMPARE(text(w, "Lab_time"), QStringLiteral("00:00:00"));
+        for (int k = 0; k < 10; ++k)
+            QCOMPARE(text(w, QStringLiteral("Lab_tm(%1)").arg(k)), QString::number(k + 1));
+        QCOMPARE(framedSquares(w), QList<int>{1});
+        QVERIFY(redSquares(w).isEmpty());
+        QCOMPARE(selectedOption(w, "Op1"), -1);
+        QVERIFY(nextOn(w));
+        QVERIFY(!preOn(w));
+        QCOMPARE(control<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
+    }
+
+    void pagingWithTenQuestions()
+    {
+        TestBank bank;
+        addChoices(bank, 10);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        next(w, 2);
+        QCOMPARE(title(w), QStringLiteral("【第3题】： 题目3"));
+        QCOMPARE(framedSquares(w), QList<int>{3});
+        QVERIFY(nextOn(w) && preOn(w));
+
+        next(w, 6); // question 9
+        QVERIFY(nextOn(w));
+        next(w);
+        QCOMPARE(TestPaper.ch.current, 10);
+        QCOMPARE(title(w), QStringLiteral("【第10题】： 题目10"));
+        QCOMPARE(framedSquares(w), QList<int>{10});
+        QVERIFY(!nextOn(w));
+        QVERIFY(preOn(w));
+
+        // A square click leaves both buttons as they are; the previous button brings next back.
+        square(w, 3);
+        QCOMPARE(title(w), QStringLiteral("第3题： 题目3"));
+        QCOMPARE(framedSquares(w), QList<int>{3});
+        QVERIFY(!nextOn(w));
+        pre(w);
+        QCOMPARE(title(w), QStringLiteral("【第2题】： 题目2"));
+        QVERIFY(nextOn(w) && preOn(w));
+        pre(w);
+        QCOMPARE(title(w), QStringLiteral("【第1题】： 题目1"));
+        QCOMPARE(framedSquares(w), QList<int>{1});
+        QVERIFY(!preOn(w));
+        QVERIFY(nextOn(w));
+
+        // Square 10 while next is enabled: next stays enabled; its click then disables it, unmoved.
+        square(w, 10);
+        QVERIFY(nextOn(w));
+        QVERIFY(!preOn(w));
+        next(w);
+        QCOMPARE(TestPaper.ch.current, 10);
+        QCOMPARE(title(w), QStringLiteral("第10题： 题目10"));
+        QVERIFY(!nextOn(w));
+        QVERIFY(preOn(w));
+    }
+
+    void pagingWithSixQuestions()
+    {
+        TestBank bank;
+        addChoices(bank, 6);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        square(w, 5); // right after the load: previous stays disabled until next is used
+        QVERIFY(!preOn(w));
+        QVERIFY(nextOn(w));
+        next(w);
+        QCOMPARE(title(w), QStringLiteral("【第6题】： 题目6"));
+        QVERIFY(!nextOn(w));
+        QVERIFY(preOn(w));
+        next(w);
+        QCOMPARE(TestPaper.ch.current, 6);
+        QCOMPARE(title(w), QStringLiteral("【第6题】： 题目6"));
+        QVERIFY(!nextOn(w));
+        QVERIFY(preOn(w));
+    }
+
+    void squareNineOfASixQuestionTest()
+    {
+        TestBank bank;
+        addChoices(bank, 6);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        next(w); // previous enabled from here on
+        square(w, 9);
+        QCOMPARE(title(w), QStringLiteral("第9题： "));
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(text(w, QStringLiteral("ch_text(%1)").arg(k)), QString());
+        QCOMPARE(framedSquares(w), QList<int>{9});
+        option(w, 1);
+        QCOMPARE(TestPaper.ch.chosen(9), 2);
+        QCOMPARE(redSquares(w), QList<int>{9});
+
+        // Beyond the loaded questions, next does nothing; previous pages back over all ten squares.
+        next(w);
+        QCOMPARE(TestPaper.ch.current, 9);
+        pre(w);
+        QCOMPARE(title(w), QStringLiteral("【第8题】： "));
+        QCOMPARE(framedSquares(w), QList<int>{8});
+    }
+
+    void pagingWithOneQuestion()
+    {
+        TestBank bank;
+        addChoices(bank, 1);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        next(w);
+        QVERIFY(!nextOn(w));
+        QVERIFY(preOn(w));
+        QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
+        pre(w);
+        QCOMPARE(TestPaper.ch.current, 1);
+        QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
+        QVERIFY(preOn(w));
+        QVERIFY(!nextOn(w));
+    }
+
+    void answersAreRecordedAndRestored()
+    {
+        TestBank bank;
+        addChoices(bank, 4);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        option(w, 2); // C
+        option(w, 0); // then A
+        QCOMPARE(TestPaper.ch.chosen(1), 1);
+        QCOMPARE(redSquares(w), QList<int>{1});
+
+        next(w);
+        QCOMPARE(selectedOption(w, "Op1"), -1); // nothing carried over from question 1
+        next(w);
+        option(w, 3);
+        QCOMPARE(TestPaper.ch.chosen(3), 4);
+        pre(w);
+        QCOMPARE(selectedOption(w, "Op1"), -1);
+        pre(w);
+        QCOMPARE(selectedOption(w, "Op1"), 0);
+        square(w, 3);
+        QCOMPARE(selectedOption(w, "Op1"), 3);
+        square(w, 2);
+        QCOMPARE(selectedOption(w, "Op1"), -1);
+
+        // Restoring a choice never records one, and red squares never turn back.
+        QCOMPARE(TestPaper.ch.chosen(1), 1);
+        QCOMPARE(TestPaper.ch.chosen(2), 0);
+        QCOMPARE(TestPaper.ch.chosen(3), 4);
+        QCOMPARE(TestPaper.ch.chosen(4), 0);
+        QCOMPARE(redSquares(w), (QList<int>{1, 3}));
+    }
+
+    void taskTabsPageWithinTheirTasks()
+    {
+        TestBank bank;
+        bank.addTest("2", 1, {{"title", "填空一"}});
+        bank.addTest("2", 1, {{"title", "填空二"}});
+        bank.addTest("4", 1, {{"title", "编程一"}});
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【1】填空一"));
+        click(w, "cmd_blank_pre");
+        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【1】填空一"));
+        click(w, "cmd_blank_next");
+        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【2】填空二"));
+        click(w, "cmd_blank_next");
+        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【2】填空二"));
+        QCOMPARE(TestPaper.blank.current, 2);
+        click(w, "cmd_blank_pre");
+        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【1】填空一"));
+
+        // No error-correction tasks: the buttons still answer, with the bare number.
+        click(w, "Cmd_err_next");
+        QCOMPARE(text(w, "Txt_err"), QStringLiteral("【1】"));
+        QCOMPARE(TestPaper.err.current, 1);
+        click(w, "Cmd_pro_next");
+        QCOMPARE(text(w, "Txt_pro"), QStringLiteral("【1】编程一"));
+        for (const char *name : {"cmd_blank_next", "cmd_blank_pre", "Cmd_err_next", "cmd_err_pre", "Cmd_pro_next", "Cmd_pro_pre"})
+            QVERIFY(enabled(w, name));
+    }
+
+    void editorOpensTheTaskOnShow()
+    {
+        FakeEditor editor;
+        TestBank bank;
+        bank.addTest("2", 1, {{"title", "有程序"}, {"content", "int main(void) { return 0; }"}});
+        bank.addTest("2", 1, {{"title", "无程序"}});
+        AppFixture app(bank);
+        QWidget *w = startTest();
+
+        click(w, "Cmd_blank_vc");
+        QCOMPARE(app.launches.size(), 1);
+        QCOMPARE(app.launches[0].program, editor.program());
+        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(test_path, "blank_1.c")});
+
+        click(w, "cmd_blank_next");
+        click(w, "Cmd_blank_vc");
+        QCOMPARE(app.launches.size(), 2);
+        QCOMPARE(app.launches[1].arguments, QStringList{}); // no file for task 2: the editor alone
+
+        click(w, "Lab_path");
+        QCOMPARE(app.launches.size(), 3);
+        QCOMPARE(app.launches[2].arguments, QStringList{test_path});
+    }
+
+    void closingShowsTheReview_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("退出") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void closingShowsTheReview()
+    {
+        QFETCH(bool, byCloseBox);
+        TestBank bank;
+        addChoices(bank, 2);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        option(w, 1);
+        if (byCloseBox)
+            w->close();
+        else
+            click(w, "cmd_exit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QVERIFY(Forms<Frm_t_over>::loaded() && Forms<Frm_t_over>::loaded()->isVisible());
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QCOMPARE(TestPaper.ch.chosen(1), 2); // kept for the review
+    }
+};
+
+QTEST_MAIN(TestFrmTMain)
+#include "tst_frm_t_main.moc"

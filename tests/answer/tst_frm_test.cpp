@@ -1,0 +1,214 @@
+#include "answer/AnswerWindows.h"
+#include "answer/Frm_t_main.h"
+#include "answer/Frm_test.h"
+#include "app/Frm_login.h"
+#include "platform/MessageBox.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace AnswerWindows;
+using namespace Module1;
+
+class TestFrmTest : public QObject
+{
+    Q_OBJECT
+
+    static QWidget *open()
+    {
+        Forms<Frm_login>::show()->hide();
+        return Forms<Frm_test>::show();
+    }
+    static QComboBox *combo(QWidget *w) { return control<QComboBox>(w, "Com_group"); }
+    static void type(QWidget *w, const QString &text)
+    {
+        combo(w)->lineEdit()->clear();
+        combo(w)->lineEdit()->insert(text); // as typed: QTest types Latin-1 only
+    }
+    static void choose(QWidget *w, int entry)
+    {
+        combo(w)->setFocus();
+        combo(w)->setCurrentIndex(entry);
+        emit combo(w)->activated(entry);
+    }
+    static QString testFolder() { return WorkFolders::testPath(); }
+    static void putFile(const QString &name)
+    {
+        QDir().mkpath(testFolder());
+        QFile f(WorkFolders::join(testFolder(), name));
+        f.open(QIODevice::WriteOnly);
+        f.write("x");
+    }
+
+private slots:
+    void opensWithFiveSetsAndAnEmptyField()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = open();
+        QCOMPARE(w->windowTitle(), QStringLiteral("智桥--C语言综合练习"));
+        QCOMPARE(w->size(), QSize(586, 368));
+        QStringList entries;
+        for (int i = 0; i < combo(w)->count(); ++i)
+            entries << combo(w)->itemText(i);
+        QCOMPARE(entries, (QStringList{"第一套练习题", "第二套练习题", "第三套练习题", "第四套练习题", "第五套练习题"}));
+        QCOMPARE(combo(w)->currentText(), QString());
+        QVERIFY(combo(w)->isEditable());
+        QCOMPARE(text(w, "Label1"), QStringLiteral("选择题组"));
+        QCOMPARE(text(w, "Cmd_start"), QStringLiteral("开始"));
+        QCOMPARE(text(w, "Cmd_end"), QStringLiteral("退出"));
+    }
+
+    void refusesAStartWithoutOneOfTheSets_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("nothing") << QString();
+        QTest::newRow("blanks") << QStringLiteral("   ");
+        QTest::newRow("no such set") << QStringLiteral("第六套练习题");
+        QTest::newRow("part of a set") << QStringLiteral("第三套");
+    }
+
+    void refusesAStartWithoutOneOfTheSets()
+    {
+        QFETCH(QString, typed);
+        TestBank bank;
+        AppFixture app(bank);
+        group_no = 2;
+        test_clock = 77;
+        QWidget *w = open();
+        type(w, typed);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(w, "Cmd_start");
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QCOMPARE(asked->text, QStringLiteral("请选择一组练习题!"));
+        QCOMPARE(asked->title, QStringLiteral("信息提示"));
+        QCOMPARE(asked->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(asked->icon, QMessageBox::Critical);
+        QCOMPARE(group_no, 2);
+        QCOMPARE(test_clock, 77);
+        QVERIFY(test_path.isEmpty());
+        QVERIFY(w->isVisible());
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QVERIFY(!QDir(testFolder()).exists());
+    }
+
+    void choosingAnEntrySetsTheGroup()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = open();
+        choose(w, 0);
+        QCOMPARE(group_no, 1);
+        choose(w, 4);
+        QCOMPARE(group_no, 5);
+        choose(w, 2);
+        QCOMPARE(group_no, 3);
+        QCOMPARE(combo(w)->currentText(), QStringLiteral("第三套练习题"));
+    }
+
+    void startPreparesTheFolderAndOpensTheTest()
+    {
+        TestBank bank;
+        bank.addTestChoice(3, "第三套的题");
+        AppFixture app(bank);
+        test_clock = 500;
+        QWidget *w = open();
+        choose(w, 2);
+        click(w, "Cmd_start");
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QCOMPARE(test_path, WorkFolders::testPath());
+        QVERIFY(QDir(test_path).exists());
+        QCOMPARE(test_clock, 0);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(Forms<Frm_test>::loaded(), w); // hidden, not unloaded
+        QWidget *test = Forms<Frm_t_main>::loaded();
+        QVERIFY(test && test->isVisible());
+        QCOMPARE(text(test, "Txt_ch_title"), QStringLiteral("【第1题】: 第三套的题"));
+    }
+
+    void aTypedSetNameSelectsThatSet()
+    {
+        TestBank bank;
+        bank.addTestChoice(4, "第四套的题");
+        AppFixture app(bank);
+        QWidget *w = open();
+        choose(w, 0);
+        type(w, QStringLiteral(" 第四套练习题 "));
+        click(w, "Cmd_start");
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QCOMPARE(group_no, 4);
+        QCOMPARE(combo(w)->currentIndex(), 3);
+        QCOMPARE(text(Forms<Frm_t_main>::loaded(), "Txt_ch_title"), QStringLiteral("【第1题】: 第四套的题"));
+    }
+
+    void cleanUpOnlyWhenTheFolderHoldsPrograms_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("notes only") << QStringList{"notes.txt"} << QStringList{"notes.txt"};
+        QTest::newRow("data only") << QStringList{"data_11.dat"} << QStringList{"data_11.dat"};
+        QTest::newRow("a .cpp") << QStringList{"main.cpp", "notes.txt"} << QStringList{};
+        QTest::newRow("an .exe") << QStringList{"a.exe", "notes.txt"} << QStringList{};
+        QTest::newRow("a .c") << QStringList{"x.c", "data_11.dat"} << QStringList{};
+    }
+
+    void cleanUpOnlyWhenTheFolderHoldsPrograms()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        TestBank bank;
+        AppFixture app(bank);
+        for (const QString &name : before)
+            putFile(name);
+        QDir().mkpath(WorkFolders::join(testFolder(), "keep"));
+        QWidget *w = open();
+        choose(w, 0);
+        click(w, "Cmd_start");
+        QCOMPARE(filesIn(testFolder()), after);
+        QVERIFY(QDir(WorkFolders::join(testFolder(), "keep")).exists()); // sub-folders stay
+    }
+
+    void leavingReturnsToTheStartScreen_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("退出") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void leavingReturnsToTheStartScreen()
+    {
+        QFETCH(bool, byCloseBox);
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = open();
+        choose(w, 1);
+        if (byCloseBox)
+            w->close();
+        else
+            click(w, "Cmd_end");
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QVERIFY(!Forms<Frm_test>::loaded());
+        QVERIFY(Forms<Frm_login>::loaded()->isVisible());
+        QCOMPARE(group_no, 2); // kept for the next time
+    }
+
+    void theStartScreenReopensItWithTheEarlierChoice()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = open();
+        choose(w, 4);
+        click(w, "Cmd_start");
+        Forms<Frm_t_main>::unload();
+        QWidget *again = Forms<Frm_test>::show();
+        QCOMPARE(again, w);
+        QCOMPARE(combo(again)->currentText(), QStringLiteral("第五套练习题"));
+        QCOMPARE(group_no, 5);
+    }
+};
+
+QTEST_MAIN(TestFrmTest)
+#include "tst_frm_test.moc"
