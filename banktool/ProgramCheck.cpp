@@ -1,0 +1,395 @@
+#include "banktool/ProgramCheck.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace ProgramCheck {
+
+namespace {
+
+constexpr qint64 kMaxOutput = 1 << 20; // a program printing more than this is looping
+constexpr int kMaxMessageLines = 30;
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+// A program text as it is written into a .c file: with the line break it ends with.
+QByteArray sourceBytes(const QString &program)
+{
+    QByteArray bytes = program.toUtf8();
+    if (!bytes.endsWith('\n'))
+        bytes += '\n';
+    return bytes;
+}
+
+QString shortened(const QString &text)
+{
+    QStringList lines = text.trimmed().split(u'\n');
+    if (lines.size() > kMaxMessageLines) {
+        const int dropped = int(lines.size()) - kMaxMessageLines;
+        lines = lines.mid(0, kMaxMessageLines);
+        lines << QStringLiteral("... (%1 more lines)").arg(dropped);
+    }
+    return lines.join(u'\n');
+}
+
+QStringList normalisedLines(const QString &text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = t.split(u'\n');
+    for (QString &line : lines) {
+        while (!line.isEmpty() && line.back().isSpace())
+            line.chop(1);
+    }
+    while (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString quoted(const QString &line) { return u'"' + line + u'"'; }
+
+// Problems of one task, each prefixed with the task's place and name.
+class Report
+{
+public:
+    Report(const SourcePlace &place, const QString &label) : m_prefix(place.where() + QStringLiteral(": ") + label + QStringLiteral(": ")) {}
+    void add(const QString &message) { m_problems << m_prefix + message; }
+    QStringList problems() const { return m_problems; }
+
+private:
+    QString m_prefix;
+    QStringList m_problems;
+};
+
+// Compiles a program that must be right, runs it and compares what it prints. Returns false
+// and reports when it is not proven.
+bool proveProgram(Report &report, const Settings &settings, const QString &what, const QString &program,
+                  const QString &dir, const QString &name, const QString &input, const QString &expected)
+{
+    const Compiled compiled = compile(settings, program, dir, name);
+    if (!compiled.ok) {
+        report.add(QStringLiteral("%1 does not compile:\n%2").arg(what, shortened(compiled.messages)));
+        return false;
+    }
+    if (!compiled.clean) {
+        report.add(QStringLiteral("%1 compiles with warnings:\n%2").arg(what, shortened(compiled.messages)));
+        return false;
+    }
+    const QString exe = QDir(dir).filePath(QFileInfo(name).completeBaseName());
+    const Run r = run(settings, exe, dir, input);
+    if (!r.started) {
+        report.add(QStringLiteral("%1 could not be started").arg(what));
+        return false;
+    }
+    if (r.timedOut) {
+        report.add(QStringLiteral("%1 did not finish within %2 s").arg(what).arg(settings.timeoutMs / 1000.0));
+        return false;
+    }
+    if (r.tooMuchOutput) {
+        report.add(QStringLiteral("%1 printed more than %2 bytes").arg(what).arg(kMaxOutput));
+        return false;
+    }
+    if (r.crashed) {
+        report.add(QStringLiteral("%1 crashed; it printed:\n%2").arg(what, shortened(r.output)));
+        return false;
+    }
+    const QString difference = outputDifference(expected, r.output);
+    if (!difference.isEmpty()) {
+        report.add(QStringLiteral("%1 prints something else than 'output': %2").arg(what, difference));
+        return false;
+    }
+    if (r.exitCode != 0) {
+        report.add(QStringLiteral("%1 ends with exit status %2").arg(what).arg(r.exitCode));
+        return false;
+    }
+    return true;
+}
+
+bool makeTempDir(Report &report, QTemporaryDir &dir)
+{
+    if (dir.isValid())
+        return true;
+    report.add(QStringLiteral("cannot make a temporary folder: %1").arg(dir.errorString()));
+    return false;
+}
+
+}
+
+Compiled compile(const Settings &settings, const QString &source, const QString &dir, const QString &name, bool link)
+{
+    Compiled result;
+    const QString path = QDir(dir).filePath(name);
+    if (!writeFile(path, sourceBytes(source))) {
+        result.messages = QStringLiteral("cannot write %1").arg(path);
+        return result;
+    }
+    const QString base = QFileInfo(name).completeBaseName();
+    QStringList args = settings.flags;
+    if (link)
+        args << QStringLiteral("-o") << base << name << QStringLiteral("-lm");
+    else
+        args << QStringLiteral("-c") << QStringLiteral("-o") << base + QStringLiteral(".o") << name;
+
+    QProcess gcc;
+    gcc.setWorkingDirectory(dir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // plain quotes in the messages
+    gcc.setProcessEnvironment(env);
+    gcc.setProcessChannelMode(QProcess::MergedChannels);
+    gcc.start(settings.compiler, args);
+    if (!gcc.waitForStarted(settings.timeoutMs)) {
+        result.messages = QStringLiteral("cannot start %1: %2").arg(settings.compiler, gcc.errorString());
+        return result;
+    }
+    gcc.closeWriteChannel();
+    if (!gcc.waitForFinished(std::max(settings.timeoutMs, 30000))) {
+        gcc.kill();
+        gcc.waitForFinished();
+        result.messages = QStringLiteral("the compiler did not finish in time");
+        return result;
+    }
+    result.messages = QString::fromUtf8(gcc.readAll()).trimmed();
+    result.ok = gcc.exitStatus() == QProcess::NormalExit && gcc.exitCode() == 0;
+    result.clean = result.ok && result.messages.isEmpty();
+    return result;
+}
+
+Run run(const Settings &settings, const QString &program, const QString &dir, const QString &input)
+{
+    Run result;
+    QProcess p;
+    p.setWorkingDirectory(dir);
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(program, {});
+    if (!p.waitForStarted(settings.timeoutMs))
+        return result;
+    result.started = true;
+    p.write(input.toUtf8());
+    p.closeWriteChannel();
+
+    QByteArray output;
+    QElapsedTimer clock;
+    clock.start();
+    bool finished = false;
+    while (!finished) {
+        const qint64 left = settings.timeoutMs - clock.elapsed();
+        if (left <= 0) {
+            result.timedOut = true;
+            break;
+        }
+        finished = p.waitForFinished(int(std::min<qint64>(left, 100)));
+        output += p.readAllStandardOutput();
+        p.readAllStandardError(); // not compared, but must not fill the pipe
+        if (output.size() > kMaxOutput) {
+            result.tooMuchOutput = true;
+            break;
+        }
+    }
+    if (!finished) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    output += p.readAllStandardOutput();
+    result.output = QString::fromUtf8(output);
+    result.crashed = finished && p.exitStatus() == QProcess::CrashExit;
+    result.exitCode = finished && !result.crashed ? p.exitCode() : -1;
+    return result;
+}
+
+QString fillBlanks(const QString &program, const QStringList &fills)
+{
+    static const QRegularExpression marker(QStringLiteral("___(\\d+)___"));
+    QString filled;
+    qsizetype from = 0;
+    for (auto it = marker.globalMatch(program); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const int k = m.captured(1).toInt();
+        filled += program.mid(from, m.capturedStart() - from);
+        filled += k >= 1 && k <= fills.size() ? fills[k - 1] : m.captured();
+        from = m.capturedEnd();
+    }
+    filled += program.mid(from);
+    return filled;
+}
+
+int changedLines(const QString &before, const QString &after)
+{
+    auto lines = [](const QString &text) {
+        QStringList l = text.split(u'\n');
+        for (QString &line : l)
+            line = line.trimmed();
+        while (!l.isEmpty() && l.back().isEmpty())
+            l.removeLast();
+        return l;
+    };
+    const QStringList a = lines(before), b = lines(after);
+    const qsizetype n = a.size(), m = b.size();
+    // Longest common subsequence, then each run of unmatched lines counts as max(removed, added).
+    std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
+    for (qsizetype i = n - 1; i >= 0; --i)
+        for (qsizetype j = m - 1; j >= 0; --j)
+            lcs[i][j] = a[i] == b[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
+    int changed = 0, removed = 0, added = 0;
+    qsizetype i = 0, j = 0;
+    auto endHunk = [&] {
+        changed += std::max(removed, added);
+        removed = added = 0;
+    };
+    while (i < n || j < m) {
+        if (i < n && j < m && a[i] == b[j]) {
+            endHunk();
+            ++i;
+            ++j;
+        } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
+            ++added;
+            ++j;
+        } else {
+            ++removed;
+            ++i;
+        }
+    }
+    endHunk();
+    return changed;
+}
+
+QString outputDifference(const QString &expected, const QString &actual)
+{
+    const QStringList e = normalisedLines(expected), a = normalisedLines(actual);
+    for (qsizetype i = 0; i < std::max(e.size(), a.size()); ++i) {
+        const QString want = i < e.size() ? quoted(e[i]) : QStringLiteral("(nothing)");
+        const QString got = i < a.size() ? quoted(a[i]) : QStringLiteral("(nothing)");
+        if (want != got)
+            return QStringLiteral("line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
+    }
+    return {};
+}
+
+QStringList checkBlank(const ProgramTask &task, const QString &label, const Settings &settings)
+{
+    Report report(task.place, label);
+    QTemporaryDir dir;
+    if (makeTempDir(report, dir))
+        proveProgram(report, settings, QStringLiteral("the program with its fills"), fillBlanks(task.program, task.fills),
+                     dir.path(), QStringLiteral("blank_filled.c"), task.input, task.output);
+    return report.problems();
+}
+
+QStringList checkErr(const ProgramTask &task, const QString &label, const Settings &settings)
+{
+    Report report(task.place, label);
+    QTemporaryDir dir;
+    if (!makeTempDir(report, dir))
+        return report.problems();
+    proveProgram(report, settings, QStringLiteral("the corrected program"), task.corrected, dir.path(),
+                 QStringLiteral("err_corrected.c"), task.input, task.output);
+
+    // The faulty program must show its faults: no program, or one that prints something else.
+    const Compiled faulty = compile(settings, task.program, dir.path(), QStringLiteral("err_faulty.c"));
+    if (faulty.ok) {
+        const Run r = run(settings, QDir(dir.path()).filePath(QStringLiteral("err_faulty")), dir.path(), task.input);
+        if (r.started && !r.timedOut && !r.crashed && !r.tooMuchOutput && r.exitCode == 0
+            && outputDifference(task.output, r.output).isEmpty())
+            report.add(QStringLiteral("the faulty program compiles and prints the expected output: its faults do not show"));
+    }
+
+    const int changed = changedLines(task.program, task.corrected);
+    if (changed != task.faults)
+        report.add(QStringLiteral("'faults' is %1 but %2 lines differ between 'program' and 'corrected'").arg(task.faults).arg(changed));
+    return report.problems();
+}
+
+QStringList checkPro(const ProgramTask &task, int position, const QString &label, const Settings &settings)
+{
+    Report report(task.place, label);
+    QTemporaryDir dir;
+    if (!makeTempDir(report, dir))
+        return report.problems();
+    if (task.hasData) {
+        QByteArray data = task.data.toUtf8();
+        if (!data.isEmpty())
+            data += '\n';
+        const QString name = QStringLiteral("data_%1").arg(position) + QStringLiteral("1.dat");
+        if (!writeFile(QDir(dir.path()).filePath(name), data))
+            report.add(QStringLiteral("cannot write the data file %1").arg(name));
+    }
+    proveProgram(report, settings, QStringLiteral("the reference program ('answer')"), task.answer, dir.path(),
+                 QStringLiteral("pro_answer.c"), task.input, task.output);
+    const Compiled skeleton = compile(settings, task.program, dir.path(), QStringLiteral("pro_skeleton.c"), false);
+    if (!skeleton.ok)
+        report.add(QStringLiteral("the skeleton ('program') does not compile:\n%1").arg(shortened(skeleton.messages)));
+    return report.problems();
+}
+
+QStringList checkAlgorithm(const AlgorithmSource &algorithm, const QString &label, const Settings &settings)
+{
+    Report report(algorithm.place, label);
+    QTemporaryDir dir;
+    if (makeTempDir(report, dir))
+        proveProgram(report, settings, QStringLiteral("the program"), algorithm.program, dir.path(),
+                     QStringLiteral("algorithm.c"), algorithm.input, algorithm.output);
+    return report.problems();
+}
+
+QList<Check> checksOf(const BankSource &bank)
+{
+    QList<Check> checks;
+    auto addSet = [&](const QString &owner, const QuestionSet &set) {
+        for (int i = 0; i < set.blank.size(); ++i) {
+            const ProgramTask t = set.blank[i];
+            const QString label = QStringLiteral("%1, fill-in %2").arg(owner).arg(i + 1);
+            checks << Check{t.place, label, [t, label](const Settings &s) { return checkBlank(t, label, s); }};
+        }
+        for (int i = 0; i < set.err.size(); ++i) {
+            const ProgramTask t = set.err[i];
+            const QString label = QStringLiteral("%1, correction %2").arg(owner).arg(i + 1);
+            checks << Check{t.place, label, [t, label](const Settings &s) { return checkErr(t, label, s); }};
+        }
+        for (int i = 0; i < set.pro.size(); ++i) {
+            const ProgramTask t = set.pro[i];
+            const QString label = QStringLiteral("%1, programming %2").arg(owner).arg(i + 1);
+            checks << Check{t.place, label, [t, i, label](const Settings &s) { return checkPro(t, i + 1, label, s); }};
+        }
+    };
+    for (const ChapterSource &c : bank.chapters)
+        addSet(QStringLiteral("chapter %1").arg(c.id), c.exercise);
+    for (const TestSetSource &t : bank.testSets)
+        addSet(QStringLiteral("test set %1").arg(t.group), t.questions);
+    for (const AlgorithmSource &a : bank.algorithms) {
+        const QString label = QStringLiteral("algorithm %1 %2").arg(a.id, a.title);
+        checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }};
+    }
+    return checks;
+}
+
+QList<QStringList> runChecks(const QList<Check> &checks, const Settings &settings, int threads)
+{
+    QList<QStringList> results(checks.size());
+    std::atomic<qsizetype> next{0};
+    auto work = [&] {
+        for (qsizetype i = next++; i < checks.size(); i = next++)
+            results[i] = checks[i].run(settings);
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < std::max(1, threads); ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread &t : pool)
+        t.join();
+    return results;
+}
+
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "banktool/BankSource.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// Proves the bank's program tasks with the system C compiler: every program a student is shown as
+// right must compile without a warning and print what the task says it prints.
+namespace ProgramCheck {
+
+struct Settings
+{
+    QString compiler = QStringLiteral("gcc");
+    QStringList flags = {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-Wextra")};
+    int timeoutMs = 5000; // per compile and per run
+};
+
+struct Compiled
+{
+    bool ok = false;    // an executable (or object file) was produced
+    bool clean = false; // ... and the compiler said nothing
+    QString messages;   // what the compiler said
+};
+
+struct Run
+{
+    bool started = false;
+    bool timedOut = false;
+    bool crashed = false;
+    bool tooMuchOutput = false;
+    int exitCode = 0;
+    QString output;
+};
+
+// Compiles source (written as dir/name) into dir/<name without .c>; with link false only into an
+// object file, for skeletons that leave functions to the student.
+Compiled compile(const Settings &settings, const QString &source, const QString &dir, const QString &name,
+                 bool link = true);
+// Runs a compiled program in dir with input on its standard input, bounded in time and output.
+Run run(const Settings &settings, const QString &program, const QString &dir, const QString &input);
+
+// The fill-in program with fill k in place of ___k___.
+QString fillBlanks(const QString &program, const QStringList &fills);
+// How many lines differ between two versions of a program: a changed line counts once, and so
+// does a line added or removed. Leading and trailing spaces do not count.
+int changedLines(const QString &before, const QString &after);
+// Empty when the outputs agree (ignoring trailing spaces on lines and blank lines at the end),
+// otherwise a short account of the first difference.
+QString outputDifference(const QString &expected, const QString &actual);
+
+// Each returns the task's problems as "file:line: label: message"; none when it is proven.
+QStringList checkBlank(const ProgramTask &task, const QString &label, const Settings &settings);
+QStringList checkErr(const ProgramTask &task, const QString &label, const Settings &settings);
+// position: the task's place in its section from 1, which names its data file data_<position>1.dat
+QStringList checkPro(const ProgramTask &task, int position, const QString &label, const Settings &settings);
+QStringList checkAlgorithm(const AlgorithmSource &algorithm, const QString &label, const Settings &settings);
+
+struct Check
+{
+    SourcePlace place;
+    QString label; // e.g. "chapter 03, fill-in 2"
+    std::function<QStringList(const Settings &)> run;
+};
+
+// One check for every fill-in, correction and programming task and every algorithm.
+QList<Check> checksOf(const BankSource &bank);
+// Runs the checks on a few threads; the result i belongs to check i.
+QList<QStringList> runChecks(const QList<Check> &checks, const Settings &settings, int threads);
+
+}

@@ -1,0 +1,85 @@
+// Every program of the bundled bank, proven with the system C compiler: fill-in programs with
+// their fills, corrected and faulty programs, reference programs with their data files, skeletons
+// and the classic algorithms. A failure names the source file and line, the task and what the
+// compiler said or how the output differs.
+
+#include "banktool/BankSource.h"
+#include "banktool/BankWriter.h"
+#include "banktool/ProgramCheck.h"
+
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+class TestBankPrograms : public QObject
+{
+    Q_OBJECT
+
+    BankSource m_bank;
+    QStringList m_sourceErrors;
+    QList<ProgramCheck::Check> m_checks;
+    QList<QStringList> m_results;
+
+private slots:
+    void initTestCase()
+    {
+        m_bank = readBankSource(QStringLiteral(ZQ_BANK_SOURCE_DIR), m_sourceErrors);
+        if (QStandardPaths::findExecutable(u"gcc"_s).isEmpty())
+            QSKIP("gcc is not installed");
+        // All compiles and runs happen here, in parallel; the rows below report them one by one.
+        m_checks = ProgramCheck::checksOf(m_bank);
+        ProgramCheck::Settings settings;
+        QElapsedTimer clock;
+        clock.start();
+        m_results = ProgramCheck::runChecks(m_checks, settings, std::clamp(QThread::idealThreadCount(), 2, 4));
+        qInfo("%lld programs' tasks checked in %.1f s", qlonglong(m_checks.size()), clock.elapsed() / 1000.0);
+    }
+
+    // Choice questions and the shape of every task are checked while the sources are read.
+    void sourcesReadWithoutFaults()
+    {
+        QVERIFY2(m_sourceErrors.isEmpty(), qPrintable(m_sourceErrors.join(u'\n')));
+        QVERIFY(!m_bank.chapters.isEmpty());
+    }
+
+    void bankIsWritten()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString failure = writeBank(m_bank, dir.filePath(u"c_qiyuan.db"_s));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    void taskIsProven_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < m_checks.size(); ++i)
+            QTest::newRow(qPrintable(m_checks[i].label)) << i;
+    }
+
+    void taskIsProven()
+    {
+        QFETCH(int, index);
+        const QStringList problems = m_results.value(index);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    void everyKindIsPresent()
+    {
+        int blank = 0, err = 0, pro = 0;
+        for (const ChapterSource &c : m_bank.chapters) {
+            blank += c.exercise.blank.size();
+            err += c.exercise.err.size();
+            pro += c.exercise.pro.size();
+        }
+        QVERIFY(blank > 0 && err > 0 && pro > 0);
+        QVERIFY(!m_bank.algorithms.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBankPrograms)
+#include "tst_bank_programs.moc"

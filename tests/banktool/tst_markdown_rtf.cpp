@@ -1,0 +1,406 @@
+// Study texts go from Markdown to RTF in the bank tool and back to a document in the windows:
+// the text and its formats must survive the trip, and another RTF reader must see the same text.
+
+#include "banktool/BankSource.h"
+#include "banktool/BankWriter.h"
+#include "banktool/MarkdownRtf.h"
+#include "platform/RtfReader.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextTable>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSample = uR"(## 第一节 数组
+
+数组是**一组类型相同**的数据，*下标*从 0 开始，例如 `a[0]` 是第一个元素。
+这一行是同一段落的续行。
+
+```c
+#include <stdio.h>
+int main(void)
+{
+    int a[3] = {1, 2, 3};
+    printf("%d\n", a[0]);   /* 输出 1 */
+    return 0;
+}
+```
+
+- 第一项：定义
+- 第二项：**初始化**
+
+1. 第一步
+2. 第二步
+
+| 函数 | 作用 |
+|---|---|
+| strlen(s) | 求长度 |
+| strcmp(a, b) | 比较 |
+
+最后一段：腾讯 {花括号} 与 \\ 反斜杠。
+)"_s;
+
+// Text without its layout: line breaks, cell boundaries and runs of spaces aside. unrtf's text
+// output separates table cells and paragraphs only after plain ASCII text, so the spacing of the
+// two readers differs where the text itself does not.
+QString withoutSpace(const QString &text)
+{
+    QString t = text;
+    t.replace(QChar::Nbsp, u' ');
+    t.remove(QRegularExpression(u"\\s+"_s));
+    return t;
+}
+
+// Empty when both texts agree, else where they part.
+QString textDifference(const QString &theirs, const QString &ours)
+{
+    const QString x = withoutSpace(theirs), y = withoutSpace(ours);
+    for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
+        if (x.mid(i, 1) != y.mid(i, 1)) {
+            const qsizetype from = std::max<qsizetype>(0, i - 15);
+            return u"character %1: unrtf has \"%2\", our reader \"%3\""_s.arg(i).arg(x.mid(from, 40), y.mid(from, 40));
+        }
+    }
+    return {};
+}
+
+struct Fragment
+{
+    QString text;
+    QTextCharFormat format;
+    QTextBlockFormat block;
+};
+
+// Every run of text in the document, in order, table cells included.
+QList<Fragment> fragments(const QTextDocument &doc)
+{
+    QList<Fragment> list;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.isValid())
+                list << Fragment{f.text(), f.charFormat(), b.blockFormat()};
+        }
+    }
+    return list;
+}
+
+// The first run holding text, or an empty one.
+Fragment runWith(const QList<Fragment> &list, const QString &text)
+{
+    for (const Fragment &f : list) {
+        if (f.text.contains(text))
+            return f;
+    }
+    return {};
+}
+
+bool isMonospace(const QTextCharFormat &format)
+{
+    return format.fontFamilies().toStringList().contains(u"Courier New"_s);
+}
+
+QTextTable *firstTable(QTextDocument &doc)
+{
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QTextCursor c(b);
+        if (QTextTable *t = c.currentTable())
+            return t;
+    }
+    return nullptr;
+}
+
+// The text unrtf finds in an RTF document: its plain-text output, with the \uN characters it
+// would print as '?' written as &#N; by a copy of its text format that knows them.
+QString unrtfText(const QByteArray &rtf, QString *failure)
+{
+    static QTemporaryDir dir;
+    const QString conf = dir.filePath(u"text.conf"_s);
+    if (!QFile::exists(conf)) {
+        QFile system(u"/usr/share/unrtf/text.conf"_s);
+        QFile copy(conf);
+        if (!system.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly)) {
+            *failure = u"cannot copy unrtf's text.conf"_s;
+            return {};
+        }
+        copy.write(system.readAll() + "\nunisymbol_print\n\t&#%;\n");
+    }
+    QFile input(dir.filePath(u"doc.rtf"_s));
+    if (!input.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *failure = u"cannot write the RTF file"_s;
+        return {};
+    }
+    input.write(rtf);
+    input.close();
+    QProcess unrtf;
+    unrtf.start(u"unrtf"_s, {u"-P"_s, dir.path(), u"--text"_s, u"--nopict"_s, input.fileName()});
+    if (!unrtf.waitForFinished(20000) || unrtf.exitCode() != 0) {
+        *failure = u"unrtf failed: "_s + QString::fromLocal8Bit(unrtf.readAllStandardError());
+        return {};
+    }
+    QString text = QString::fromUtf8(unrtf.readAllStandardOutput());
+    // Its own comment lines and the line that opens the body are not document text.
+    text.remove(QRegularExpression(u"^###[^\n]*\n"_s, QRegularExpression::MultilineOption));
+    text.replace(QRegularExpression(u"\n-----------------\n"_s), u"\n"_s);
+    static const QRegularExpression entity(u"&#(\\d+);"_s);
+    QString decoded;
+    qsizetype from = 0;
+    for (auto it = entity.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        decoded += text.mid(from, m.capturedStart() - from);
+        decoded += QChar(char16_t(m.captured(1).toInt()));
+        from = m.capturedEnd();
+    }
+    decoded += text.mid(from);
+    return decoded;
+}
+
+}
+
+class TestMarkdownRtf : public QObject
+{
+    Q_OBJECT
+
+    QByteArray m_rtf;
+    QTextDocument m_doc;
+    QList<Fragment> m_runs;
+
+private slots:
+    void initTestCase()
+    {
+        m_rtf = MarkdownRtf::convert(kSample);
+        QVERIFY(RtfReader::looksLikeRtf(m_rtf));
+        RtfReader::readRtf(m_rtf, &m_doc);
+        m_runs = fragments(m_doc);
+    }
+
+    void isPlainAsciiWithUnicodeEscapes()
+    {
+        for (char c : m_rtf)
+            QVERIFY2(uchar(c) < 0x80, "the RTF must be plain ASCII");
+        QVERIFY(m_rtf.contains("\\uc1"));
+        QVERIFY(m_rtf.contains("\\u25968\\'3f\\u32452\\'3f")); // 数组
+        QVERIFY(m_rtf.contains("\\u-32386\\'3f"));             // 腾 (U+817E) is negative in 16 bits
+        QVERIFY(m_rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset134 \\u23435\\'3f\\u20307\\'3f;}")); // 宋体
+        QVERIFY(m_rtf.contains("Courier New;"));
+        // Groups balance: every brace of the text itself is escaped.
+        int depth = 0;
+        for (qsizetype i = 0; i < m_rtf.size(); ++i) {
+            if (m_rtf[i] == '\\')
+                ++i;
+            else if (m_rtf[i] == '{')
+                ++depth;
+            else if (m_rtf[i] == '}')
+                QVERIFY(--depth >= 0);
+        }
+        QCOMPARE(depth, 0);
+    }
+
+    void textSurvives()
+    {
+        const QString text = m_doc.toPlainText();
+        for (const QString &part : {u"第一节 数组"_s, u"a[0]"_s, u"#include <stdio.h>"_s, u"printf(\"%d\\n\", a[0]);"_s,
+                                    u"int a[3] = {1, 2, 3};"_s, u"第一项：定义"_s, u"最后一段：腾讯 {花括号} 与 \\ 反斜杠。"_s})
+            QVERIFY2(text.contains(part), qPrintable(part));
+        // A line break inside Chinese text joins the lines without a space.
+        QVERIFY(text.contains(u"开始，例如"_s));
+        QVERIFY(text.contains(u"元素。这一行"_s));
+        QVERIFY(!text.contains(u"**"_s));
+        QVERIFY(!text.contains(u"```"_s));
+        QVERIFY(!text.contains(u"## "_s));
+        QVERIFY(!text.contains(u"|---"_s));
+    }
+
+    void headingIsLargeAndBold()
+    {
+        const Fragment h = runWith(m_runs, u"第一节"_s);
+        QVERIFY(h.format.fontWeight() >= QFont::Bold);
+        const Fragment body = runWith(m_runs, u"数组是"_s);
+        QVERIFY(h.format.fontPointSize() > body.format.fontPointSize());
+        QCOMPARE(body.format.fontPointSize(), 10.5);
+    }
+
+    void boldAndItalicRunsKeepTheirFormat()
+    {
+        const Fragment bold = runWith(m_runs, u"一组类型相同"_s);
+        QCOMPARE(bold.text, u"一组类型相同"_s);
+        QVERIFY(bold.format.fontWeight() >= QFont::Bold);
+        const Fragment italic = runWith(m_runs, u"下标"_s);
+        QCOMPARE(italic.text, u"下标"_s);
+        QVERIFY(italic.format.fontItalic());
+        const Fragment plain = runWith(m_runs, u"数组是"_s);
+        QVERIFY(plain.format.fontWeight() < QFont::Bold);
+        QVERIFY(!plain.format.fontItalic());
+        QVERIFY(!isMonospace(plain.format));
+    }
+
+    void inlineCodeIsMonospace()
+    {
+        const Fragment code = runWith(m_runs, u"a[0]"_s);
+        QCOMPARE(code.text, u"a[0]"_s);
+        QVERIFY(isMonospace(code.format));
+        QVERIFY(code.format.background().style() != Qt::NoBrush);
+    }
+
+    void codeBlockIsMonospaceAndSetApart()
+    {
+        const Fragment code = runWith(m_runs, u"int main(void)"_s);
+        QVERIFY(isMonospace(code.format));
+        QVERIFY(code.format.background().style() != Qt::NoBrush); // shaded
+        QVERIFY(code.block.leftMargin() > 0);                      // indented
+        const Fragment body = runWith(m_runs, u"数组是"_s);
+        QCOMPARE(body.block.leftMargin(), 0.0);
+        // Indentation inside the code is kept space for space.
+        QVERIFY(m_doc.toPlainText().contains(u"\n    int a[3]"_s) || m_doc.toPlainText().contains(u"\u2028    int a[3]"_s));
+        // The whole program is one block, the lines kept apart by line breaks.
+        const QTextBlock block = m_doc.findBlock(m_doc.toPlainText().indexOf(u"int main"_s));
+        QVERIFY(block.text().contains(u"#include <stdio.h>"_s));
+        QVERIFY(block.text().contains(u"return 0;"_s));
+    }
+
+    void listItemsAreParagraphsWithMarkers()
+    {
+        QStringList items;
+        for (QTextBlock b = m_doc.begin(); b.isValid(); b = b.next()) {
+            if (b.text().startsWith(u"\u2022 "_s) || QRegularExpression(u"^\\d\\. "_s).match(b.text()).hasMatch())
+                items << b.text();
+        }
+        QCOMPARE(items, (QStringList{u"\u2022 第一项：定义"_s, u"\u2022 第二项：初始化"_s, u"1. 第一步"_s, u"2. 第二步"_s}));
+        const QTextBlock first = m_doc.findBlock(m_doc.toPlainText().indexOf(u"\u2022 第一项"_s));
+        QVERIFY(first.blockFormat().leftMargin() > 0);
+        QVERIFY(first.blockFormat().textIndent() < 0); // the marker hangs in the indent
+        QVERIFY(runWith(m_runs, u"初始化"_s).format.fontWeight() >= QFont::Bold);
+    }
+
+    void tableCellsLandInATable()
+    {
+        QTextTable *table = firstTable(m_doc);
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 3);
+        QCOMPARE(table->columns(), 2);
+        auto cellText = [&](int r, int c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            QTextCursor cursor = cell.firstCursorPosition();
+            cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            return cursor.selectedText();
+        };
+        QCOMPARE(cellText(0, 0), u"函数"_s);
+        QCOMPARE(cellText(0, 1), u"作用"_s);
+        QCOMPARE(cellText(1, 0), u"strlen(s)"_s);
+        QCOMPARE(cellText(2, 1), u"比较"_s);
+        QVERIFY(runWith(m_runs, u"函数"_s).format.fontWeight() >= QFont::Bold); // header row
+        QVERIFY(runWith(m_runs, u"求长度"_s).format.fontWeight() < QFont::Bold);
+        QVERIFY(table->format().border() > 0);
+        // The table fits the text box of a window about 760 pixels wide.
+        double width = 0;
+        for (const QTextLength &l : table->format().columnWidthConstraints())
+            width += l.rawValue();
+        QVERIFY(width > 0 && width <= 660);
+        // The text after the table is outside it again.
+        QTextCursor after(m_doc.findBlock(m_doc.toPlainText().indexOf(u"最后一段"_s)));
+        QVERIFY(!after.currentTable());
+    }
+
+    void wideTablesShrinkToTheBox()
+    {
+        QString md = u"| 甲 | 乙 | 丙 |\n|---|---|---|\n"_s;
+        md += u"| "_s + QString(80, u'长') + u" | 短 | "_s + QString(60, u'宽') + u" |\n"_s;
+        QTextDocument doc;
+        RtfReader::readRtf(MarkdownRtf::convert(md), &doc);
+        QTextTable *table = firstTable(doc);
+        QVERIFY(table);
+        double width = 0;
+        for (const QTextLength &l : table->format().columnWidthConstraints())
+            width += l.rawValue();
+        QVERIFY2(width <= 660, qPrintable(QString::number(width)));
+    }
+
+    void nestedListsIndentFurther()
+    {
+        QTextDocument doc;
+        RtfReader::readRtf(MarkdownRtf::convert(u"- 外层\n  - 内层\n- 外层二\n"_s), &doc);
+        const QTextBlock outer = doc.findBlock(doc.toPlainText().indexOf(u"外层"_s));
+        const QTextBlock inner = doc.findBlock(doc.toPlainText().indexOf(u"内层"_s));
+        QVERIFY(inner.blockFormat().leftMargin() > outer.blockFormat().leftMargin());
+        QVERIFY(doc.toPlainText().contains(u"外层二"_s));
+    }
+
+    void charactersBeyondTheBasicPlaneSurvive()
+    {
+        QTextDocument doc;
+        RtfReader::readRtf(MarkdownRtf::convert(u"表情 \U0001F600 结束"_s), &doc);
+        QVERIFY(doc.toPlainText().contains(u"表情 \U0001F600 结束"_s));
+    }
+
+    void unrtfSeesTheSameText()
+    {
+        if (QStandardPaths::findExecutable(u"unrtf"_s).isEmpty())
+            QSKIP("unrtf is not installed");
+        QString failure;
+        const QString text = unrtfText(m_rtf, &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QString difference = textDifference(text, m_doc.toPlainText());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // The bank's own study texts and algorithm descriptions, as the program will show them.
+    void bankTextsSurvive_data()
+    {
+        QTest::addColumn<QString>("markdown");
+        QStringList errors;
+        const BankSource bank = readBankSource(QStringLiteral(ZQ_BANK_SOURCE_DIR), errors);
+        for (const ChapterSource &c : bank.chapters)
+            QTest::newRow(qPrintable(u"chapter "_s + c.id)) << c.study;
+        for (const AlgorithmSource &a : bank.algorithms)
+            QTest::newRow(qPrintable(u"algorithm "_s + a.id)) << algorithmMarkdown(a);
+        if (bank.chapters.isEmpty() && bank.algorithms.isEmpty())
+            QTest::newRow("empty") << QString();
+    }
+
+    void bankTextsSurvive()
+    {
+        QFETCH(QString, markdown);
+        if (markdown.isEmpty())
+            QSKIP("no study texts in the bank");
+        const QByteArray rtf = MarkdownRtf::convert(markdown);
+        for (char c : rtf)
+            QVERIFY2(uchar(c) < 0x80, "the RTF must be plain ASCII");
+        QTextDocument doc;
+        RtfReader::readRtf(rtf, &doc);
+        const QString text = doc.toPlainText();
+        QVERIFY(!text.trimmed().isEmpty());
+        // No Markdown syntax is left showing.
+        QVERIFY2(!QRegularExpression(u"(^|\\n)#+ "_s).match(text).hasMatch(), "a heading mark shows");
+        QVERIFY2(!text.contains(u"```"_s), "a code fence shows");
+        QVERIFY2(!QRegularExpression(u"\\|\\s*-{3,}"_s).match(text).hasMatch(), "a table rule shows");
+        // Every Chinese character of the source reaches the document (Markdown syntax is ASCII).
+        QString source, shown;
+        for (QChar c : markdown)
+            if (c.unicode() >= 0x2E80)
+                source += c;
+        for (QChar c : text)
+            if (c.unicode() >= 0x2E80)
+                shown += c;
+        QCOMPARE(shown, source);
+        if (QStandardPaths::findExecutable(u"unrtf"_s).isEmpty())
+            return;
+        QString failure;
+        const QString other = unrtfText(rtf, &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QString difference = textDifference(other, text);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+};
+
+QTEST_MAIN(TestMarkdownRtf)
+#include "tst_markdown_rtf.moc"

@@ -1,0 +1,353 @@
+// The checks that prove the bank's programs, on small hand-made tasks: each kind of fault is
+// caught and named with its place, and right tasks pass.
+
+#include "banktool/ProgramCheck.h"
+
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace ProgramCheck;
+
+namespace {
+
+const QString kSum = uR"(#include <stdio.h>
+int main(void)
+{
+    int i, n = 10, sum = 0;
+    for (i = 1; i <= n; i++)
+        sum += i;
+    printf("%d\n", sum);
+    return 0;
+}
+)"_s;
+
+ProgramTask task(int line = 7)
+{
+    ProgramTask t;
+    t.place = SourcePlace{u"bank/chapters/05.yaml"_s, line};
+    t.title = u"题目"_s;
+    return t;
+}
+
+bool mentions(const QStringList &problems, const QString &text)
+{
+    for (const QString &p : problems) {
+        if (p.contains(text))
+            return true;
+    }
+    return false;
+}
+
+QByteArray shown(const QStringList &problems) { return problems.join(u"\n"_s).toUtf8(); }
+
+}
+
+class TestProgramCheck : public QObject
+{
+    Q_OBJECT
+
+    Settings m_settings;
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"gcc"_s).isEmpty())
+            QSKIP("gcc is not installed");
+        m_settings.timeoutMs = 3000;
+    }
+
+    void blanksAreFilledInOrder()
+    {
+        QCOMPARE(fillBlanks(u"for (i = 1; ___1___; i++) ___2___; x = ___1___;"_s, {u"i <= n"_s, u"s += i"_s}),
+                 u"for (i = 1; i <= n; i++) s += i; x = i <= n;"_s);
+        QCOMPARE(fillBlanks(u"___10___ ___2___"_s, {u"a"_s, u"b"_s}), u"___10___ b"_s);
+    }
+
+    void changedLinesCountsEachFaultOnce_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("changed");
+        QTest::newRow("same") << u"a\nb\nc"_s << u"a\nb\nc\n"_s << 0;
+        QTest::newRow("one changed") << u"a\nb\nc"_s << u"a\nB\nc"_s << 1;
+        QTest::newRow("two apart") << u"a\nb\nc\nd"_s << u"A\nb\nc\nD"_s << 2;
+        QTest::newRow("two together") << u"a\nb\nc\nd"_s << u"a\nB\nC\nd"_s << 2;
+        QTest::newRow("line added") << u"a\nc"_s << u"a\nb\nc"_s << 1;
+        QTest::newRow("line removed") << u"a\nb\nc"_s << u"a\nc"_s << 1;
+        QTest::newRow("changed and added") << u"a\nb\nd"_s << u"a\nB\nc\nd"_s << 2;
+        QTest::newRow("indent only") << u"a\n  b\nc"_s << u"a\n    b\nc"_s << 0;
+    }
+
+    void changedLinesCountsEachFaultOnce()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, changed);
+        QCOMPARE(changedLines(before, after), changed);
+    }
+
+    void outputsCompareLineByLine()
+    {
+        QVERIFY(outputDifference(u"55\n"_s, u"55"_s).isEmpty());
+        QVERIFY(outputDifference(u"1 2 3\n"_s, u"1 2 3 \r\n\n"_s).isEmpty());
+        QCOMPARE(outputDifference(u"55\n"_s, u"56\n"_s), u"line 1 should be \"55\" but is \"56\""_s);
+        QCOMPARE(outputDifference(u"a\nb\n"_s, u"a\n"_s), u"line 2 should be \"b\" but is (nothing)"_s);
+        QVERIFY(!outputDifference(u"a b\n"_s, u"a  b\n"_s).isEmpty());
+    }
+
+    void rightFillInPasses()
+    {
+        ProgramTask t = task();
+        t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s).replace(u"sum += i"_s, u"___2___"_s);
+        t.fills = {u"i <= n"_s, u"sum += i"_s};
+        t.output = u"55\n"_s;
+        const QStringList problems = checkBlank(t, u"chapter 05, fill-in 1"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+    }
+
+    void fillInWithWrongOutputFails()
+    {
+        ProgramTask t = task();
+        t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s);
+        t.fills = {u"i < n"_s};
+        t.output = u"55\n"_s;
+        const QStringList problems = checkBlank(t, u"chapter 05, fill-in 1"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].startsWith(u"bank/chapters/05.yaml:7: chapter 05, fill-in 1: "_s), shown(problems));
+        QVERIFY2(problems[0].contains(u"line 1 should be \"55\" but is \"45\""_s), shown(problems));
+    }
+
+    void fillInThatWarnsFails()
+    {
+        ProgramTask t = task();
+        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0, unused;___1___"_s);
+        t.fills = {u""_s};
+        t.output = u"55\n"_s;
+        const QStringList problems = checkBlank(t, u"chapter 05, fill-in 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"compiles with warnings"_s), shown(problems));
+        QVERIFY2(mentions(problems, u"unused"_s), shown(problems)); // the compiler's own words
+    }
+
+    void referenceProgramWithAWarningFails()
+    {
+        ProgramTask t = task(12);
+        t.program = u"#include <stdio.h>\nint main(void)\n{\n    return 0;\n}\n"_s;
+        t.answer = QString(kSum).replace(u"int i,"_s, u"int k, i,"_s); // k is never used
+        t.output = u"55\n"_s;
+        const QStringList problems = checkPro(t, 1, u"test set 2, programming 1"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].startsWith(u"bank/chapters/05.yaml:12: test set 2, programming 1: the reference program ('answer') compiles with warnings"_s),
+                 shown(problems));
+        QVERIFY2(problems[0].contains(u"-Wunused-variable"_s), shown(problems));
+    }
+
+    void referenceProgramReadsItsDataFile()
+    {
+        ProgramTask t = task();
+        t.program = u"#include <stdio.h>\nint main(void)\n{\n    /* 在此编写程序 */\n    return 0;\n}\n"_s;
+        t.answer = uR"(#include <stdio.h>
+int main(void)
+{
+    FILE *fp = fopen("data_21.dat", "r");
+    int x, max = 0;
+    if (fp == NULL) {
+        printf("无法打开文件\n");
+        return 1;
+    }
+    while (fscanf(fp, "%d", &x) == 1)
+        if (x > max)
+            max = x;
+    fclose(fp);
+    printf("最大值=%d\n", max);
+    return 0;
+}
+)"_s;
+        t.hasData = true;
+        t.data = u"3 8 1 9 4"_s;
+        t.output = u"最大值=9\n"_s;
+        // The second task of its section: its data file is data_21.dat.
+        QStringList problems = checkPro(t, 2, u"chapter 05, programming 2"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+        // As the first task it would find no data_21.dat.
+        problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"should be \"最大值=9\" but is \"无法打开文件\""_s), shown(problems));
+    }
+
+    void programmingTaskReadsItsInput()
+    {
+        ProgramTask t = task();
+        t.program = u"int main(void)\n{\n    return 0;\n}\n"_s;
+        t.answer = u"#include <stdio.h>\nint main(void)\n{\n    int a, b;\n    scanf(\"%d%d\", &a, &b);\n    printf(\"%d\\n\", a + b);\n    return 0;\n}\n"_s;
+        t.input = u"3 4\n"_s;
+        t.output = u"7\n"_s;
+        const QStringList problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+    }
+
+    void skeletonMustCompile()
+    {
+        ProgramTask t = task();
+        t.program = u"#include <stdio.h>\nint max(int a, int b);\nint main(void)\n{\n    printf(\"%d\\n\", max(1, 2))\n    return 0;\n}\n"_s;
+        t.answer = u"#include <stdio.h>\nint main(void)\n{\n    printf(\"2\\n\");\n    return 0;\n}\n"_s;
+        t.output = u"2\n"_s;
+        QStringList problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"the skeleton ('program') does not compile"_s), shown(problems));
+        // A skeleton that leaves a function to the student is fine: it is not linked.
+        t.program.replace(u"max(1, 2))"_s, u"max(1, 2));"_s);
+        problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+    }
+
+    void rightCorrectionPasses()
+    {
+        ProgramTask t = task();
+        t.corrected = kSum;
+        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
+        t.faults = 2;
+        t.output = u"55\n"_s;
+        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+    }
+
+    void faultyProgramThatWorksFails()
+    {
+        ProgramTask t = task();
+        t.corrected = kSum;
+        t.program = QString(kSum).replace(u"sum += i;"_s, u"sum = sum + i;"_s); // no fault at all
+        t.faults = 1;
+        t.output = u"55\n"_s;
+        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].contains(u"the faulty program compiles and prints the expected output"_s), shown(problems));
+    }
+
+    void faultyProgramThatPrintsSomethingElsePasses()
+    {
+        ProgramTask t = task();
+        t.corrected = kSum;
+        t.program = QString(kSum).replace(u"i = 1;"_s, u"i = 2;"_s);
+        t.faults = 1;
+        t.output = u"55\n"_s;
+        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+    }
+
+    void wrongFaultCountFails()
+    {
+        ProgramTask t = task();
+        t.corrected = kSum;
+        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
+        t.faults = 3;
+        t.output = u"55\n"_s;
+        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].contains(u"'faults' is 3 but 2 lines differ"_s), shown(problems));
+    }
+
+    void correctedProgramMustBeClean()
+    {
+        ProgramTask t = task();
+        t.corrected = QString(kSum).replace(u"return 0;"_s, u"return 0;\n    int late = 1;"_s);
+        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"return 0;"_s, u"return 0;\n    int late = 1;"_s);
+        t.faults = 1;
+        t.output = u"55\n"_s;
+        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"the corrected program compiles with warnings"_s), shown(problems));
+    }
+
+    void endlessProgramIsStopped()
+    {
+        AlgorithmSource a;
+        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
+        a.program = u"#include <stdio.h>\nint main(void)\n{\n    volatile int x = 1;\n    while (x)\n        ;\n    return 0;\n}\n"_s;
+        a.output = u"1\n"_s;
+        Settings quick = m_settings;
+        quick.timeoutMs = 1000;
+        QElapsedTimer clock;
+        clock.start();
+        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, quick);
+        QVERIFY(clock.elapsed() < 8000);
+        QVERIFY2(mentions(problems, u"algorithm 03: the program did not finish within 1 s"_s), shown(problems));
+    }
+
+    void chattyProgramIsStopped()
+    {
+        AlgorithmSource a;
+        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
+        a.program = u"#include <stdio.h>\nint main(void)\n{\n    for (;;)\n        printf(\"xxxxxxxxxxxxxxxx\\n\");\n    return 0;\n}\n"_s;
+        a.output = u"1\n"_s;
+        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, m_settings);
+        QVERIFY2(mentions(problems, u"printed more than"_s), shown(problems));
+    }
+
+    void crashIsReported()
+    {
+        AlgorithmSource a;
+        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
+        a.program = u"#include <stdio.h>\n#include <stdlib.h>\nint main(void)\n{\n    printf(\"1\\n\");\n    fflush(stdout);\n    abort();\n}\n"_s;
+        a.output = u"1\n"_s;
+        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, m_settings);
+        QVERIFY2(mentions(problems, u"crashed"_s), shown(problems));
+    }
+
+    void programThatDoesNotCompileShowsTheCompilersMessage()
+    {
+        AlgorithmSource a;
+        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 4};
+        a.program = u"#include <stdio.h>\nint main(void)\n{\n    printf(\"1\\n\")\n    return 0;\n}\n"_s;
+        a.output = u"1\n"_s;
+        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].startsWith(u"bank/algorithms/03.yaml:4: algorithm 03: the program does not compile"_s), shown(problems));
+        QVERIFY2(problems[0].contains(u"algorithm.c:4"_s) && problems[0].contains(u"expected"_s), shown(problems));
+    }
+
+    void checksOfABankCoverEveryTaskInOrder()
+    {
+        BankSource bank;
+        ChapterSource c;
+        c.id = u"05"_s;
+        c.exercise.blank << task(3) << task(9);
+        c.exercise.err << task(15);
+        c.exercise.pro << task(20);
+        bank.chapters << c;
+        TestSetSource t;
+        t.group = 2;
+        t.questions.pro << task(30);
+        bank.testSets << t;
+        AlgorithmSource a;
+        a.id = u"01"_s;
+        a.title = u"冒泡排序"_s;
+        bank.algorithms << a;
+        const QList<Check> checks = checksOf(bank);
+        QStringList labels;
+        for (const Check &check : checks)
+            labels << check.label;
+        QCOMPARE(labels, (QStringList{u"chapter 05, fill-in 1"_s, u"chapter 05, fill-in 2"_s, u"chapter 05, correction 1"_s,
+                                      u"chapter 05, programming 1"_s, u"test set 2, programming 1"_s,
+                                      u"algorithm 01 冒泡排序"_s}));
+    }
+
+    void checksRunInParallelAndKeepTheirOrder()
+    {
+        QList<Check> checks;
+        for (int i = 0; i < 6; ++i) {
+            AlgorithmSource a;
+            a.place = SourcePlace{u"a.yaml"_s, i + 1};
+            a.program = u"#include <stdio.h>\nint main(void)\n{\n    printf(\"%d\\n\", "_s + QString::number(i) + u");\n    return 0;\n}\n"_s;
+            a.output = i == 4 ? u"wrong\n"_s : QString::number(i) + u'\n';
+            const QString label = u"algorithm "_s + QString::number(i);
+            checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }};
+        }
+        const QList<QStringList> results = runChecks(checks, m_settings, 2);
+        QCOMPARE(results.size(), 6);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(results[i].isEmpty(), i != 4);
+        QVERIFY(results[4][0].startsWith(u"a.yaml:5: algorithm 4: "_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramCheck)
+#include "tst_program_check.moc"
