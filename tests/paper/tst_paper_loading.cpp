@@ -1,0 +1,317 @@
+#include "answer/AnswerWindows.h"
+#include "answer/Frm_exer.h"
+#include "answer/Frm_t_main.h"
+#include "answer/Frm_test.h"
+#include "app/Frm_login.h"
+#include "platform/MessageBox.h"
+#include "study/Frm_study.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+#include <QComboBox>
+
+using namespace AnswerWindows;
+using namespace Module1;
+
+class TestPaperLoading : public QObject
+{
+    Q_OBJECT
+
+    static QWidget *startTest(int group)
+    {
+        group_no = group;
+        test_path = WorkFolders::testPath();
+        CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
+        return Forms<Frm_t_main>::show();
+    }
+    static QWidget *startExercise(const QString &chapter)
+    {
+        chapter_id = chapter;
+        Forms<Frm_study>::show()->hide();
+        return Forms<Frm_exer>::show();
+    }
+    static void putFiles(const QString &folder, const QStringList &names)
+    {
+        QDir().mkpath(folder);
+        for (const QString &name : names) {
+            QFile f(WorkFolders::join(folder, name));
+            f.open(QIODevice::WriteOnly);
+            f.write("old");
+        }
+    }
+
+private slots:
+    void testSetTwoWithFourTwoThreeOneRows()
+    {
+        TestBank bank;
+        bank.addTestChoice(1, "别的题组");
+        for (int i = 1; i <= 4; ++i)
+            bank.addTest("1", 2, {{"title", QStringLiteral("选择%1").arg(i)}, {"ch1", "甲"}, {"ch2", "乙"}, {"ch4", "丁"},
+                                  {"ch_answer", "  B  "}, {"explain", QStringLiteral("解析%1").arg(i)}});
+        bank.addTest("2", 2, {{"title", "填空1"}, {"content", "int a;\r\nint b;"}, {"answer", " 答案 "}});
+        bank.addTest("2", 2, {{"title", "填空2"}, {"content", "b2"}});
+        for (int i = 1; i <= 3; ++i)
+            bank.addTest("3", 2, {{"title", QStringLiteral("改错%1").arg(i)}, {"content", QStringLiteral("e%1").arg(i)}});
+        bank.addTest("4", 2, {{"title", "编程1"}, {"content", "p1"}, {"data_file", "1"}, {"data_file1", "3 4"},
+                              {"answer", "  参考答案  "}});
+        bank.addTest("2", 3, {{"title", "别的题组"}, {"content", "no"}});
+        AppFixture app(bank);
+        QWidget *w = startTest(2);
+
+        QCOMPARE(TestPaper.ch.count, 4);
+        QCOMPARE(TestPaper.blank.count, 2);
+        QCOMPARE(TestPaper.err.count, 3);
+        QCOMPARE(TestPaper.pro.count, 1);
+        for (int current : {TestPaper.ch.current, TestPaper.blank.current, TestPaper.err.current, TestPaper.pro.current})
+            QCOMPARE(current, 1);
+        QCOMPARE(TestPaper.blank.title(3), QString());
+        QCOMPARE(TestPaper.ch.title(4), QStringLiteral("选择4"));
+        QCOMPARE(TestPaper.ch.option(2, 1), QStringLiteral("[A] 甲"));
+        QCOMPARE(TestPaper.ch.option(2, 3), QStringLiteral("[C] "));
+        QCOMPARE(TestPaper.ch.explain(3), QStringLiteral("解析3"));
+        QCOMPARE(TestPaper.ch.answer(1), QStringLiteral("B"));
+        QCOMPARE(TestPaper.blank.answer(1), QStringLiteral(" 答案 "));
+        QCOMPARE(TestPaper.pro.answer(1), QStringLiteral("  参考答案  "));
+        QCOMPARE(text(w, "Lab_tm(9)"), QStringLiteral("10"));
+
+        QCOMPARE(filesIn(test_path), (QStringList{"blank_1.c", "blank_2.c", "data_11.dat", "err_1.c", "err_2.c",
+                                                  "err_3.c", "pro_1.c"}));
+        QCOMPARE(fileBytes(WorkFolders::join(test_path, "blank_1.c")), QByteArray("int a;\r\nint b;\r\n"));
+        QCOMPARE(fileBytes(WorkFolders::join(test_path, "data_11.dat")), QByteArray("3 4\r\n"));
+    }
+
+    void emptyFieldsWriteNoFiles()
+    {
+        TestBank bank;
+        bank.addTest("2", 1, {{"title", "没有程序"}});
+        bank.addTest("4", 1, {{"title", "无数据"}, {"content", "p1"}, {"data_file1", "不写"}});
+        bank.addTest("4", 1, {{"title", "只有数据"}, {"data_file", "1"}, {"data_file1", "7"}});
+        AppFixture app(bank);
+        startTest(1);
+        QCOMPARE(TestPaper.blank.count, 1);
+        QCOMPARE(TestPaper.blank.title(1), QStringLiteral("没有程序"));
+        QCOMPARE(filesIn(test_path), (QStringList{"data_21.dat", "pro_1.c"}));
+    }
+
+    void theLoadClearsTheFolderOnlyWhenItHoldsACSource_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("no source") << QStringList{"data_11.dat", "main.cpp"} << QStringList{"data_11.dat", "main.cpp"};
+        QTest::newRow("one source") << QStringList{"data_11.dat", "old.c"} << QStringList{};
+    }
+
+    void theLoadClearsTheFolderOnlyWhenItHoldsACSource()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        TestBank bank;
+        AppFixture app(bank);
+        putFiles(WorkFolders::testPath(), before);
+        startTest(1);
+        QCOMPARE(filesIn(test_path), after);
+    }
+
+    void emptySectionsShowOnlyTheirPrefixes()
+    {
+        TestBank bank;
+        bank.addTestChoice(1, "第一套");
+        AppFixture app(bank);
+        QWidget *w = startTest(0);
+        QCOMPARE(TestPaper.ch.count, 0);
+        QCOMPARE(TestPaper.pro.count, 0);
+        QCOMPARE(text(w, "Txt_ch_title"), QStringLiteral("【第1题】: "));
+        QCOMPARE(text(w, "ch_text(0)"), QString());
+        for (const char *box : {"Txt_blank", "Txt_err", "Txt_pro"})
+            QCOMPARE(text(w, box), QStringLiteral("【1】"));
+        QVERIFY(filesIn(test_path).isEmpty());
+    }
+
+    void aSecondTestStartsWithNoChoices()
+    {
+        TestBank bank;
+        bank.addTestChoice(1, "一");
+        bank.addTestChoice(1, "二");
+        AppFixture app(bank);
+        QWidget *w = startTest(1);
+        click(w, "Op1(3)");
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(TestPaper.ch.chosen(1), 4);
+
+        QWidget *again = startTest(1);
+        QVERIFY(again != w);
+        QCOMPARE(TestPaper.ch.chosen(1), 0);
+        QVERIFY(redSquares(again).isEmpty());
+        QCOMPARE(selectedOption(again, "Op1"), -1);
+    }
+
+    void extraRowsAreLeftOutAndTheStudentIsToldOnce()
+    {
+        TestBank bank;
+        for (int i = 1; i <= 12; ++i)
+            bank.addTestChoice(1, QStringLiteral("题%1").arg(i));
+        for (int i = 1; i <= 4; ++i)
+            bank.addTest("2", 1, {{"title", QStringLiteral("填空%1").arg(i)}, {"content", "x"}});
+        AppFixture app(bank);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QWidget *w = startTest(1);
+
+        QCOMPARE(MessageBox::askedCount(), 1);
+        const auto told = MessageBox::takeLastAsked();
+        QVERIFY(told);
+        QVERIFY(told->text.startsWith(QStringLiteral("本套练习题的题目多于本窗口能容纳的数量")));
+        QVERIFY(told->text.contains(QStringLiteral("选择题：题库中有12题，载入了前10题。")));
+        QVERIFY(told->text.contains(QStringLiteral("填空题：题库中有4题，载入了前3题。")));
+        QVERIFY(!told->text.contains(QStringLiteral("改错题")));
+        QCOMPARE(told->title, QStringLiteral("信息提示"));
+        QCOMPARE(told->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(told->icon, QMessageBox::Information);
+        QVERIFY(w->isVisible());
+
+        QCOMPARE(TestPaper.ch.count, 10);
+        QCOMPARE(TestPaper.ch.title(10), QStringLiteral("题10"));
+        QCOMPARE(TestPaper.blank.count, 3);
+        QCOMPARE(filesIn(test_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c"}));
+
+        // Paging to the last kept task stops there.
+        for (int i = 0; i < 4; ++i)
+            click(w, "cmd_blank_next");
+        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【3】填空3"));
+        QCOMPARE(MessageBox::askedCount(), 0);
+    }
+
+    void exerciseLoad()
+    {
+        TestBank bank;
+        bank.addExercise("01", "03", {{"title", "练习"}, {"ch_1", "一"}, {"ch_2", "二"}, {"ch_3", "三"}, {"ch_4", "四"},
+                                      {"answer", " C "}});
+        bank.addExercise("01", "04", {{"title", "别的章"}});
+        for (int i = 1; i <= 5; ++i)
+            bank.addExercise("02", "03", {{"title", QStringLiteral("填空%1").arg(i)}, {"content", QStringLiteral("b%1").arg(i)}});
+        bank.addExercise("04", "03", {{"title", "编程"}, {"content", "p"}});
+        bank.addExercise("04", "03", {{"title", "编程"}});
+        bank.addExercise("04", "03", {{"title", "编程"}, {"content", "p3"}, {"data_file", "1"}, {"data_file1", "9"}});
+        bank.addTestChoice(1, "测试题");
+        AppFixture app(bank);
+        startTest(1);
+        click(Forms<Frm_t_main>::loaded(), "Op1(1)");
+        exer_clock = 100;
+
+        QWidget *w = startExercise("03");
+        QCOMPARE(exer_path, WorkFolders::exercisePath());
+        QVERIFY(QDir(exer_path).exists());
+        QCOMPARE(ExercisePaper.ch.count, 1);
+        QCOMPARE(ExercisePaper.ch.option(1, 4), QStringLiteral("[D] 四"));
+        QCOMPARE(ExercisePaper.ch.answer(1), QStringLiteral("C"));
+        QCOMPARE(ExercisePaper.blank.count, 5);
+        QCOMPARE(ExercisePaper.pro.count, 3);
+        QCOMPARE(filesIn(exer_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c", "blank_4.c", "blank_5.c",
+                                                  "data_31.dat", "pro_1.c", "pro_3.c"}));
+        QCOMPARE(text(w, "Txt_title"), QStringLiteral("【第1题】: 练习"));
+        QCOMPARE(exer_clock, 100);
+        // The test's paper stays for its review.
+        QCOMPARE(TestPaper.ch.title(1), QStringLiteral("测试题"));
+        QCOMPARE(TestPaper.ch.chosen(1), 2);
+    }
+
+    void exerciseFolderIsCreatedLevelByLevel()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QVERIFY(!QDir(WorkFolders::join(WorkFolders::base(), "c_zhiqiao")).exists());
+        startExercise("01");
+        QVERIFY(QDir(WorkFolders::exercisePath()).exists());
+    }
+
+    void exerciseCleanUpLooksForCSources_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("program only") << QStringList{"program.exe"} << QStringList{"program.exe"};
+        QTest::newRow("a source") << QStringList{"program.exe", "a.c"} << QStringList{};
+    }
+
+    void exerciseCleanUpLooksForCSources()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        TestBank bank;
+        AppFixture app(bank);
+        putFiles(WorkFolders::exercisePath(), before);
+        startExercise("01");
+        QCOMPARE(filesIn(exer_path), after);
+    }
+
+    void exerciseKeepsFiveTasksOfAKind()
+    {
+        TestBank bank;
+        for (int i = 1; i <= 6; ++i)
+            bank.addExercise("03", "02", {{"title", QStringLiteral("改错%1").arg(i)}});
+        AppFixture app(bank);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        startExercise("02");
+        const auto told = MessageBox::takeLastAsked();
+        QVERIFY(told);
+        QVERIFY(told->text.startsWith(QStringLiteral("本单元练习的题目多于")));
+        QVERIFY(told->text.contains(QStringLiteral("改错题：题库中有6题，载入了前5题。")));
+        QCOMPARE(ExercisePaper.err.count, 5);
+        QCOMPARE(ExercisePaper.err.title(5), QStringLiteral("改错5"));
+    }
+
+    void aFailedTestLoadReturnsToTheSetChoice_data()
+    {
+        QTest::addColumn<bool>("bankFails");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("bank") << true << QString();
+        QTest::newRow("work file") << false << QStringLiteral("blank_1.c");
+    }
+
+    void aFailedTestLoadReturnsToTheSetChoice()
+    {
+        QFETCH(bool, bankFails);
+        QFETCH(QString, cause);
+        TestBank bank;
+        bank.addTest("2", 1, {{"title", "填空"}, {"content", "x"}});
+        AppFixture app(bank);
+        Forms<Frm_login>::show()->hide();
+        QWidget *sets = Forms<Frm_test>::show();
+        if (bankFails)
+            bank.exec("drop table c_test");
+        else // a folder where the task file should go
+            QDir().mkpath(WorkFolders::join(WorkFolders::testPath(), "blank_1.c"));
+        auto *combo = control<QComboBox>(sets, "Com_group");
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(sets, "Cmd_start");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        const auto told = MessageBox::takeLastAsked();
+        QVERIFY(told);
+        QVERIFY(told->text.startsWith(QStringLiteral("无法开始综合练习。")));
+        QVERIFY(told->text.contains(cause));
+        QCOMPARE(told->title, QStringLiteral("信息提示"));
+        QCOMPARE(told->icon, QMessageBox::Critical);
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QVERIFY(sets->isVisible());
+    }
+
+    void aFailedExerciseLoadReturnsToTheStudyWindow()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        bank.exec("drop table c_excer");
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        startExercise("01");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const auto told = MessageBox::takeLastAsked();
+        QVERIFY(told);
+        QVERIFY(told->text.startsWith(QStringLiteral("无法开始单元练习。")));
+        QVERIFY(!Forms<Frm_exer>::loaded());
+        QVERIFY(Forms<Frm_study>::loaded() && Forms<Frm_study>::loaded()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPaperLoading)
+#include "tst_paper_loading.moc"
