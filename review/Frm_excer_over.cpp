@@ -28,8 +28,7 @@ Frm_excer_over::Frm_excer_over(QWidget *parent)
     m_choice.title = framedBox(choice, QStringLiteral("Frame1"), QStringLiteral("题目"), QStringLiteral("Txt_title"), kTop, true);
     m_choice.explain = framedBox(choice, QStringLiteral("Frame4"), QStringLiteral("解析"), QStringLiteral("rtxt_explain"),
                                  kBelowTop, true);
-    const auto Lab_tm = squares(choice);
-    std::copy(Lab_tm.begin(), Lab_tm.end(), m_choice.squares.begin());
+    m_choice.squares = squares(choice);
     m_choice.next = nextButton(choice, QStringLiteral("Command1"));
     m_choice.pre = preButton(choice, QStringLiteral("Command3"));
 
@@ -59,7 +58,7 @@ Frm_excer_over::Frm_excer_over(QWidget *parent)
     connect(m_choice.next, &QPushButton::clicked, this, &Frm_excer_over::Command1_Click);
     connect(m_choice.pre, &QPushButton::clicked, this, &Frm_excer_over::Command3_Click);
     for (int i = 0; i < 10; ++i)
-        connect(Lab_tm[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
+        connect(m_choice.squares[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
     connect(m_blank.next, &QPushButton::clicked, this, &Frm_excer_over::cmd_blank_next_Click);
     connect(m_blank.pre, &QPushButton::clicked, this, &Frm_excer_over::cmd_blank_pre_Click);
     connect(m_err.next, &QPushButton::clicked, this, &Frm_excer_over::Cmd_err_next_Click);

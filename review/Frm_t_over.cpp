@@ -28,8 +28,7 @@ Frm_t_over::Frm_t_over(QWidget *parent)
     m_choice.title = framedBox(choice, QStringLiteral("Frame1"), QStringLiteral("题目"), QStringLiteral("Txt_ch_title"), kTop);
     m_choice.explain = framedBox(choice, QStringLiteral("Frame2"), QStringLiteral("题目解析"),
                                  QStringLiteral("Txt_ch_explain"), kBelowTop);
-    const auto labels = squares(choice);
-    std::copy(labels.begin(), labels.end(), m_choice.squares.begin());
+    m_choice.squares = squares(choice);
     m_choice.next = nextButton(choice, QStringLiteral("Cmd_ch_next"));
     m_choice.pre = preButton(choice, QStringLiteral("Cmd_ch_pre"));
 

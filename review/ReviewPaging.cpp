@@ -1,10 +1,11 @@
 #include "review/ReviewPaging.h"
 
+#include "answer/NumberSquares.h"
+#include "app/ClickLabel.h"
 #include "app/Paper.h"
 #include "app/TextBox.h"
 #include "review/ReviewTexts.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -19,20 +20,13 @@ void paint(QLabel *square, const QColor &background)
     square->setPalette(palette);
 }
 
-void setBorder(QLabel *square, bool single)
-{
-    square->setFrameStyle(single ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    square->setLineWidth(1);
-}
-
 void markOnShow(const ReviewPaging::ChoiceTab &tab, int n)
 {
-    for (QLabel *square : tab.squares) {
-        setBorder(square, false);
+    for (ClickLabel *square : tab.squares)
         paint(square, kBlue);
-    }
-    setBorder(tab.squares[std::size_t(n - 1)], true);
     paint(tab.squares[std::size_t(n - 1)], kRed);
+    // The same thin frame as the answering windows give the square on show.
+    NumberSquares::frameOnly(tab.squares, 10, n);
 }
 
 void enable(QPushButton *next, bool nextOn, QPushButton *pre, bool preOn)

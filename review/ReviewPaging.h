@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-class QLabel;
+class ClickLabel;
 class QPushButton;
 class TextBox;
 struct ChoiceSection;
@@ -20,7 +20,7 @@ struct ChoiceTab
     TextBox *explain = nullptr;
     QPushButton *next = nullptr;
     QPushButton *pre = nullptr;
-    std::array<QLabel *, 10> squares{};
+    std::array<ClickLabel *, 10> squares{};
 };
 
 // Squares numbered 1..10, question 1 on show (its square red, no border yet), Next on, Previous off.

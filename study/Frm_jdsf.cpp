@@ -20,12 +20,12 @@ Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
 {
     StudyWindow::setUpWindow(this, QStringLiteral("Frm_jdsf"), QStringLiteral("C语言 智桥 -经典算法"), twipsSize(11040, 6510));
 
-    QGroupBox *Frame1 = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("算法列表"), {120, 60, 3375, 6360});
-    List1 = StudyWindow::listBox(Frame1, QStringLiteral("List1"), {120, 270, 3135, 5250});
-    QPushButton *cmd_exit = Controls::button(Frame1, QStringLiteral("cmd_exit"), QStringLiteral("退出"), {960, 5670, 1455, 495});
+    QGroupBox *Frame1 = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("算法列表"), {120, 60, 4335, 6360});
+    List1 = StudyWindow::listBox(Frame1, QStringLiteral("List1"), {120, 270, 4095, 5250});
+    QPushButton *cmd_exit = Controls::button(Frame1, QStringLiteral("cmd_exit"), QStringLiteral("退出"), {1440, 5670, 1455, 495});
 
-    QGroupBox *Frame2 = Controls::frame(this, QStringLiteral("Frame2"), QStringLiteral("算法描述"), {3615, 60, 7305, 6360});
-    Rtxt_content = StudyWindow::richTextBox(Frame2, QStringLiteral("Rtxt_content"), {120, 270, 7065, 5970});
+    QGroupBox *Frame2 = Controls::frame(this, QStringLiteral("Frame2"), QStringLiteral("算法描述"), {4575, 60, 6345, 6360});
+    Rtxt_content = StudyWindow::richTextBox(Frame2, QStringLiteral("Rtxt_content"), {120, 270, 6105, 5970});
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &Frm_jdsf::List1_Click);
     connect(cmd_exit, &QPushButton::clicked, this, &Frm_jdsf::cmd_exit_Click);
