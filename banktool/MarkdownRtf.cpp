@@ -6,19 +6,22 @@
 #include <QList>
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 namespace {
 
 // The look of a study text. Sizes are in half-points, distances in twips (1/1440 inch, 15 to a
-// pixel). The text box is about 700 pixels wide, so tables are kept within 640.
+// pixel). The text boxes are narrow (about 520 pixels for a chapter, 400 for an algorithm), so
+// code is set small enough for some 50 to 65 characters a line.
 constexpr int kBodySize = 21;    // 10.5 pt, the usual size of Chinese body text
-constexpr int kCodeSize = 20;
+constexpr int kCodeSize = 18;
+constexpr int kInlineCodeSize = 20;
 constexpr int kHeadingSizes[] = {32, 28, 24, 22, 21, 21};
-constexpr int kListIndent = 420; // one nesting level of a list, and the room for its marker
-constexpr int kCodeIndent = 300;
+constexpr int kListIndent = 600; // one nesting level of a list
+constexpr int kMarkerRoom = 360; // the part of it the item's marker hangs in
+constexpr int kCodeIndent = 200;
 constexpr int kQuoteIndent = 420;
-constexpr int kTableWidth = 9600;
-constexpr int kMinColumn = 900;
+constexpr int kMinColumn = 700;
 
 // Colour table indices.
 constexpr int kHeadingColour = 1;
@@ -82,6 +85,8 @@ struct Block
 class Writer
 {
 public:
+    explicit Writer(int textWidth) : m_textWidth(textWidth) {}
+
     QByteArray document(cmark_node *root)
     {
         m_out = kHeader;
@@ -246,7 +251,7 @@ private:
             return {};
         m_markerText = m_marker;
         m_marker.clear();
-        return "\\fi-" + QByteArray::number(kListIndent);
+        return "\\fi-" + QByteArray::number(kMarkerRoom);
     }
 
     // An item that does not start with a paragraph shows its marker on a line of its own.
@@ -299,8 +304,7 @@ private:
         // Set apart by an indent, a grey shade and a thin frame; readers that do not shade
         // paragraphs still shade the characters.
         const QByteArray indent = QByteArray::number(b.indent + kCodeIndent);
-        m_out += "\\pard\\plain\\li" + indent + "\\ri" + QByteArray::number(kCodeIndent)
-               + "\\sb60\\sa160\\cbpat" + QByteArray::number(kCodeShade)
+        m_out += "\\pard\\plain\\li" + indent + "\\sb60\\sa160\\cbpat" + QByteArray::number(kCodeShade)
                + "\\box\\brdrs\\brdrw10\\brsp80\\brdrcf" + QByteArray::number(kRuleColour);
         words("\\f1\\fs" + QByteArray::number(kCodeSize) + "\\chshdng0\\chcbpat" + QByteArray::number(kCodeShade));
         text(literal, true);
@@ -321,22 +325,18 @@ private:
             for (cmark_node *cell = cmark_node_first_child(row); cell && c < columns; cell = cmark_node_next(cell), ++c)
                 width[c] = std::max(width[c], cells(plainText(cell).trimmed()));
         }
-        const int available = std::max(kMinColumn * columns, kTableWidth - b.indent);
-        int total = 0;
-        for (int &w : width) {
+        // Narrow columns get all they need; the wide ones share what is left evenly.
+        const int available = std::max(kMinColumn * columns, m_textWidth - b.indent);
+        for (int &w : width)
             w = std::max(kMinColumn, w * 110 + 300);
-            total += w;
-        }
-        if (total > available) {
-            // Shrink the wide columns first: narrow ones keep their room.
-            int fixed = 0, flexible = 0;
-            const int fair = available / columns;
-            for (int w : width)
-                (w <= fair ? fixed : flexible) += w;
-            for (int &w : width) {
-                if (w > fair)
-                    w = std::max(kMinColumn, int(qint64(w) * (available - fixed) / std::max(1, flexible)));
-            }
+        QList<int> order(columns);
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](int x, int y) { return width[x] < width[y]; });
+        int left = available;
+        for (int k = 0; k < columns; ++k) {
+            const int c = order[k];
+            width[c] = std::max(kMinColumn, std::min(width[c], left / (columns - k)));
+            left -= width[c];
         }
 
         QByteArray rowDefinition = "\\trowd\\trgaph108\\trleft" + QByteArray::number(b.indent);
@@ -400,7 +400,7 @@ private:
             text(utf8(cmark_node_get_literal(node)));
             return;
         case CMARK_NODE_CODE:
-            open("\\f1\\fs" + QByteArray::number(kCodeSize) + "\\cf" + QByteArray::number(kInlineCodeColour)
+            open("\\f1\\fs" + QByteArray::number(kInlineCodeSize) + "\\cf" + QByteArray::number(kInlineCodeColour)
                  + "\\chshdng0\\chcbpat" + QByteArray::number(kCodeShade));
             text(utf8(cmark_node_get_literal(node)));
             close();
@@ -464,6 +464,7 @@ private:
         return n ? plainText(n) : QString();
     }
 
+    int m_textWidth;
     QByteArray m_out;
     bool m_pendingSpace = false;
     QString m_marker;     // the marker of the list item whose first block is still to come
@@ -482,7 +483,7 @@ struct NodeFree
 
 }
 
-QByteArray MarkdownRtf::convert(const QString &markdown)
+QByteArray MarkdownRtf::convert(const QString &markdown, int textWidth)
 {
     cmark_gfm_core_extensions_ensure_registered();
     std::unique_ptr<cmark_parser, ParserFree> parser(cmark_parser_new(CMARK_OPT_DEFAULT));
@@ -493,5 +494,5 @@ QByteArray MarkdownRtf::convert(const QString &markdown)
     const QByteArray source = markdown.toUtf8();
     cmark_parser_feed(parser.get(), source.constData(), size_t(source.size()));
     std::unique_ptr<cmark_node, NodeFree> root(cmark_parser_finish(parser.get()));
-    return Writer().document(root.get());
+    return Writer(textWidth).document(root.get());
 }

@@ -266,6 +266,23 @@ int changedLines(const QString &before, const QString &after)
     return changed;
 }
 
+int statedFaults(const QString &title)
+{
+    static const QRegularExpression stated(QStringLiteral("(\\d+|[一二两三四五六七八九])\\s*处错"));
+    static const QString numerals = QStringLiteral("一二三四五六七八九");
+    int count = -1;
+    for (auto it = stated.globalMatch(title); it.hasNext();) {
+        const QString n = it.next().captured(1);
+        if (n == u"两")
+            count = 2;
+        else if (numerals.contains(n))
+            count = int(numerals.indexOf(n)) + 1;
+        else
+            count = n.toInt();
+    }
+    return count;
+}
+
 QString outputDifference(const QString &expected, const QString &actual)
 {
     const QStringList e = normalisedLines(expected), a = normalisedLines(actual);
@@ -306,6 +323,11 @@ QStringList checkErr(const ProgramTask &task, const QString &label, const Settin
             report.add(QStringLiteral("the faulty program compiles and prints the expected output: its faults do not show"));
     }
 
+    const int stated = statedFaults(task.title);
+    if (stated < 0)
+        report.add(QStringLiteral("the title does not say how many faults there are (\"程序中有 %1 处错误\")").arg(task.faults));
+    else if (stated != task.faults)
+        report.add(QStringLiteral("the title speaks of %1 faults but 'faults' is %2").arg(stated).arg(task.faults));
     const int changed = changedLines(task.program, task.corrected);
     if (changed != task.faults)
         report.add(QStringLiteral("'faults' is %1 but %2 lines differ between 'program' and 'corrected'").arg(task.faults).arg(changed));

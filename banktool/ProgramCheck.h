@@ -47,6 +47,8 @@ QString fillBlanks(const QString &program, const QStringList &fills);
 // How many lines differ between two versions of a program: a changed line counts once, and so
 // does a line added or removed. Leading and trailing spaces do not count.
 int changedLines(const QString &before, const QString &after);
+// The number of faults a correction task's title states ("程序中有 2 处错误"), or -1.
+int statedFaults(const QString &title);
 // Empty when the outputs agree (ignoring trailing spaces on lines and blank lines at the end),
 // otherwise a short account of the first difference.
 QString outputDifference(const QString &expected, const QString &actual);

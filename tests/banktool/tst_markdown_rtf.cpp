@@ -301,28 +301,40 @@ private slots:
         QVERIFY(runWith(m_runs, u"函数"_s).format.fontWeight() >= QFont::Bold); // header row
         QVERIFY(runWith(m_runs, u"求长度"_s).format.fontWeight() < QFont::Bold);
         QVERIFY(table->format().border() > 0);
-        // The table fits the text box of a window about 760 pixels wide.
+        // A small table takes the room its text needs.
         double width = 0;
         for (const QTextLength &l : table->format().columnWidthConstraints())
             width += l.rawValue();
-        QVERIFY(width > 0 && width <= 660);
+        QVERIFY(width > 0 && width <= 250);
         // The text after the table is outside it again.
         QTextCursor after(m_doc.findBlock(m_doc.toPlainText().indexOf(u"最后一段"_s)));
         QVERIFY(!after.currentTable());
     }
 
+    void wideTablesShrinkToTheBox_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::newRow("algorithm") << MarkdownRtf::kAlgorithmWidth;
+        QTest::newRow("chapter") << MarkdownRtf::kChapterWidth;
+    }
+
     void wideTablesShrinkToTheBox()
     {
+        QFETCH(int, box);
         QString md = u"| 甲 | 乙 | 丙 |\n|---|---|---|\n"_s;
         md += u"| "_s + QString(80, u'长') + u" | 短 | "_s + QString(60, u'宽') + u" |\n"_s;
         QTextDocument doc;
-        RtfReader::readRtf(MarkdownRtf::convert(md), &doc);
+        RtfReader::readRtf(MarkdownRtf::convert(md, box), &doc);
         QTextTable *table = firstTable(doc);
         QVERIFY(table);
-        double width = 0;
-        for (const QTextLength &l : table->format().columnWidthConstraints())
-            width += l.rawValue();
-        QVERIFY2(width <= 660, qPrintable(QString::number(width)));
+        const QList<QTextLength> columns = table->format().columnWidthConstraints();
+        QCOMPARE(columns.size(), 3);
+        const double width = columns[0].rawValue() + columns[1].rawValue() + columns[2].rawValue();
+        QVERIFY2(width <= box / 15.0 + 1, qPrintable(QString::number(width)));
+        QVERIFY2(width >= box / 15.0 - 3, qPrintable(QString::number(width))); // and uses it
+        // The narrow column keeps its room; the wide ones share the rest.
+        QVERIFY(columns[1].rawValue() < 80);
+        QCOMPARE(columns[0].rawValue(), columns[2].rawValue());
     }
 
     void nestedListsIndentFurther()

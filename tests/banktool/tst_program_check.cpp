@@ -31,6 +31,14 @@ ProgramTask task(int line = 7)
     return t;
 }
 
+ProgramTask correction(int faults, int stated)
+{
+    ProgramTask t = task();
+    t.title = u"下面程序求 1 到 10 的和，程序中有 %1 处错误，请改正。"_s.arg(stated);
+    t.faults = faults;
+    return t;
+}
+
 bool mentions(const QStringList &problems, const QString &text)
 {
     for (const QString &p : problems) {
@@ -86,6 +94,15 @@ private slots:
         QFETCH(QString, after);
         QFETCH(int, changed);
         QCOMPARE(changedLines(before, after), changed);
+    }
+
+    void titleStatesTheFaults()
+    {
+        QCOMPARE(statedFaults(u"下面程序求 3 门课的总分，程序中有 2 处错误，请改正。"_s), 2);
+        QCOMPARE(statedFaults(u"程序中有3处错误"_s), 3);
+        QCOMPARE(statedFaults(u"程序中有两处错误"_s), 2);
+        QCOMPARE(statedFaults(u"程序中有三处错误"_s), 3);
+        QCOMPARE(statedFaults(u"下面程序有错误，请改正。"_s), -1);
     }
 
     void outputsCompareLineByLine()
@@ -202,10 +219,9 @@ int main(void)
 
     void rightCorrectionPasses()
     {
-        ProgramTask t = task();
+        ProgramTask t = correction(2, 2);
         t.corrected = kSum;
         t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
-        t.faults = 2;
         t.output = u"55\n"_s;
         const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
@@ -213,10 +229,9 @@ int main(void)
 
     void faultyProgramThatWorksFails()
     {
-        ProgramTask t = task();
+        ProgramTask t = correction(1, 1);
         t.corrected = kSum;
         t.program = QString(kSum).replace(u"sum += i;"_s, u"sum = sum + i;"_s); // no fault at all
-        t.faults = 1;
         t.output = u"55\n"_s;
         const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QCOMPARE(problems.size(), 1);
@@ -225,10 +240,9 @@ int main(void)
 
     void faultyProgramThatPrintsSomethingElsePasses()
     {
-        ProgramTask t = task();
+        ProgramTask t = correction(1, 1);
         t.corrected = kSum;
         t.program = QString(kSum).replace(u"i = 1;"_s, u"i = 2;"_s);
-        t.faults = 1;
         t.output = u"55\n"_s;
         const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
@@ -236,22 +250,31 @@ int main(void)
 
     void wrongFaultCountFails()
     {
-        ProgramTask t = task();
+        ProgramTask t = correction(3, 3);
         t.corrected = kSum;
         t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
-        t.faults = 3;
         t.output = u"55\n"_s;
-        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(problems[0].contains(u"'faults' is 3 but 2 lines differ"_s), shown(problems));
+        // The title must say what 'faults' says.
+        t = correction(2, 3);
+        t.corrected = kSum;
+        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
+        t.output = u"55\n"_s;
+        problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].contains(u"the title speaks of 3 faults but 'faults' is 2"_s), shown(problems));
+        t.title = u"下面程序有错误，请改正。"_s;
+        problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"the title does not say how many faults"_s), shown(problems));
     }
 
     void correctedProgramMustBeClean()
     {
-        ProgramTask t = task();
+        ProgramTask t = correction(1, 1);
         t.corrected = QString(kSum).replace(u"return 0;"_s, u"return 0;\n    int late = 1;"_s);
         t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"return 0;"_s, u"return 0;\n    int late = 1;"_s);
-        t.faults = 1;
         t.output = u"55\n"_s;
         const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QVERIFY2(mentions(problems, u"the corrected program compiles with warnings"_s), shown(problems));
