@@ -17,36 +17,29 @@ using namespace Module1;
 using namespace ReviewLayout;
 
 Frm_t_over::Frm_t_over(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : ReviewForm(TestPaper, parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setUpWindow(this, QStringLiteral("Frm_t_over"), QStringLiteral("智桥-C语言综合练习系统"));
     Lab_title = heading(this, QStringLiteral("题组号："));
     QPushButton *Command2 = exitButton(this, QStringLiteral("退出综合练习"));
     QTabWidget *SSTab1 = tabs(this);
 
-    QWidget *choice = page(SSTab1, ChoiceTab);
-    m_choice.title = framedBox(choice, QStringLiteral("Frame1"), QStringLiteral("题目"), QStringLiteral("Txt_ch_title"), kTop);
-    m_choice.explain = framedBox(choice, QStringLiteral("Frame2"), QStringLiteral("题目解析"),
-                                 QStringLiteral("Txt_ch_explain"), kBelowTop);
-    m_choice.squares = squares(choice);
-    m_choice.next = nextButton(choice, QStringLiteral("Cmd_ch_next"));
-    m_choice.pre = preButton(choice, QStringLiteral("Cmd_ch_pre"));
-
-    QWidget *blank = page(SSTab1, BlankTab);
-    m_blank.title = framedBox(blank, QStringLiteral("Frame3"), QStringLiteral("题目"), QStringLiteral("Txt_blank_title"), kLeft);
-    m_blank.explain = framedBox(blank, QStringLiteral("Frame4"), QStringLiteral("题目解析"),
-                                QStringLiteral("Txt_blank_explain"), kRight);
-    m_blank.next = nextButton(blank, QStringLiteral("cmd_blank_next"));
-    m_blank.pre = preButton(blank, QStringLiteral("cmd_blank_pre"));
-
-    QWidget *err = page(SSTab1, ErrTab);
-    m_err.title = framedBox(err, QStringLiteral("Frame5"), QStringLiteral("题目"), QStringLiteral("Txt_err_title"), kLeft);
-    m_err.explain = framedBox(err, QStringLiteral("Frame6"), QStringLiteral("题目解析"),
-                              QStringLiteral("Txt_err_explain"), kRight);
-    m_err.next = nextButton(err, QStringLiteral("Cmd_err_next"));
-    m_err.pre = preButton(err, QStringLiteral("cmd_err_pre"));
+    m_choice = choiceTab(page(SSTab1, ChoiceTab), {QStringLiteral("Frame1"), QStringLiteral("Txt_ch_title"),
+                                                   QStringLiteral("Frame2"), QStringLiteral("题目解析"),
+                                                   QStringLiteral("Txt_ch_explain"), QStringLiteral("Cmd_ch_next"),
+                                                   QStringLiteral("Cmd_ch_pre")},
+                         false);
+    m_blank = sideBySideTab(page(SSTab1, BlankTab), {QStringLiteral("Frame3"), QStringLiteral("Txt_blank_title"),
+                                                     QStringLiteral("Frame4"), QStringLiteral("题目解析"),
+                                                     QStringLiteral("Txt_blank_explain"), QStringLiteral("cmd_blank_next"),
+                                                     QStringLiteral("cmd_blank_pre")});
+    m_err = sideBySideTab(page(SSTab1, ErrTab), {QStringLiteral("Frame5"), QStringLiteral("Txt_err_title"),
+                                                 QStringLiteral("Frame6"), QStringLiteral("题目解析"),
+                                                 QStringLiteral("Txt_err_explain"), QStringLiteral("Cmd_err_next"),
+                                                 QStringLiteral("cmd_err_pre")});
     m_err.spacedHeading = true;
 
+    // The programming tab adds the reference answer below the task.
     QWidget *pro = page(SSTab1, ProTab);
     m_pro.title = framedBox(pro, QStringLiteral("Frame7"), QStringLiteral("题目"), QStringLiteral("Txt_pro_title"), kUpperLeft);
     m_pro.answer = framedBox(pro, QStringLiteral("Frame8"), QStringLiteral("参考答案"),
@@ -56,15 +49,8 @@ Frm_t_over::Frm_t_over(QWidget *parent)
     m_pro.next = nextButton(pro, QStringLiteral("Cmd_pro_next"));
     m_pro.pre = preButton(pro, QStringLiteral("Cmd_pro_pre"));
 
+    connectPaging();
     connect(Command2, &QPushButton::clicked, this, &Frm_t_over::Command2_Click);
-    connect(m_choice.next, &QPushButton::clicked, this, &Frm_t_over::Cmd_ch_next_Click);
-    connect(m_choice.pre, &QPushButton::clicked, this, &Frm_t_over::Cmd_ch_pre_Click);
-    connect(m_blank.next, &QPushButton::clicked, this, &Frm_t_over::cmd_blank_next_Click);
-    connect(m_blank.pre, &QPushButton::clicked, this, &Frm_t_over::cmd_blank_pre_Click);
-    connect(m_err.next, &QPushButton::clicked, this, &Frm_t_over::Cmd_err_next_Click);
-    connect(m_err.pre, &QPushButton::clicked, this, &Frm_t_over::cmd_err_pre_Click);
-    connect(m_pro.next, &QPushButton::clicked, this, &Frm_t_over::Cmd_pro_next_Click);
-    connect(m_pro.pre, &QPushButton::clicked, this, &Frm_t_over::Cmd_pro_pre_Click);
 
     Form_Load();
 }
@@ -72,51 +58,7 @@ Frm_t_over::Frm_t_over(QWidget *parent)
 void Frm_t_over::Form_Load()
 {
     Lab_title->setText(ReviewTexts::testHeading(group_no));
-    ch_no = blank_no = err_no = pro_no = 1;
-    ReviewPaging::loadChoices(m_choice, TestPaper.ch, chosen_line);
-    ReviewPaging::loadTask(m_blank, TestPaper.blank);
-    ReviewPaging::loadTask(m_err, TestPaper.err);
-    ReviewPaging::loadTask(m_pro, TestPaper.pro);
-}
-
-void Frm_t_over::Cmd_ch_next_Click()
-{
-    ReviewPaging::choiceForward(m_choice, TestPaper.ch, ch_no, chosen_line);
-}
-
-void Frm_t_over::Cmd_ch_pre_Click()
-{
-    ReviewPaging::choiceBack(m_choice, TestPaper.ch, ch_no, chosen_line);
-}
-
-void Frm_t_over::cmd_blank_next_Click()
-{
-    ReviewPaging::taskForwardA(m_blank, TestPaper.blank, blank_no);
-}
-
-void Frm_t_over::cmd_blank_pre_Click()
-{
-    ReviewPaging::taskBackA(m_blank, TestPaper.blank, blank_no);
-}
-
-void Frm_t_over::Cmd_err_next_Click()
-{
-    ReviewPaging::taskForwardA(m_err, TestPaper.err, err_no);
-}
-
-void Frm_t_over::cmd_err_pre_Click()
-{
-    ReviewPaging::taskBackA(m_err, TestPaper.err, err_no);
-}
-
-void Frm_t_over::Cmd_pro_next_Click()
-{
-    ReviewPaging::taskForwardB(m_pro, TestPaper.pro, pro_no);
-}
-
-void Frm_t_over::Cmd_pro_pre_Click()
-{
-    ReviewPaging::taskBackB(m_pro, TestPaper.pro, pro_no);
+    loadTabs();
 }
 
 void Frm_t_over::Command2_Click()

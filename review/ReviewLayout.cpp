@@ -92,3 +92,35 @@ QPushButton *ReviewLayout::preButton(QWidget *page, const QString &name)
 {
     return Controls::button(page, name, QStringLiteral("上一题"), {8040, kButtonsTop, 1365, 315});
 }
+
+namespace {
+template <class Tab>
+Tab framesAndButtons(QWidget *page, const ReviewLayout::TabNames &names, QRect titleFrame, QRect explainFrame,
+                     bool darkRedCaptions)
+{
+    using namespace ReviewLayout;
+    Tab tab;
+    tab.title = framedBox(page, names.titleFrame, QStringLiteral("题目"), names.titleBox, titleFrame, darkRedCaptions);
+    tab.explain = framedBox(page, names.explainFrame, names.explainCaption, names.explainBox, explainFrame, darkRedCaptions);
+    tab.next = nextButton(page, names.next);
+    tab.pre = preButton(page, names.pre);
+    return tab;
+}
+}
+
+ReviewPaging::ChoiceTab ReviewLayout::choiceTab(QWidget *page, const TabNames &names, bool darkRedCaptions)
+{
+    auto tab = framesAndButtons<ReviewPaging::ChoiceTab>(page, names, kTop, kBelowTop, darkRedCaptions);
+    tab.squares = squares(page);
+    return tab;
+}
+
+ReviewPaging::TaskTab ReviewLayout::sideBySideTab(QWidget *page, const TabNames &names)
+{
+    return framesAndButtons<ReviewPaging::TaskTab>(page, names, kLeft, kRight, false);
+}
+
+ReviewPaging::TaskTab ReviewLayout::stackedTab(QWidget *page, const TabNames &names)
+{
+    return framesAndButtons<ReviewPaging::TaskTab>(page, names, kTop, kBelowTop, false);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "review/ReviewPaging.h"
+
 #include <QRect>
 #include <QString>
 #include <array>
@@ -40,4 +42,17 @@ std::array<ClickLabel *, 10> squares(QWidget *page);
 // "下一题" to the left of "上一题", below the frames.
 QPushButton *nextButton(QWidget *page, const QString &name);
 QPushButton *preButton(QWidget *page, const QString &name);
+
+// The control names of one tab: the "题目" frame and its box, the explanation frame, its caption
+// and box, and the two paging buttons.
+struct TabNames
+{
+    QString titleFrame, titleBox, explainFrame, explainCaption, explainBox, next, pre;
+};
+// Question above explanation, the squares and the buttons below.
+ReviewPaging::ChoiceTab choiceTab(QWidget *page, const TabNames &names, bool darkRedCaptions);
+// Task on the left, explanation on the right.
+ReviewPaging::TaskTab sideBySideTab(QWidget *page, const TabNames &names);
+// Task above explanation.
+ReviewPaging::TaskTab stackedTab(QWidget *page, const TabNames &names);
 }

@@ -1,0 +1,76 @@
+#include "review/ReviewForm.h"
+
+#include "app/Paper.h"
+
+#include <QPushButton>
+
+ReviewForm::ReviewForm(const Paper &paper, QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_paper(paper)
+{
+}
+
+void ReviewForm::connectPaging()
+{
+    connect(m_choice.next, &QPushButton::clicked, this, &ReviewForm::choiceNext_Click);
+    connect(m_choice.pre, &QPushButton::clicked, this, &ReviewForm::choicePre_Click);
+    connect(m_blank.next, &QPushButton::clicked, this, &ReviewForm::cmd_blank_next_Click);
+    connect(m_blank.pre, &QPushButton::clicked, this, &ReviewForm::cmd_blank_pre_Click);
+    connect(m_err.next, &QPushButton::clicked, this, &ReviewForm::Cmd_err_next_Click);
+    connect(m_err.pre, &QPushButton::clicked, this, &ReviewForm::cmd_err_pre_Click);
+    connect(m_pro.next, &QPushButton::clicked, this, &ReviewForm::Cmd_pro_next_Click);
+    connect(m_pro.pre, &QPushButton::clicked, this, &ReviewForm::Cmd_pro_pre_Click);
+}
+
+void ReviewForm::loadTabs()
+{
+    ch_no = blank_no = err_no = pro_no = 1;
+    ReviewPaging::loadChoices(m_choice, m_paper.ch, chosen_line);
+    ReviewPaging::loadTask(m_blank, m_paper.blank);
+    ReviewPaging::loadTask(m_err, m_paper.err);
+    ReviewPaging::loadTask(m_pro, m_paper.pro);
+}
+
+void ReviewForm::showChoice(int n, const QString &heading)
+{
+    ReviewPaging::showChoice(m_choice, m_paper.ch, n, heading, chosen_line);
+}
+
+void ReviewForm::choiceNext_Click()
+{
+    ReviewPaging::choiceForward(m_choice, m_paper.ch, ch_no, chosen_line);
+}
+
+void ReviewForm::choicePre_Click()
+{
+    ReviewPaging::choiceBack(m_choice, m_paper.ch, ch_no, chosen_line);
+}
+
+void ReviewForm::cmd_blank_next_Click()
+{
+    ReviewPaging::taskForwardA(m_blank, m_paper.blank, blank_no);
+}
+
+void ReviewForm::cmd_blank_pre_Click()
+{
+    ReviewPaging::taskBackA(m_blank, m_paper.blank, blank_no);
+}
+
+void ReviewForm::Cmd_err_next_Click()
+{
+    ReviewPaging::taskForwardA(m_err, m_paper.err, err_no);
+}
+
+void ReviewForm::cmd_err_pre_Click()
+{
+    ReviewPaging::taskBackA(m_err, m_paper.err, err_no);
+}
+
+void ReviewForm::Cmd_pro_next_Click()
+{
+    ReviewPaging::taskForwardB(m_pro, m_paper.pro, pro_no);
+}
+
+void ReviewForm::Cmd_pro_pre_Click()
+{
+    ReviewPaging::taskBackB(m_pro, m_paper.pro, pro_no);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "review/ReviewPaging.h"
+
+#include <QWidget>
+
+struct Paper;
+
+// What the two review windows share: the controls of their four tabs, the positions they keep of
+// their own, and the paging of every tab over the paper they review. Each window builds its own
+// controls into these, then adds its heading and its own way out.
+class ReviewForm : public QWidget
+{
+    Q_OBJECT
+protected:
+    ReviewForm(const Paper &paper, QWidget *parent, Qt::WindowFlags flags);
+
+    // Wires the choice buttons and the six task buttons, once the window has built them.
+    void connectPaging();
+    // The load after the heading: every position back to 1 and question 1 of every tab on show.
+    void loadTabs();
+    // Shows choice question n under the heading without moving ch_no or the choice buttons.
+    void showChoice(int n, const QString &heading);
+
+    ReviewPaging::ChoiceTab m_choice;
+    ReviewPaging::TaskTab m_blank;
+    ReviewPaging::TaskTab m_err;
+    ReviewPaging::TaskTab m_pro;
+
+private:
+    void choiceNext_Click();
+    void choicePre_Click();
+    void cmd_blank_next_Click();
+    void cmd_blank_pre_Click();
+    void Cmd_err_next_Click();
+    void cmd_err_pre_Click();
+    void Cmd_pro_next_Click();
+    void Cmd_pro_pre_Click();
+
+    const Paper &m_paper;
+    int ch_no = 1;
+    int blank_no = 1;
+    int err_no = 1;
+    int pro_no = 1;
+    QString chosen_line;
+};
