@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // Lay small documents out as the box would: the structure built must be
     // one Qt's layout accepts (tables, images, formats).
-    if (size <= 4096) {
+    if (size <= 2048) {
         doc.setTextWidth(500);
         (void)doc.size();
     }

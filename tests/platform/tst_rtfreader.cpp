@@ -471,6 +471,23 @@ void TestRtfReader::pictures()
     QCOMPARE(imgs[0].width(), 7.0);
     QCOMPARE(imgs[0].height(), 9.0);
 
+    // JPEG in hex, upper case, broken across lines
+    QImage green(16, 8, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QByteArray jpeg;
+    QBuffer jbuf(&jpeg);
+    jbuf.open(QIODevice::WriteOnly);
+    QVERIFY(green.save(&jbuf, "JPEG"));
+    QByteArray jhex = jpeg.toHex().toUpper();
+    for (qsizetype i = 64; i < jhex.size(); i += 65)
+        jhex.insert(i, '\n');
+    Doc j(kWordPadHeader + "{\\pict\\jpegblip\\picwgoal480\\pichgoal240\n" + jhex + "}}");
+    imgs = j.images();
+    QCOMPARE(imgs.size(), 1);
+    QCOMPARE(imgs[0].width(), 32.0);
+    QCOMPARE(j.doc.resource(QTextDocument::ImageResource, QUrl(imgs[0].name())).value<QImage>().size(),
+             QSize(16, 8));
+
     // metafiles and broken PNGs: a sized placeholder, never hex as text
     const QByteArray other = kWordPadHeader
         + "{\\pict\\emfblip\\picwgoal1500\\pichgoal750 0100000000ffff}"
