@@ -3,23 +3,20 @@
 #include "platform/rtf/RtfCodepage.h"
 #include "platform/rtf/RtfKeywords.h"
 #include "platform/rtf/RtfLexer.h"
+#include "platform/rtf/RtfPicture.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QHash>
-#include <QImage>
-#include <QImageReader>
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
-#include <QUrl>
 
 #include <algorithm>
 #include <vector>
 
 using rtf::Kw;
+using rtf::PictKind;
 using rtf::Token;
 
 namespace {
@@ -27,8 +24,6 @@ namespace {
 // Limits that keep hostile input from costing more than its size suggests.
 constexpr int kMaxDepth = 1024;          // deeper groups share their parent's state
 constexpr int kMaxColumns = 63;          // Word's own limit
-constexpr qint64 kPixelBudget = 64LL << 20; // decoded picture pixels per document
-constexpr double kMaxPictureSide = 4000; // pixels on screen
 constexpr double kMaxIndent = 3000;      // pixels
 
 // One twip is 1/1440 inch; documents are laid out at 96 pixels per inch.
@@ -74,21 +69,12 @@ struct FontEntry {
     int cpg = 0;
 };
 
-enum class PictKind : std::uint8_t { None, Png, Jpeg, Other };
-
-struct Picture {
-    PictKind kind = PictKind::None;
-    int picw = 0, pich = 0, goalw = 0, goalh = 0, scalex = 100, scaley = 100;
-    QByteArray data;
-    int pendingNibble = -1;
-};
-
 int clampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 class Parser {
 public:
     Parser(QByteArrayView input, QTextDocument *doc)
-        : m_input(input), m_doc(doc), m_cursor(doc)
+        : m_input(input), m_doc(doc), m_cursor(doc), m_pictures(doc)
     {
         m_stack.reserve(64);
         m_stack.push_back(GroupState{});
@@ -135,9 +121,7 @@ private:
     void commitFont();
     void fontTableText(QByteArrayView bytes);
     void colorTableText(QByteArrayView bytes);
-    void pictText(QByteArrayView bytes);
     void finishPicture();
-    QString placeholderResource();
 
     QByteArrayView m_input;
     QTextDocument *m_doc;
@@ -195,11 +179,9 @@ private:
     qint64 m_cellsUsed = 0;
 
     // pictures
-    Picture m_pict;
+    rtf::Picture m_pict;
     std::size_t m_pictDepth = 0;
-    int m_pictCount = 0;
-    qint64 m_pixelsUsed = 0;
-    QString m_placeholder;
+    rtf::PictureStore m_pictures;
 };
 
 void Parser::run()
@@ -332,7 +314,7 @@ void Parser::handleText(QByteArrayView bytes)
     case Dest::ColorTable: colorTableText(bytes); return;
     case Dest::Pict:
         if (m_stack.size() == m_pictDepth)
-            pictText(bytes);
+            m_pict.appendHex(bytes);
         return;
     case Dest::Skip:
     case Dest::UprSkip: return;
@@ -493,7 +475,7 @@ void Parser::handleTextWord(Kw kw, const Token &t)
     case Kw::Upr: g.dest = Dest::UprSkip; return;
     case Kw::Pict:
         g.dest = Dest::Pict;
-        m_pict = Picture{};
+        m_pict = rtf::Picture{};
         m_pictDepth = m_stack.size();
         return;
 
@@ -983,103 +965,14 @@ void Parser::colorTableText(QByteArrayView bytes)
 
 // ---- pictures ----
 
-void Parser::pictText(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        int v;
-        if (c >= '0' && c <= '9')
-            v = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            v = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            v = c - 'A' + 10;
-        else
-            continue;
-        if (m_pict.pendingNibble < 0) {
-            m_pict.pendingNibble = v;
-        } else {
-            m_pict.data.append(char(m_pict.pendingNibble << 4 | v));
-            m_pict.pendingNibble = -1;
-        }
-    }
-}
-
-QString Parser::placeholderResource()
-{
-    // One small grey frame, stretched to each picture's size, stands in for
-    // formats Qt cannot draw (metafiles, device-independent bitmaps).
-    if (m_placeholder.isEmpty()) {
-        m_placeholder = QStringLiteral("rtfpict:placeholder");
-        QImage img(48, 48, QImage::Format_RGB32);
-        img.fill(QColor(0xee, 0xee, 0xee));
-        QPainter painter(&img);
-        painter.setPen(QColor(0x99, 0x99, 0x99));
-        painter.drawRect(0, 0, 47, 47);
-        painter.drawLine(0, 0, 47, 47);
-        painter.drawLine(0, 47, 47, 0);
-        painter.end();
-        m_doc->addResource(QTextDocument::ImageResource, QUrl(m_placeholder), img);
-    }
-    return m_placeholder;
-}
-
 void Parser::finishPicture()
 {
-    Picture pict = std::move(m_pict);
-    m_pict = Picture{};
+    rtf::Picture pict = std::move(m_pict);
+    m_pict = rtf::Picture{};
     m_pictDepth = 0;
     if (pict.kind == PictKind::None && pict.data.isEmpty())
         return;
-
-    QImage img;
-    if (pict.kind == PictKind::Png || pict.kind == PictKind::Jpeg) {
-        QBuffer buffer(&pict.data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, pict.kind == PictKind::Png ? "png" : "jpeg");
-        const QSize size = reader.size();
-        if (size.isValid()) {
-            const qint64 pixels = qint64(size.width()) * size.height();
-            if (pixels > 0 && m_pixelsUsed + pixels <= kPixelBudget) {
-                m_pixelsUsed += pixels;
-                img = reader.read();
-            }
-        }
-    }
-
-    // Size on screen: the goal size in twips, else the picture's own size.
-    double w = 0, h = 0;
-    if (pict.goalw > 0 && pict.goalh > 0) {
-        w = pict.goalw / kTwipsPerPixel;
-        h = pict.goalh / kTwipsPerPixel;
-    } else if (!img.isNull()) {
-        w = img.width();
-        h = img.height();
-    } else if (pict.picw > 0 && pict.pich > 0) {
-        const bool metafile = pict.kind == PictKind::Other;
-        // Metafile extents come in hundredths of a millimetre.
-        w = metafile ? pict.picw * 96.0 / 2540.0 : pict.picw;
-        h = metafile ? pict.pich * 96.0 / 2540.0 : pict.pich;
-    } else {
-        w = h = 48;
-    }
-    if (pict.scalex > 0)
-        w = w * std::min(pict.scalex, 10000) / 100.0;
-    if (pict.scaley > 0)
-        h = h * std::min(pict.scaley, 10000) / 100.0;
-    w = std::clamp(w, 1.0, kMaxPictureSide);
-    h = std::clamp(h, 1.0, kMaxPictureSide);
-
-    QString name;
-    if (!img.isNull()) {
-        name = QStringLiteral("rtfpict:%1").arg(++m_pictCount);
-        m_doc->addResource(QTextDocument::ImageResource, QUrl(name), img);
-    } else {
-        name = placeholderResource();
-    }
-    QTextImageFormat fmt;
-    fmt.setName(name);
-    fmt.setWidth(w);
-    fmt.setHeight(h);
+    const QTextImageFormat fmt = m_pictures.add(pict);
     flushText();
     ensureContext();
     m_cursor.insertImage(fmt);
