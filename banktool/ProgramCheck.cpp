@@ -104,16 +104,22 @@ bool proveProgram(Report &report, const Settings &settings, const QString &what,
         return false;
     }
     if (r.crashed) {
-        report.add(QStringLiteral("%1 crashed; it printed:\n%2").arg(what, shortened(r.output)));
+        report.add(QStringLiteral("%1 crashed; it printed:\n%2").arg(what, shortened(r.output + r.errors)));
         return false;
     }
     const QString difference = outputDifference(expected, r.output);
     if (!difference.isEmpty()) {
-        report.add(QStringLiteral("%1 prints something else than 'output': %2").arg(what, difference));
+        QString message = QStringLiteral("%1 prints something else than 'output': %2").arg(what, difference);
+        if (!r.errors.isEmpty())
+            message += QStringLiteral("\nIt also wrote to standard error:\n") + shortened(r.errors);
+        report.add(message);
         return false;
     }
     if (r.exitCode != 0) {
-        report.add(QStringLiteral("%1 ends with exit status %2").arg(what).arg(r.exitCode));
+        QString message = QStringLiteral("%1 ends with exit status %2").arg(what).arg(r.exitCode);
+        if (!r.errors.isEmpty())
+            message += QStringLiteral(":\n") + shortened(r.errors);
+        report.add(message);
         return false;
     }
     return true;
@@ -140,7 +146,7 @@ Compiled compile(const Settings &settings, const QString &source, const QString 
     const QString base = QFileInfo(name).completeBaseName();
     QStringList args = settings.flags;
     if (link)
-        args << QStringLiteral("-o") << base << name << QStringLiteral("-lm");
+        args << settings.runFlags << QStringLiteral("-o") << base << name << QStringLiteral("-lm");
     else
         args << QStringLiteral("-c") << QStringLiteral("-o") << base + QStringLiteral(".o") << name;
 
@@ -181,7 +187,7 @@ Run run(const Settings &settings, const QString &program, const QString &dir, co
     p.write(input.toUtf8());
     p.closeWriteChannel();
 
-    QByteArray output;
+    QByteArray output, errors;
     QElapsedTimer clock;
     clock.start();
     bool finished = false;
@@ -193,8 +199,8 @@ Run run(const Settings &settings, const QString &program, const QString &dir, co
         }
         finished = p.waitForFinished(int(std::min<qint64>(left, 100)));
         output += p.readAllStandardOutput();
-        p.readAllStandardError(); // not compared, but must not fill the pipe
-        if (output.size() > kMaxOutput) {
+        errors += p.readAllStandardError(); // read as it comes, or a chatty program would stall
+        if (output.size() > kMaxOutput || errors.size() > kMaxOutput) {
             result.tooMuchOutput = true;
             break;
         }
@@ -204,7 +210,9 @@ Run run(const Settings &settings, const QString &program, const QString &dir, co
         p.waitForFinished(5000);
     }
     output += p.readAllStandardOutput();
+    errors += p.readAllStandardError();
     result.output = QString::fromUtf8(output);
+    result.errors = QString::fromUtf8(errors.left(kMaxOutput));
     result.crashed = finished && p.exitStatus() == QProcess::CrashExit;
     result.exitCode = finished && !result.crashed ? p.exitCode() : -1;
     return result;
@@ -340,14 +348,28 @@ QStringList checkPro(const ProgramTask &task, int position, const QString &label
     QTemporaryDir dir;
     if (!makeTempDir(report, dir))
         return report.problems();
+    const QString dataName = QStringLiteral("data_%1").arg(position) + QStringLiteral("1.dat");
     if (task.hasData) {
         QByteArray data = task.data.toUtf8();
         if (!data.isEmpty())
             data += '\n';
-        const QString name = QStringLiteral("data_%1").arg(position) + QStringLiteral("1.dat");
-        if (!writeFile(QDir(dir.path()).filePath(name), data))
-            report.add(QStringLiteral("cannot write the data file %1").arg(name));
+        if (!writeFile(QDir(dir.path()).filePath(dataName), data))
+            report.add(QStringLiteral("cannot write the data file %1").arg(dataName));
     }
+    // The file a task names must be the one its program will find.
+    static const QRegularExpression named(QStringLiteral("data_\\d+\\.dat"));
+    for (const QString *text : {&task.title, &task.program, &task.answer}) {
+        for (auto it = named.globalMatch(*text); it.hasNext();) {
+            const QString name = it.next().captured();
+            if (name != dataName) {
+                report.add(QStringLiteral("names the data file %1, but as task %2 of its section its file is %3")
+                               .arg(name).arg(position).arg(dataName));
+                break;
+            }
+        }
+    }
+    if (task.hasData && !task.answer.contains(dataName))
+        report.add(QStringLiteral("has a data file, but the reference program does not open %1").arg(dataName));
     proveProgram(report, settings, QStringLiteral("the reference program ('answer')"), task.answer, dir.path(),
                  QStringLiteral("pro_answer.c"), task.input, task.output);
     const Compiled skeleton = compile(settings, task.program, dir.path(), QStringLiteral("pro_skeleton.c"), false);

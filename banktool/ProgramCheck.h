@@ -15,6 +15,9 @@ struct Settings
 {
     QString compiler = QStringLiteral("gcc");
     QStringList flags = {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-Wextra")};
+    // Programs that are run are also built to stop at undefined behaviour (an index out of
+    // bounds, signed overflow, ...), so a program cannot print the right answer by luck.
+    QStringList runFlags = {QStringLiteral("-fsanitize=undefined"), QStringLiteral("-fno-sanitize-recover=undefined")};
     int timeoutMs = 5000; // per compile and per run
 };
 
@@ -33,6 +36,7 @@ struct Run
     bool tooMuchOutput = false;
     int exitCode = 0;
     QString output;
+    QString errors; // what it wrote to standard error
 };
 
 // Compiles source (written as dir/name) into dir/<name without .c>; with link false only into an

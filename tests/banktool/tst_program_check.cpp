@@ -160,6 +160,28 @@ private slots:
         QVERIFY2(problems[0].contains(u"-Wunused-variable"_s), shown(problems));
     }
 
+    void programRightByLuckFails()
+    {
+        AlgorithmSource a;
+        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
+        // Reads a[3], one past the end, yet prints 6 whatever it finds there.
+        a.program = uR"(#include <stdio.h>
+int main(void)
+{
+    int a[3] = {1, 2, 3};
+    int i, s = 0;
+    for (i = 0; i <= 3; i++)
+        if (a[i] > 0 && i < 3)
+            s += a[i];
+    printf("%d\n", s);
+    return 0;
+}
+)"_s;
+        a.output = u"6\n"_s;
+        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, m_settings);
+        QVERIFY2(mentions(problems, u"runtime error: index 3 out of bounds"_s), shown(problems));
+    }
+
     void referenceProgramReadsItsDataFile()
     {
         ProgramTask t = task();
@@ -187,8 +209,10 @@ int main(void)
         // The second task of its section: its data file is data_21.dat.
         QStringList problems = checkPro(t, 2, u"chapter 05, programming 2"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
-        // As the first task it would find no data_21.dat.
+        // As the first task its file would be data_11.dat.
         problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"names the data file data_21.dat, but as task 1 of its section its file is data_11.dat"_s), shown(problems));
+        QVERIFY2(mentions(problems, u"the reference program does not open data_11.dat"_s), shown(problems));
         QVERIFY2(mentions(problems, u"should be \"最大值=9\" but is \"无法打开文件\""_s), shown(problems));
     }
 
