@@ -74,16 +74,12 @@ void Frm_exer::Form_Load()
 
 void Frm_exer::setVisible(bool visible)
 {
-    if (visible && !isVisible() && outcome.reportFailure(QStringLiteral("单元练习"))) {
-        c.timer->stop();
-        Forms<Frm_exer>::unload();
-        Forms<Frm_study>::show();
-        return;
-    }
-    const bool showing = visible && !isVisible();
-    QWidget::setVisible(visible);
-    if (showing)
-        outcome.tellNotice(this);
+    outcome.setVisible(this, visible, QStringLiteral("单元练习"), [this](bool v) { QWidget::setVisible(v); },
+                       [this] {
+                           c.timer->stop();
+                           Forms<Frm_exer>::unload();
+                           Forms<Frm_study>::show();
+                       });
 }
 
 void Frm_exer::Cmd_next_Click()

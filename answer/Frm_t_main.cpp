@@ -57,16 +57,12 @@ void Frm_t_main::Form_Load()
 
 void Frm_t_main::setVisible(bool visible)
 {
-    if (visible && !isVisible() && outcome.reportFailure(QStringLiteral("综合练习"))) {
-        c.timer->stop();
-        Forms<Frm_t_main>::unload();
-        Forms<Frm_test>::show();
-        return;
-    }
-    const bool showing = visible && !isVisible();
-    QWidget::setVisible(visible);
-    if (showing)
-        outcome.tellNotice(this);
+    outcome.setVisible(this, visible, QStringLiteral("综合练习"), [this](bool v) { QWidget::setVisible(v); },
+                       [this] {
+                           c.timer->stop();
+                           Forms<Frm_t_main>::unload();
+                           Forms<Frm_test>::show();
+                       });
 }
 
 void Frm_t_main::Cmd_next_Click()

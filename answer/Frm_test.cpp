@@ -60,6 +60,8 @@ Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
     Com_group->setGeometry(twipsRect(3750, 2520, 1905, 330));
     Com_group->setEditable(true);
     Com_group->setInsertPolicy(QComboBox::NoInsert);
+    // What the student types is checked as typed; no completion turns a partial text into a set.
+    Com_group->setCompleter(nullptr);
     LayoutParts::fitText(Com_group);
     Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3840, 1485, 375});
     Cmd_end = Controls::button(this, QStringLiteral("Cmd_end"), QStringLiteral("退出"), {5400, 3810, 1485, 375});

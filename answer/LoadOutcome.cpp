@@ -4,6 +4,8 @@
 #include "platform/MessageBox.h"
 #include "workfiles/WorkFileError.h"
 
+#include <QWidget>
+
 void LoadOutcome::run(const std::function<void()> &load)
 {
     try {
@@ -15,19 +17,19 @@ void LoadOutcome::run(const std::function<void()> &load)
     }
 }
 
-bool LoadOutcome::reportFailure(const QString &activity) const
+void LoadOutcome::setVisible(QWidget *window, bool visible, const QString &activity,
+                             const std::function<void(bool)> &show, const std::function<void()> &goBack)
 {
-    if (m_failure.isEmpty())
-        return false;
-    MessageBox::show(nullptr, QStringLiteral("无法开始%1。\n\n%2").arg(activity, m_failure),
-                     QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
-    return true;
-}
-
-void LoadOutcome::tellNotice(QWidget *window)
-{
-    if (m_notice.isEmpty())
+    const bool appearing = visible && !window->isVisible();
+    if (appearing && !m_failure.isEmpty()) {
+        MessageBox::show(nullptr, QStringLiteral("无法开始%1。\n\n%2").arg(activity, m_failure),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
+        goBack();
         return;
-    const QString notice = std::exchange(m_notice, QString());
-    MessageBox::show(window, notice, QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Information);
+    }
+    show(visible);
+    if (appearing && !m_notice.isEmpty()) {
+        const QString notice = std::exchange(m_notice, QString());
+        MessageBox::show(window, notice, QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Information);
+    }
 }

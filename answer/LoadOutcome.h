@@ -15,11 +15,11 @@ public:
     void run(const std::function<void()> &load);
     void setNotice(const QString &notice) { m_notice = notice; }
 
-    // True when the load failed: the cause is then shown ("无法开始<activity>。"), and the window
-    // must not show.
-    bool reportFailure(const QString &activity) const;
-    // Shows the notice, if any, over the window; only the first time.
-    void tellNotice(QWidget *window);
+    // The window's setVisible. When a window whose load failed is first shown, the student is told
+    // why ("无法开始<activity>。") and goBack runs in place of the showing; otherwise the window
+    // shows (through show, the base class's setVisible) and then the notice, if any, once.
+    void setVisible(QWidget *window, bool visible, const QString &activity, const std::function<void(bool)> &show,
+                    const std::function<void()> &goBack);
 
 private:
     QString m_failure;

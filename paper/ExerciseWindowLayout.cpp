@@ -34,27 +34,19 @@ AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *text,
 AnsweringControls layOutExerciseWindow(QWidget *window)
 {
     AnsweringControls c;
-    window->setWindowTitle(QStringLiteral("智桥-C语言单元练习系统"));
-    window->setFont(song(10.5));
-    window->setFixedSize(twipsSize(12255, 6465));
-    LayoutParts::centre(window);
+    LayoutParts::window(window, QStringLiteral("智桥-C语言单元练习系统"), 12255, 6465);
 
     c.exit = button(window, QStringLiteral("Command1"), QStringLiteral("结束练习"), {10200, 210, 1695, 405});
 
     QGroupBox *clockFrame = frame(window, QStringLiteral("Frame1"), QStringLiteral("练习计时"), {7060, 60, 2325, 675});
     clockFrame->setFont(song(9));
     LayoutParts::clockParts(c, clockFrame, {1800, 150, 405, 435});
-    c.time = label(clockFrame, QStringLiteral("Lab_time"), {}, {450, 210, 0, 0});
-    c.time->setFont(font(QStringLiteral("Arial"), 18, true));
-    c.time->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
-    c.time->adjustSize();
+    c.time = LayoutParts::clockLabel(clockFrame, {}, {450, 210, 0, 0}, 18);
 
     QGroupBox *folderFrame = frame(window, QStringLiteral("Frame2"), QStringLiteral("练习文件夹"), {90, 60, 4545, 735});
     folderFrame->setFont(song(9));
-    c.folder = clickLabel(folderFrame, QStringLiteral("Lab_exerpath"), {}, {120, 240, 4275, 375});
-    c.folder->setFont(song(12, true));
-    c.folder->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192)"));
-    c.folder->setCursor(Qt::PointingHandCursor);
+    c.folder = LayoutParts::folderLabel(folderFrame, QStringLiteral("Lab_exerpath"), {}, {120, 240, 4275, 375},
+                                        QColor(0, 0, 192));
 
     QGroupBox *tabFrame = frame(window, QStringLiteral("Frame3"), {}, {30, 810, 12135, 5565});
     c.tabs = tabs(tabFrame, QStringLiteral("SSTab1"), {120, 120, 11895, 5295},

@@ -3,6 +3,7 @@
 #include "app/ClickLabel.h"
 #include "app/Controls.h"
 #include "app/TextBox.h"
+#include "app/Twips.h"
 
 #include <QLineEdit>
 #include <QGroupBox>
@@ -129,6 +130,33 @@ void LayoutParts::centre(QWidget *window)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void LayoutParts::window(QWidget *window, const QString &caption, int widthTwips, int heightTwips)
+{
+    window->setWindowTitle(caption);
+    window->setFont(Controls::song(10.5));
+    window->setFixedSize(twipsSize(widthTwips, heightTwips));
+    centre(window);
+}
+
+ClickLabel *LayoutParts::folderLabel(QWidget *frame, const QString &name, const QString &caption, QRect twips,
+                                     QColor colour)
+{
+    ClickLabel *label = Controls::clickLabel(frame, name, caption, twips);
+    label->setFont(Controls::song(12, true));
+    label->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QLabel *LayoutParts::clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal points)
+{
+    QLabel *label = Controls::label(frame, QStringLiteral("Lab_time"), caption, twips);
+    label->setFont(Controls::font(QStringLiteral("Arial"), points, true));
+    label->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
+    fitText(label);
+    return label;
 }
 
 void LayoutParts::clearCaptions(QWidget *window)

@@ -2,6 +2,7 @@
 
 #include "paper/AnsweringControls.h"
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -24,6 +25,12 @@ QPushButton *smallButton(QWidget *parent, const QString &name, const QString &ca
 void clockParts(AnsweringControls &c, QWidget *frame, QRect image);
 // Places a window in the middle of the screen.
 void centre(QWidget *window);
+// Caption, 宋体 10.5 pt for controls without a font of their own, fixed client size, centred.
+void window(QWidget *window, const QString &caption, int widthTwips, int heightTwips);
+// The work folder label: bold 宋体 12 pt in the given colour; a click opens the folder.
+ClickLabel *folderLabel(QWidget *frame, const QString &name, const QString &caption, QRect twips, QColor colour);
+// The clock display: bold Arial in dark red, never narrower than its text.
+QLabel *clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal points);
 // Moves the controls a frame's caption would cover down below it (keeping their bottoms): the
 // caption here is taller than the layout's, which was made for smaller caption type.
 void clearCaptions(QWidget *window);

@@ -35,25 +35,17 @@ AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *textF
 AnsweringControls layOutTestWindow(QWidget *window)
 {
     AnsweringControls c;
-    window->setWindowTitle(QStringLiteral("智桥-C语言综合练习系统"));
-    window->setFont(song(10.5));
-    window->setFixedSize(twipsSize(11985, 6330));
-    LayoutParts::centre(window);
+    LayoutParts::window(window, QStringLiteral("智桥-C语言综合练习系统"), 11985, 6330);
 
     QGroupBox *folderFrame = frame(window, QStringLiteral("Frame3"), QStringLiteral("综合练习文件夹"), {120, 60, 5115, 585});
     folderFrame->setFont(song(9));
-    c.folder = clickLabel(folderFrame, QStringLiteral("Lab_path"), QStringLiteral("Label1"), {210, 210, 810, 240});
-    c.folder->setFont(song(12, true));
-    c.folder->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
-    c.folder->setCursor(Qt::PointingHandCursor);
+    c.folder = LayoutParts::folderLabel(folderFrame, QStringLiteral("Lab_path"), QStringLiteral("Label1"),
+                                        {210, 210, 810, 240}, QColor(192, 0, 0));
 
     c.exit = button(window, QStringLiteral("cmd_exit"), QStringLiteral("退出"), {9570, 210, 2025, 405});
 
     QGroupBox *clockFrame = frame(window, QStringLiteral("Frame2"), QStringLiteral("计时"), {6450, 60, 2445, 615});
-    c.time = label(clockFrame, QStringLiteral("Lab_time"), QStringLiteral("00:00:00"), {360, 210, 1335, 285});
-    c.time->setFont(font(QStringLiteral("Arial"), 15.75, true));
-    c.time->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
-    LayoutParts::fitText(c.time);
+    c.time = LayoutParts::clockLabel(clockFrame, QStringLiteral("00:00:00"), {360, 210, 1335, 285}, 15.75);
     LayoutParts::clockParts(c, clockFrame, {1860, 180, 380, 360});
 
     c.tabs = tabs(window, QStringLiteral("SSTab1"), {60, 780, 11865, 5475},

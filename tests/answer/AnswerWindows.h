@@ -1,10 +1,13 @@
 #pragma once
 
+#include "answer/Frm_t_main.h"
 #include "app/Forms.h"
 #include "app/Module1.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -30,6 +33,15 @@ T *control(QWidget *window, const QString &name)
 inline QString text(QWidget *window, const QString &name)
 {
     return control<QWidget>(window, name)->property("text").toString();
+}
+
+// Starts a test on the set as the set choice window does, and returns the answering window.
+inline QWidget *startTest(int group = 1)
+{
+    Module1::group_no = group;
+    Module1::test_path = WorkFolders::testPath();
+    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(Module1::test_path));
+    return Forms<Frm_t_main>::show();
 }
 
 // Brings the control's tab to the front first, as the student has to.
@@ -98,6 +110,24 @@ inline QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
+
+// Destroys every window when it goes out of scope; declared after the AppFixture, it runs first.
+// A window with a combo box owns a popup that is a top-level widget of its own, which the
+// fixture's clean-up would reach again after the window took it down with itself.
+class WindowsGone
+{
+public:
+    ~WindowsGone()
+    {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!w->parentWidget())
+                windows << w;
+        for (const QPointer<QWidget> &w : windows)
+            delete w.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
 
 // A stand-in C editor on PATH for the test's lifetime, so the editor launch has a program to start.
 class FakeEditor

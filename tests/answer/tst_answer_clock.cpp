@@ -13,14 +13,6 @@ class TestAnswerClock : public QObject
 {
     Q_OBJECT
 
-    static QWidget *startTest()
-    {
-        group_no = 1;
-        test_path = WorkFolders::testPath();
-        CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
-        return Forms<Frm_t_main>::show();
-    }
-
 private slots:
     void formats_data()
     {

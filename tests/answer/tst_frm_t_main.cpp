@@ -12,14 +12,7 @@ class TestFrmTMain : public QObject
 {
     Q_OBJECT
 
-    // A test set 1 with the given number of choice questions "题目1".., as Frm_test starts it.
-    static QWidget *startTest()
-    {
-        group_no = 1;
-        test_path = WorkFolders::testPath();
-        CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
-        return Forms<Frm_t_main>::show();
-    }
+    // Choice questions "题目1".. of test set 1.
     static void addChoices(TestBank &bank, int count)
     {
         for (int i = 1; i <= count; ++i)

@@ -47,6 +47,7 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
+        WindowsGone gone;
         QWidget *w = open();
         QCOMPARE(w->windowTitle(), QStringLiteral("智桥--C语言综合练习"));
         QCOMPARE(w->size(), QSize(586, 368));
@@ -75,6 +76,7 @@ private slots:
         QFETCH(QString, typed);
         TestBank bank;
         AppFixture app(bank);
+        WindowsGone gone;
         group_no = 2;
         test_clock = 77;
         QWidget *w = open();
@@ -99,6 +101,7 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
+        WindowsGone gone;
         QWidget *w = open();
         choose(w, 0);
         QCOMPARE(group_no, 1);
@@ -114,6 +117,7 @@ private slots:
         TestBank bank;
         bank.addTestChoice(3, "第三套的题");
         AppFixture app(bank);
+        WindowsGone gone;
         test_clock = 500;
         QWidget *w = open();
         choose(w, 2);
@@ -134,6 +138,7 @@ private slots:
         TestBank bank;
         bank.addTestChoice(4, "第四套的题");
         AppFixture app(bank);
+        WindowsGone gone;
         QWidget *w = open();
         choose(w, 0);
         type(w, QStringLiteral(" 第四套练习题 "));
@@ -161,6 +166,7 @@ private slots:
         QFETCH(QStringList, after);
         TestBank bank;
         AppFixture app(bank);
+        WindowsGone gone;
         for (const QString &name : before)
             putFile(name);
         QDir().mkpath(WorkFolders::join(testFolder(), "keep"));
@@ -183,6 +189,7 @@ private slots:
         QFETCH(bool, byCloseBox);
         TestBank bank;
         AppFixture app(bank);
+        WindowsGone gone;
         QWidget *w = open();
         choose(w, 1);
         if (byCloseBox)
@@ -199,6 +206,7 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
+        WindowsGone gone;
         QWidget *w = open();
         choose(w, 4);
         click(w, "Cmd_start");

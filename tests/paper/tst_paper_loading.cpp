@@ -17,13 +17,6 @@ class TestPaperLoading : public QObject
 {
     Q_OBJECT
 
-    static QWidget *startTest(int group)
-    {
-        group_no = group;
-        test_path = WorkFolders::testPath();
-        CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
-        return Forms<Frm_t_main>::show();
-    }
     static QWidget *startExercise(const QString &chapter)
     {
         chapter_id = chapter;
@@ -274,6 +267,7 @@ private slots:
         TestBank bank;
         bank.addTest("2", 1, {{"title", "填空"}, {"content", "x"}});
         AppFixture app(bank);
+        WindowsGone gone;
         Forms<Frm_login>::show()->hide();
         QWidget *sets = Forms<Frm_test>::show();
         if (bankFails)
