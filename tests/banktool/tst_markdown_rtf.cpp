@@ -354,6 +354,51 @@ private slots:
         QVERIFY(doc.toPlainText().contains(u"表情 \U0001F600 结束"_s));
     }
 
+    void unusualMarkdownGivesWellFormedRtf_data()
+    {
+        QTest::addColumn<QString>("markdown");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("spaces") << u"   \n\n  "_s << QString();
+        QTest::newRow("html block") << u"<div>块</div>\n"_s << u"<div>块</div>"_s;
+        QTest::newRow("quote with list") << u"> 引用\n> - 项\n"_s << u"引用"_s;
+        QTest::newRow("rule") << u"前\n\n---\n\n后\n"_s << u"后"_s;
+        QTest::newRow("paren list") << u"3) 三\n4) 四\n"_s << u"4) 四"_s;
+        QTest::newRow("empty item") << u"- \n- 有\n"_s << u"有"_s;
+        QTest::newRow("item starting with code") << u"- ```\n  x = 1;\n  ```\n"_s << u"x = 1;"_s;
+        QTest::newRow("link") << u"[教程](http://example.org/c)"_s << u"教程 (http://example.org/c)"_s;
+        QTest::newRow("image") << u"![示意图](a.png)"_s << u"示意图"_s;
+        QTest::newRow("strike") << u"~~删除~~"_s << u"删除"_s;
+        QTest::newRow("header-only table") << u"| 甲 | 乙 |\n|---|---|\n"_s << u"甲"_s;
+        QTest::newRow("short row") << u"| 甲 | 乙 |\n|---|:-:|\n| 1 |\n"_s << u"1"_s;
+        QTest::newRow("tabs and escapes") << u"```\n\tif (c == '{') s = \"\\\\\";\n```\n"_s << u"\tif (c == '{') s = \"\\\\\";"_s;
+        QTest::newRow("control characters") << u"a"_s + QChar(1) + u"b"_s + QChar(0x7F) << u"ab"_s;
+        QTest::newRow("hard break") << u"上一行\\\n下一行"_s << u"上一行\n下一行"_s; // a line break within the paragraph
+        QTest::newRow("long line") << QString(5000, u'长') << QString(5000, u'长');
+    }
+
+    void unusualMarkdownGivesWellFormedRtf()
+    {
+        QFETCH(QString, markdown);
+        QFETCH(QString, shown);
+        const QByteArray rtf = MarkdownRtf::convert(markdown);
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        int depth = 0;
+        for (qsizetype i = 0; i < rtf.size(); ++i) {
+            QVERIFY(uchar(rtf[i]) < 0x80 && (uchar(rtf[i]) >= 0x20 || rtf[i] == '\n'));
+            if (rtf[i] == '\\')
+                ++i;
+            else if (rtf[i] == '{')
+                ++depth;
+            else if (rtf[i] == '}')
+                QVERIFY(--depth >= 0 && (depth > 0 || i >= rtf.size() - 2)); // the document closes last
+        }
+        QCOMPARE(depth, 0);
+        QTextDocument doc;
+        RtfReader::readRtf(rtf, &doc);
+        QVERIFY2(doc.toPlainText().contains(shown), qPrintable(doc.toPlainText()));
+    }
+
     void unrtfSeesTheSameText()
     {
         if (QStandardPaths::findExecutable(u"unrtf"_s).isEmpty())
