@@ -43,10 +43,12 @@ Frm_exer::Frm_exer(QWidget *parent)
         connect(c.options[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     for (int i = 0; i < 10; ++i)
         connect(c.squares[i], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
-    for (int i = 0; i < 2; ++i) {
-        connect(i == 0 ? c.tasks[0].next : c.tasks[0].previous, &QPushButton::clicked, this, [this, i] { Cmd_b_1_Click(i); });
-        connect(i == 0 ? c.tasks[1].next : c.tasks[1].previous, &QPushButton::clicked, this, [this, i] { Cmd_err_Click(i); });
-        connect(i == 0 ? c.tasks[2].next : c.tasks[2].previous, &QPushButton::clicked, this, [this, i] { Cmd_pro_Click(i); });
+    const std::array<void (Frm_exer::*)(int), 3> taskArrays = {&Frm_exer::Cmd_b_1_Click, &Frm_exer::Cmd_err_Click,
+                                                                &Frm_exer::Cmd_pro_Click};
+    for (int s = 0; s < 3; ++s) {
+        const auto handler = taskArrays[s];
+        connect(c.tasks[s].next, &QPushButton::clicked, this, [this, handler] { (this->*handler)(0); });
+        connect(c.tasks[s].previous, &QPushButton::clicked, this, [this, handler] { (this->*handler)(1); });
     }
     connect(c.tasks[0].editor, &QPushButton::clicked, this, &Frm_exer::Command2_Click);
     connect(c.tasks[1].editor, &QPushButton::clicked, this, &Frm_exer::Command3_Click);
