@@ -99,17 +99,12 @@ private:
     // ---- output primitives ----
 
     // Control words; a delimiting space is written only when text follows.
-    void words(const char *w)
+    void words(QByteArrayView w)
     {
         m_out += w;
         m_pendingSpace = true;
     }
-    void words(const QByteArray &w)
-    {
-        m_out += w;
-        m_pendingSpace = true;
-    }
-    void open(const QByteArray &w)
+    void open(QByteArrayView w)
     {
         m_out += '{';
         m_pendingSpace = false;
@@ -274,6 +269,7 @@ private:
 
     void list(cmark_node *node, const Block &b)
     {
+        flushMarker(b); // an item that opens with a list of its own
         const bool ordered = cmark_node_get_list_type(node) == CMARK_ORDERED_LIST;
         const bool paren = cmark_node_get_list_delim(node) == CMARK_PAREN_DELIM;
         int number = ordered ? cmark_node_get_list_start(node) : 0;

@@ -364,6 +364,7 @@ private slots:
         QTest::newRow("quote with list") << u"> 引用\n> - 项\n"_s << u"引用"_s;
         QTest::newRow("rule") << u"前\n\n---\n\n后\n"_s << u"后"_s;
         QTest::newRow("paren list") << u"3) 三\n4) 四\n"_s << u"4) 四"_s;
+        QTest::newRow("item opening with a list") << u"1. - 内\n2. 外\n"_s << u"1. \n"_s;
         QTest::newRow("empty item") << u"- \n- 有\n"_s << u"有"_s;
         QTest::newRow("item starting with code") << u"- ```\n  x = 1;\n  ```\n"_s << u"x = 1;"_s;
         QTest::newRow("link") << u"[教程](http://example.org/c)"_s << u"教程 (http://example.org/c)"_s;
