@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -181,9 +182,11 @@ private:
 
     void block(cmark_node *node, const Block &b)
     {
+        // A tight list has no space below its items; the paragraph after it gets some above.
+        const bool afterList = std::exchange(m_afterList, false);
         switch (cmark_node_get_type(node)) {
         case CMARK_NODE_PARAGRAPH:
-            paragraph(b, takeMarker());
+            paragraph(b, takeMarker() + (afterList ? "\\sb100" : ""));
             inlines(node);
             endParagraph();
             return;
@@ -289,6 +292,7 @@ private:
             --m_listDepth;
         }
         m_marker.clear();
+        m_afterList = inner.tight;
     }
 
     void codeBlock(cmark_node *node, const Block &b)
@@ -466,6 +470,7 @@ private:
     QString m_marker;     // the marker of the list item whose first block is still to come
     QString m_markerText; // the marker taken by the paragraph being written
     int m_listDepth = 0;
+    bool m_afterList = false; // the block before was a tight list
 };
 
 struct ParserFree
