@@ -110,6 +110,7 @@ bool proveProgram(Report &report, const Settings &settings, const QString &what,
     const QString difference = outputDifference(expected, r.output);
     if (!difference.isEmpty()) {
         QString message = QStringLiteral("%1 prints something else than 'output': %2").arg(what, difference);
+        message += QStringLiteral("\nAll it printed:\n") + shortened(r.output);
         if (!r.errors.isEmpty())
             message += QStringLiteral("\nIt also wrote to standard error:\n") + shortened(r.errors);
         report.add(message);
