@@ -60,7 +60,7 @@ QByteArray generate(qsizetype target)
         "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052{\\fonttbl"
         "{\\f0\\fnil\\fcharset134 " + gbkEscaped(u"宋体"_s) + ";}{\\f1\\fnil\\fcharset134 "
         + gbkEscaped(u"黑体"_s) + ";}{\\f2\\fswiss\\fcharset0 Arial;}}\r\n"
-        "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
+        "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red230\\green230\\blue230;}\r\n"
         "\\viewkind4\\uc1\\pard\\sa200\\sl276\\slmult1\\lang2052\\f0\\fs22 ";
     rtf.reserve(target + 4096);
     unsigned seed = 12345;
@@ -72,7 +72,7 @@ QByteArray generate(qsizetype target)
     while (rtf.size() < target) {
         if (para % 40 == 39) {
             for (int r = 0; r < 5; ++r) {
-                rtf += "\\trowd\\trgaph108\\clbrdrt\\brdrs\\clbrdrb\\brdrs\\cellx2500"
+                rtf += "\\trowd\\trgaph108\\clcbpat3\\clbrdrt\\brdrs\\clbrdrb\\brdrs\\cellx2500"
                        "\\clbrdrt\\brdrs\\clbrdrb\\brdrs\\cellx6000\\clbrdrt\\brdrs"
                        "\\clbrdrb\\brdrs\\cellx9000\\pard\\intbl ";
                 for (int c = 0; c < 3; ++c) {

@@ -53,6 +53,7 @@ struct ParaProps {
     bool intbl = false;
     int itap = 0;
     int li = 0, ri = 0, fi = 0, sb = 0, sa = 0, sl = 0; // twips
+    int cbpat = 0; // paragraph shading, a colour table index
     bool operator==(const ParaProps &) const = default;
 };
 
@@ -104,6 +105,7 @@ private:
     void endParagraph();
     void dropDanglingByte();
 
+    QColor color(int index) const; // invalid for "automatic" and bad indexes
     QTextCharFormat charFormat();
     QTextBlockFormat blockFormat();
 
@@ -114,11 +116,13 @@ private:
     void trimTable();
     void startRow();
     void advanceCell();
+    void shadeCell();
     void endCell();
     void endRow();
 
     // font, colour tables and pictures
     void commitFont();
+    int fontDraftCodepage() const;
     void fontTableText(QByteArrayView bytes);
     void colorTableText(QByteArrayView bytes);
     void finishPicture();
@@ -142,7 +146,8 @@ private:
     // font table entry being read
     int m_fontEntry = -1;
     FontEntry m_fontDraft;
-    QByteArray m_fontName;
+    QByteArray m_fontName;     // bytes not yet decoded
+    QString m_fontNameText;    // decoded so far (a \uN ends a run of bytes)
     bool m_fontNameDone = false;
     // colour table entry being read
     int m_red = 0, m_green = 0, m_blue = 0;
@@ -163,10 +168,13 @@ private:
     QTextCharFormat m_fmt;
     ParaProps m_blockProps;
     bool m_blockValid = false;
+    int m_blockFontsVersion = -1;
     QTextBlockFormat m_blockFmt;
 
     // tables
     std::vector<int> m_cellx;
+    std::vector<int> m_cellShade; // \clcbpat of each \cellx, 0 for none
+    int m_nextShade = 0;
     bool m_rowBorders = false;
     QTextTable *m_table = nullptr;
     int m_tableCols = 0;
@@ -393,6 +401,7 @@ void Parser::handleWord(const Token &t)
             m_fontEntry = p;
             m_fontDraft = FontEntry{};
             m_fontName.clear();
+            m_fontNameText.clear();
             m_fontNameDone = false;
             return;
         case Kw::Fcharset: m_fontDraft.charset = p; return;
@@ -531,13 +540,20 @@ void Parser::handleTextWord(Kw kw, const Token &t)
 
     case Kw::Trowd:
         m_cellx.clear();
+        m_cellShade.clear();
+        m_nextShade = 0;
         m_rowBorders = false;
         return;
     case Kw::Cellx:
-        if (m_cellx.size() < std::size_t(kMaxColumns))
+        if (m_cellx.size() < std::size_t(kMaxColumns)) {
             m_cellx.push_back(p);
+            m_cellShade.push_back(m_nextShade);
+        }
+        m_nextShade = 0;
         return;
     case Kw::CellBorder: m_rowBorders = true; return;
+    case Kw::Clcbpat: m_nextShade = p; return;
+    case Kw::Cbpat: para.cbpat = p; return;
     case Kw::Cell: endCell(); return;
     case Kw::Row: endRow(); return;
     case Kw::Nestcell: appendChar(QLatin1Char('\t')); return;
@@ -555,9 +571,11 @@ void Parser::handleUnicode(int value)
         return;
     const char16_t unit = char16_t(value < 0 ? value + 65536 : value & 0xFFFF);
     if (d == Dest::FontTable) {
-        // Font names are kept as bytes until their charset is known; a
-        // Unicode name is rare enough to fall back to UTF-8 bytes here.
-        m_fontName.append(QString(QChar(unit)).toUtf8());
+        if (m_fontEntry >= 0 && !m_fontNameDone) {
+            m_fontNameText += m_decoders.decodeWhole(fontDraftCodepage(), m_fontName);
+            m_fontName.clear();
+            m_fontNameText += QChar(unit);
+        }
         return;
     }
     if (top().ch.hidden)
@@ -683,6 +701,11 @@ void Parser::dropDanglingByte()
         m_decoders.get(m_bytesCodepage).resetState();
 }
 
+QColor Parser::color(int index) const
+{
+    return index > 0 && std::size_t(index) < m_colors.size() ? m_colors[index] : QColor();
+}
+
 QTextCharFormat Parser::charFormat()
 {
     const CharProps &c = top().ch;
@@ -706,9 +729,6 @@ QTextCharFormat Parser::charFormat()
         f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (c.valign < 0)
         f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    const auto color = [this](int index) {
-        return index > 0 && std::size_t(index) < m_colors.size() ? m_colors[index] : QColor();
-    };
     if (const QColor fg = color(c.cf); fg.isValid())
         f.setForeground(fg);
     // Highlighting wins over character shading, which wins over \cb.
@@ -730,7 +750,7 @@ QTextCharFormat Parser::charFormat()
 QTextBlockFormat Parser::blockFormat()
 {
     const ParaProps &p = top().para;
-    if (m_blockValid && p == m_blockProps)
+    if (m_blockValid && p == m_blockProps && m_blockFontsVersion == m_fontsVersion)
         return m_blockFmt;
 
     QTextBlockFormat f;
@@ -756,9 +776,12 @@ QTextBlockFormat Parser::blockFormat()
             f.setLineHeight(px(p.sl == INT_MIN ? INT_MAX : -p.sl, 1, 1000),
                             QTextBlockFormat::FixedHeight);
     }
+    if (const QColor bg = color(p.cbpat); bg.isValid())
+        f.setBackground(bg);
     m_blockFmt = f;
     m_blockProps = p;
     m_blockValid = true;
+    m_blockFontsVersion = m_fontsVersion;
     return f;
 }
 
@@ -821,6 +844,7 @@ void Parser::openTable()
     m_tableCols = cols;
     m_col = 0;
     m_row = 0;
+    shadeCell();
     m_cellEnded = m_rowEnded = false;
 }
 
@@ -860,6 +884,22 @@ void Parser::startRow()
     m_cursor.setPosition(next);
     ++m_row;
     m_col = 0;
+    shadeCell();
+}
+
+// Cell shading comes from the row definition. cellAt(position) is cheap here:
+// the grid is only rebuilt after rows were appended.
+void Parser::shadeCell()
+{
+    if (std::size_t(m_col) >= m_cellShade.size())
+        return;
+    const QColor bg = color(m_cellShade[m_col]);
+    if (!bg.isValid())
+        return;
+    QTextTableCell cell = m_table->cellAt(m_cursor.position());
+    QTextTableCellFormat fmt = cell.format().toTableCellFormat();
+    fmt.setBackground(bg);
+    cell.setFormat(fmt);
 }
 
 void Parser::advanceCell()
@@ -868,6 +908,7 @@ void Parser::advanceCell()
     if (m_col + 1 < m_tableCols) {
         ++m_col;
         m_cursor.setPosition(m_cursor.position() + 1);
+        shadeCell();
         return;
     }
     if (m_tableCols < kMaxColumns && m_cellsUsed + m_table->rows() <= m_cellBudget) {
@@ -881,6 +922,7 @@ void Parser::advanceCell()
         ++m_tableCols;
         ++m_col;
         m_cursor = m_table->cellAt(row, m_col).firstCursorPosition();
+        shadeCell();
         return;
     }
     m_cursor.insertText(QStringLiteral("\t"), charFormat()); // no room: keep the text apart
@@ -926,15 +968,18 @@ void Parser::commitFont()
 {
     if (m_fontEntry < 0)
         return;
-    {
-        const int cp = m_fontDraft.cpg > 0
-            ? m_fontDraft.cpg
-            : rtf::codepageForCharset(m_fontDraft.charset, m_ansiCodepage);
-        m_fontDraft.name = m_decoders.decodeWhole(cp, m_fontName).trimmed();
-        m_fonts.insert(m_fontEntry, m_fontDraft);
-        ++m_fontsVersion;
-    }
+    m_fontNameText += m_decoders.decodeWhole(fontDraftCodepage(), m_fontName);
+    m_fontName.clear();
+    m_fontDraft.name = m_fontNameText.trimmed();
+    m_fonts.insert(m_fontEntry, m_fontDraft);
+    ++m_fontsVersion;
     m_fontEntry = -1;
+}
+
+int Parser::fontDraftCodepage() const
+{
+    return m_fontDraft.cpg > 0 ? m_fontDraft.cpg
+                               : rtf::codepageForCharset(m_fontDraft.charset, m_ansiCodepage);
 }
 
 void Parser::fontTableText(QByteArrayView bytes)

@@ -40,7 +40,7 @@ Map buildMap()
         {"zwj", Kw::Zwj}, {"zwnj", Kw::Zwnj}, {"ltrmark", Kw::Ltrmark},
         {"rtlmark", Kw::Rtlmark},
         {"trowd", Kw::Trowd}, {"cellx", Kw::Cellx}, {"cell", Kw::Cell},
-        {"row", Kw::Row}, {"nestcell", Kw::Nestcell}, {"nestrow", Kw::Nestrow},
+        {"row", Kw::Row}, {"clcbpat", Kw::Clcbpat}, {"cbpat", Kw::Cbpat}, {"nestcell", Kw::Nestcell}, {"nestrow", Kw::Nestrow},
         {"pngblip", Kw::Pngblip}, {"jpegblip", Kw::Jpegblip}, {"emfblip", Kw::Emfblip},
         {"wmetafile", Kw::Wmetafile}, {"dibitmap", Kw::Dibitmap},
         {"wbitmap", Kw::Wbitmap}, {"macpict", Kw::Macpict},

@@ -23,7 +23,7 @@ enum class Kw : std::uint8_t {
     Par, Line, Tab, Page, Emdash, Endash, Bullet, Lquote, Rquote, Ldblquote,
     Rdblquote, Emspace, Enspace, Qmspace, Zwj, Zwnj, Ltrmark, Rtlmark,
     // tables
-    Trowd, Cellx, Cell, Row, Nestcell, Nestrow, CellBorder,
+    Trowd, Cellx, Cell, Row, Nestcell, Nestrow, CellBorder, Clcbpat, Cbpat,
     // pictures
     Pngblip, Jpegblip, Emfblip, Wmetafile, Dibitmap, Wbitmap, Macpict, Pmmetafile,
     Picw, Pich, Picwgoal, Pichgoal, Picscalex, Picscaley,

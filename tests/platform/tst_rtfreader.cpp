@@ -289,7 +289,7 @@ void TestRtfReader::paragraphFormat()
           "\\pard\\qc\\sl-400 C\\par "
           "\\pard\\sl360 A\\par "
           "{\\pard\\qj J\\par}\\pard\\li-500\\fi-200 Neg\\par "
-          "\\pard P1\\page P2\\par}";
+          "\\pard\\cbpat3 P1\\page P2\\par}";
     Doc d(rtf);
     QCOMPARE(d.text(), u"R1\nL\nM\tN\nC\nA\nJ\nNeg\nP1\nP2\n"_s);
     QCOMPARE(d.block(u"M"_s).text(), u"L\u2028M\tN"_s); // \line breaks inside the paragraph
@@ -315,17 +315,21 @@ void TestRtfReader::paragraphFormat()
     QCOMPARE(neg.leftMargin(), 0.0); // never left of the page
     QCOMPARE(neg.textIndent(), 0.0);
     QCOMPARE(d.block(u"P2"_s).blockFormat().alignment(), Qt::AlignLeft);
+    QCOMPARE(d.block(u"P2"_s).blockFormat().background().color(), QColor(255, 255, 0));
+    QCOMPARE(d.block(u"J"_s).blockFormat().background().style(), Qt::NoBrush);
 }
 
 void TestRtfReader::unicodeEscapesAndFallbacks()
 {
     // the bank tool: ASCII only, \uN with one '?' fallback each
-    const QByteArray bank = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil SimSun;}}\\uc1\\f0 "
-        + uEsc(u"数组与指针"_s) + "\\par\n\\b " + uEsc(u"重点"_s) + "\\b0\\par}";
+    const QByteArray bank = "{\\rtf1\\ansi\\ansicpg936\\deff0\\uc1{\\fonttbl{\\f0\\fnil\\fcharset134 "
+                            "\\u23435\\'3f\\u20307\\'3f;}{\\f1 SimSun;}}\\f1 "
+        + uEsc(u"数组与指针"_s) + "\\par\n\\f0\\b " + uEsc(u"重点"_s) + "\\b0\\par}";
     Doc b(bank);
     QCOMPARE(b.text(), u"数组与指针\n重点\n"_s);
     QCOMPARE(b.fmt(u"重点"_s).fontWeight(), int(QFont::Bold));
     QCOMPARE(b.fmt(u"数组"_s).fontFamilies().toStringList(), QStringList{u"SimSun"_s});
+    QCOMPARE(b.fmt(u"重点"_s).fontFamilies().toStringList(), QStringList{u"宋体"_s});
 
     // Word: \uc2 with the GBK bytes as fallback; \uc is restored by groups;
     // negative values; surrogate pairs; \uc0 has no fallback
@@ -366,7 +370,7 @@ void TestRtfReader::tables()
     // Word's layout: row properties first, \intbl paragraphs ended by \cell,
     // the row properties again right before \row.
     QByteArray row1 = "\\trowd\\trgaph108\\trleft-108\\trbrdrt\\brdrs\\brdrw10 "
-                      "\\clbrdrt\\brdrs\\cellx2000\\clbrdrt\\brdrs\\cellx5000 ";
+                      "\\clcbpat3\\clbrdrt\\brdrs\\cellx2000\\clbrdrt\\brdrs\\cellx5000 ";
     const QByteArray rtf = kWordPadHeader + "\\f0 " + gbk(u"前言"_s) + "\\par "
         + row1 + "\\pard\\intbl " + gbk(u"名称"_s) + "\\cell \\b " + gbk(u"说明"_s)
         + "\\b0\\cell \\row " + row1 + "\\pard\\intbl\\qc int\\cell " + gbk(u"整型"_s)
@@ -383,6 +387,10 @@ void TestRtfReader::tables()
     QCOMPARE(cellText(t, 1, 0), u"int"_s);
     QCOMPARE(cellText(t, 1, 1), u"整型\u2029第二段"_s);
     QCOMPARE(d.fmt(u"说明"_s).fontWeight(), int(QFont::Bold));
+    // \clcbpat shades its own cell only, in every row it defines
+    QCOMPARE(t->cellAt(0, 0).format().background().color(), QColor(255, 255, 0));
+    QCOMPARE(t->cellAt(1, 0).format().background().color(), QColor(255, 255, 0));
+    QCOMPARE(t->cellAt(0, 1).format().background().style(), Qt::NoBrush);
     QCOMPARE(d.block(u"int"_s).blockFormat().alignment(), Qt::AlignHCenter);
     const QTextTableFormat tf = t->format();
     QCOMPARE(tf.border(), 1.0);
