@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -110,24 +109,6 @@ inline QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
-
-// Destroys every window when it goes out of scope; declared after the AppFixture, it runs first.
-// A window with a combo box owns a popup that is a top-level widget of its own, which the
-// fixture's clean-up would reach again after the window took it down with itself.
-class WindowsGone
-{
-public:
-    ~WindowsGone()
-    {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (!w->parentWidget())
-                windows << w;
-        for (const QPointer<QWidget> &w : windows)
-            delete w.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
 
 // A stand-in C editor on PATH for the test's lifetime, so the editor launch has a program to start.
 class FakeEditor

@@ -47,7 +47,6 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        WindowsGone gone;
         QWidget *w = open();
         QCOMPARE(w->windowTitle(), QStringLiteral("智桥--C语言综合练习"));
         QCOMPARE(w->size(), QSize(586, 368));
@@ -76,7 +75,6 @@ private slots:
         QFETCH(QString, typed);
         TestBank bank;
         AppFixture app(bank);
-        WindowsGone gone;
         group_no = 2;
         test_clock = 77;
         QWidget *w = open();
@@ -101,7 +99,6 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        WindowsGone gone;
         QWidget *w = open();
         choose(w, 0);
         QCOMPARE(group_no, 1);
@@ -117,7 +114,6 @@ private slots:
         TestBank bank;
         bank.addTestChoice(3, "第三套的题");
         AppFixture app(bank);
-        WindowsGone gone;
         test_clock = 500;
         QWidget *w = open();
         choose(w, 2);
@@ -138,7 +134,6 @@ private slots:
         TestBank bank;
         bank.addTestChoice(4, "第四套的题");
         AppFixture app(bank);
-        WindowsGone gone;
         QWidget *w = open();
         choose(w, 0);
         type(w, QStringLiteral(" 第四套练习题 "));
@@ -166,7 +161,6 @@ private slots:
         QFETCH(QStringList, after);
         TestBank bank;
         AppFixture app(bank);
-        WindowsGone gone;
         for (const QString &name : before)
             putFile(name);
         QDir().mkpath(WorkFolders::join(testFolder(), "keep"));
@@ -189,7 +183,6 @@ private slots:
         QFETCH(bool, byCloseBox);
         TestBank bank;
         AppFixture app(bank);
-        WindowsGone gone;
         QWidget *w = open();
         choose(w, 1);
         if (byCloseBox)
@@ -206,7 +199,6 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        WindowsGone gone;
         QWidget *w = open();
         choose(w, 4);
         click(w, "Cmd_start");

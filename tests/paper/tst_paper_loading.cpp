@@ -267,7 +267,6 @@ private slots:
         TestBank bank;
         bank.addTest("2", 1, {{"title", "填空"}, {"content", "x"}});
         AppFixture app(bank);
-        WindowsGone gone;
         Forms<Frm_login>::show()->hide();
         QWidget *sets = Forms<Frm_test>::show();
         if (bankFails)

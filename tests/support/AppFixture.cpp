@@ -9,6 +9,7 @@
 #include "workfiles/WorkFolders.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 void resetSharedState()
@@ -29,10 +30,13 @@ void resetSharedState()
 void unloadAllForms()
 {
     // Windows are owned by nobody but their Forms slot, which forgets a deleted window by itself.
-    for (QWidget *w : QApplication::topLevelWidgets()) {
+    // Guarded pointers: a combo box's popup is a top-level widget too, and goes with its window.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
         if (!w->parentWidget())
-            delete w;
-    }
+            windows << w;
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
