@@ -29,7 +29,6 @@ private slots:
         bank.addTest("2", 3, {{"title", "填空"}, {"content", "int main(void) { return 0; }"}});
         bank.addTestChoice(1, "别的题组");
         AppFixture app(bank);
-        WindowsGone gone;
 
         QWidget *login = Forms<Frm_login>::show();
         QTest::mouseClick(control<QLabel>(login, "Pic3"), Qt::LeftButton);
