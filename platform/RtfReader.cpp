@@ -359,6 +359,10 @@ void Parser::handleWord(const Token &t)
     }
 
     const int p = t.param;
+    const bool changesReading = kw == Kw::Ansi || kw == Kw::Mac || kw == Kw::Pc
+        || kw == Kw::Pca || kw == Kw::Ansicpg || kw == Kw::Fonttbl || kw == Kw::Colortbl;
+    if (g.dest == Dest::Text && changesReading)
+        flushText(); // pending text keeps the fonts and code page it came with
     switch (kw) { // words that mean the same in every destination
     case Kw::Ansi: m_ansiCodepage = 1252; ++m_fontsVersion; return;
     case Kw::Mac: m_ansiCodepage = 10000; ++m_fontsVersion; return;
