@@ -13,7 +13,7 @@
 #include <QTabWidget>
 
 namespace {
-constexpr int kButtonsTop = 5190;
+constexpr int kButtonsTop = 6690;
 constexpr int kSquareSide = 315;
 constexpr int kSquareLefts[10] = {420, 782, 1149, 1516, 1883, 2250, 2617, 2984, 3351, 3720};
 const QColor kDarkRed(192, 0, 0);
@@ -31,7 +31,7 @@ void ReviewLayout::setUpWindow(QWidget *form, const QString &name, const QString
     form->setObjectName(name);
     form->setWindowTitle(caption);
     form->setFont(Controls::song(9));
-    form->setFixedSize(twipsSize(11985, 6945));
+    form->setFixedSize(twipsSize(11985, 8445));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         form->move(screen->availableGeometry().center() - form->rect().center());
 }
@@ -51,7 +51,7 @@ QPushButton *ReviewLayout::exitButton(QWidget *form, const QString &caption)
 
 QTabWidget *ReviewLayout::tabs(QWidget *form)
 {
-    QTabWidget *tabs = Controls::tabs(form, QStringLiteral("SSTab1"), {60, 600, 11865, 6285},
+    QTabWidget *tabs = Controls::tabs(form, QStringLiteral("SSTab1"), {60, 600, 11865, 7785},
                                       {QStringLiteral("选择题"), QStringLiteral("填空题"), QStringLiteral("改错题"),
                                        QStringLiteral("编程题")});
     tabs->setCurrentIndex(ChoiceTab);

@@ -27,12 +27,12 @@ QTabWidget *tabs(QWidget *form);                                         // SSTa
 QWidget *page(QTabWidget *tabs, Tab tab);
 
 // Frame placements on a page.
-inline constexpr QRect kTop{120, 60, 11535, 2700};
-inline constexpr QRect kBelowTop{120, 2820, 11535, 2190};
-inline constexpr QRect kLeft{120, 60, 5700, 4950};
-inline constexpr QRect kRight{5940, 60, 5715, 4950};
-inline constexpr QRect kUpperLeft{120, 60, 5700, 2700};
-inline constexpr QRect kLowerLeft{120, 2820, 5700, 2190};
+inline constexpr QRect kTop{120, 60, 11535, 3600};
+inline constexpr QRect kBelowTop{120, 3720, 11535, 2790};
+inline constexpr QRect kLeft{120, 60, 5700, 6450};
+inline constexpr QRect kRight{5940, 60, 5715, 6450};
+inline constexpr QRect kUpperLeft{120, 60, 5700, 3600};
+inline constexpr QRect kLowerLeft{120, 3720, 5700, 2790};
 
 // A frame holding one multi-line text box that fills it.
 TextBox *framedBox(QWidget *page, const QString &frameName, const QString &caption, const QString &boxName,
