@@ -33,15 +33,16 @@ QPixmap TestSetArt::background(QSize size, qreal pixelRatio)
     p.fillRect(QRect(QPoint(), size), field);
 
     // Faint program text in the background, as on a blackboard.
-    p.setFont(artFont(kCode, 13, false));
-    p.setPen(QColor(255, 255, 255, 28));
-    const QStringList code = {QStringLiteral("#include <stdio.h>"), QStringLiteral("int main(void)"),
-                              QStringLiteral("{"), QStringLiteral("    int i, sum = 0;"),
-                              QStringLiteral("    for (i = 1; i <= 100; i++)"), QStringLiteral("        sum += i;"),
-                              QStringLiteral("    printf(\"%d\\n\", sum);"), QStringLiteral("    return 0;"),
-                              QStringLiteral("}")};
+    // It stays clear of the band with the controls below.
+    p.setFont(artFont(kCode, 12, false));
+    p.setPen(QColor(255, 255, 255, 34));
+    const QStringList code = {QStringLiteral("for (i = 1; i <= 100; i++)"), QStringLiteral("    sum += i;"),
+                              QStringLiteral("printf(\"%d\\n\", sum);")};
     for (int i = 0; i < code.size(); ++i)
-        p.drawText(QPointF(size.width() * 0.55, 40 + 20 * i), code[i]);
+        p.drawText(QPointF(size.width() * 0.58, 48 + 20 * i), code[i]);
+    const QStringList tail = {QStringLiteral("if (score >= 60)"), QStringLiteral("    puts(\"通过\");")};
+    for (int i = 0; i < tail.size(); ++i)
+        p.drawText(QPointF(40, size.height() - 50 + 20 * i), tail[i]);
 
     p.setFont(artFont(kChinese, 34, true));
     p.setPen(QColor(0xff, 0xe0, 0x8a));
