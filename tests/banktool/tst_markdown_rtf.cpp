@@ -242,6 +242,7 @@ private slots:
         QVERIFY(plain.format.fontWeight() < QFont::Bold);
         QVERIFY(!plain.format.fontItalic());
         QVERIFY(!isMonospace(plain.format));
+        QCOMPARE(plain.format.fontFamilies().toStringList(), QStringList{u"宋体"_s});
     }
 
     void inlineCodeIsMonospace()
@@ -258,6 +259,7 @@ private slots:
         QVERIFY(isMonospace(code.format));
         QVERIFY(code.format.background().style() != Qt::NoBrush); // shaded
         QVERIFY(code.block.leftMargin() > 0);                      // indented
+        QVERIFY(code.block.background().style() != Qt::NoBrush);  // on a shaded block
         const Fragment body = runWith(m_runs, u"数组是"_s);
         QCOMPARE(body.block.leftMargin(), 0.0);
         // Indentation inside the code is kept space for space.
@@ -299,6 +301,8 @@ private slots:
         QCOMPARE(cellText(1, 0), u"strlen(s)"_s);
         QCOMPARE(cellText(2, 1), u"比较"_s);
         QVERIFY(runWith(m_runs, u"函数"_s).format.fontWeight() >= QFont::Bold); // header row
+        QVERIFY(table->cellAt(0, 0).format().background().style() != Qt::NoBrush);
+        QCOMPARE(table->cellAt(1, 0).format().background().style(), Qt::NoBrush);
         QVERIFY(runWith(m_runs, u"求长度"_s).format.fontWeight() < QFont::Bold);
         QVERIFY(table->format().border() > 0);
         // A small table takes the room its text needs.
