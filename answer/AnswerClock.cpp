@@ -11,17 +11,12 @@ AnswerClock::AnswerClock(QTimer *timer, QLabel *label, int &counter, int hourDig
 void AnswerClock::start()
 {
     m_timer->start();
-    m_sinceTick.invalidate();
 }
 
-// One tick is one second. After the program was busy for a while, ticks that a platform delivers
-// in a burst to make up for the lost time are dropped, so the clock never races afterwards.
+// One tick is one second. A timer that missed its time while the program was busy fires once,
+// not once per missed second, so the clock never races to catch up.
 void AnswerClock::tick()
 {
-    constexpr qint64 burst = 250; // ms; real ticks come about a second apart
-    if (m_sinceTick.isValid() && m_sinceTick.elapsed() < burst)
-        return;
-    m_sinceTick.start();
     // The counter is a plain int: past 32767 seconds (9:06:07) it simply goes on.
     ++m_counter;
     m_label->setText(text(m_counter, m_hourDigits));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 
 class QLabel;
@@ -25,5 +24,4 @@ private:
     QLabel *m_label;
     int &m_counter;
     int m_hourDigits;
-    QElapsedTimer m_sinceTick;
 };

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 // What the answering tests share: finding a window's controls by name, clicking them as a student
@@ -54,6 +55,15 @@ inline void click(QWidget *window, const QString &name)
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
     else
         QTest::mouseClick(target, Qt::LeftButton);
+}
+
+// One second of the window's clock, delivered as its timer would, without waiting for it.
+inline void tick(QWidget *window)
+{
+    auto *timer = control<QTimer>(window, QStringLiteral("Timer1"));
+    QVERIFY(timer->isActive());
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
 }
 
 inline bool enabled(QWidget *window, const QString &name)
