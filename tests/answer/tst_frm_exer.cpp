@@ -1,12 +1,12 @@
 #include "answer/AnswerWindows.h"
 #include "answer/Frm_exer.h"
-
-#include <QPointer>
 #include "platform/MessageBox.h"
 #include "review/Frm_excer_over.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
+
+#include <QPointer>
 
 using namespace AnswerWindows;
 using namespace Module1;

@@ -8,6 +8,8 @@
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
+#include <QPointer>
+
 #include <QComboBox>
 
 using namespace AnswerWindows;
@@ -127,13 +129,14 @@ private slots:
         bank.addTestChoice(1, "二");
         AppFixture app(bank);
         QWidget *w = startTest(1);
+        const QPointer<QWidget> first = w;
         click(w, "Op1(3)");
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
         QCOMPARE(TestPaper.ch.chosen(1), 4);
 
         QWidget *again = startTest(1);
-        QVERIFY(again != w);
         QCOMPARE(TestPaper.ch.chosen(1), 0);
         QVERIFY(redSquares(again).isEmpty());
         QCOMPARE(selectedOption(again, "Op1"), -1);
