@@ -92,7 +92,7 @@ QString writeBank(const BankSource &source, const QString &file)
                     w.exec(sql);
                 for (const ChapterSource &c : source.chapters) {
                     w.exec(QStringLiteral("insert into chapter (id, title, content) values (?, ?, ?)"),
-                           {c.id, c.title, QString::fromUtf8(MarkdownRtf::convert(c.study))});
+                           {c.id, c.title, QString::fromUtf8(MarkdownRtf::convert(c.study, MarkdownRtf::kChapterWidth))});
                     w.questions(QStringLiteral("c_excer"), c.exercise, QStringLiteral("0"), c.id);
                 }
                 for (const TestSetSource &t : source.testSets)
