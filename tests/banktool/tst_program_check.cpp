@@ -304,11 +304,24 @@ int main(void)
         QVERIFY2(mentions(problems, u"the corrected program compiles with warnings"_s), shown(problems));
     }
 
-    void endlessProgramIsStopped()
+    void runawayProgramsAreStoppedAndReported_data()
     {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("endless") << u"    volatile int x = 1;\n    while (x)\n        ;\n    return 0;\n"_s
+                                 << u"algorithm 03: the program did not finish within 1 s"_s;
+        QTest::newRow("chatty") << u"    for (;;)\n        printf(\"xxxxxxxxxxxxxxxx\\n\");\n    return 0;\n"_s
+                                << u"printed more than"_s;
+        QTest::newRow("crash") << u"    printf(\"1\\n\");\n    fflush(stdout);\n    abort();\n"_s << u"crashed"_s;
+    }
+
+    void runawayProgramsAreStoppedAndReported()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, expected);
         AlgorithmSource a;
         a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
-        a.program = u"#include <stdio.h>\nint main(void)\n{\n    volatile int x = 1;\n    while (x)\n        ;\n    return 0;\n}\n"_s;
+        a.program = u"#include <stdio.h>\n#include <stdlib.h>\nint main(void)\n{\n"_s + body + u"}\n"_s;
         a.output = u"1\n"_s;
         Settings quick = m_settings;
         quick.timeoutMs = 1000;
@@ -316,27 +329,7 @@ int main(void)
         clock.start();
         const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, quick);
         QVERIFY(clock.elapsed() < 8000);
-        QVERIFY2(mentions(problems, u"algorithm 03: the program did not finish within 1 s"_s), shown(problems));
-    }
-
-    void chattyProgramIsStopped()
-    {
-        AlgorithmSource a;
-        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
-        a.program = u"#include <stdio.h>\nint main(void)\n{\n    for (;;)\n        printf(\"xxxxxxxxxxxxxxxx\\n\");\n    return 0;\n}\n"_s;
-        a.output = u"1\n"_s;
-        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, m_settings);
-        QVERIFY2(mentions(problems, u"printed more than"_s), shown(problems));
-    }
-
-    void crashIsReported()
-    {
-        AlgorithmSource a;
-        a.place = SourcePlace{u"bank/algorithms/03.yaml"_s, 1};
-        a.program = u"#include <stdio.h>\n#include <stdlib.h>\nint main(void)\n{\n    printf(\"1\\n\");\n    fflush(stdout);\n    abort();\n}\n"_s;
-        a.output = u"1\n"_s;
-        const QStringList problems = checkAlgorithm(a, u"algorithm 03"_s, m_settings);
-        QVERIFY2(mentions(problems, u"crashed"_s), shown(problems));
+        QVERIFY2(mentions(problems, expected), shown(problems));
     }
 
     void programThatDoesNotCompileShowsTheCompilersMessage()
