@@ -241,57 +241,50 @@ int main(void)
         QVERIFY2(problems.isEmpty(), shown(problems));
     }
 
-    void rightCorrectionPasses()
+    // Each row: the stated and the real number of faults, the faulty program as edits of the right
+    // one, and the one problem expected (none when empty).
+    void correctionTasks_data()
     {
-        ProgramTask t = correction(2, 2);
-        t.corrected = kSum;
-        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
-        t.output = u"55\n"_s;
-        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
-        QVERIFY2(problems.isEmpty(), shown(problems));
+        QTest::addColumn<int>("faults");
+        QTest::addColumn<int>("stated");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<QString>("expected");
+        const QStringList twoFaults = {u"sum = 0;"_s, u"sum = 0"_s, u"i <= n"_s, u"i < n"_s};
+        QTest::newRow("right") << 2 << 2 << QString() << twoFaults << QString();
+        QTest::newRow("prints something else") << 1 << 1 << QString() << QStringList{u"i = 1;"_s, u"i = 2;"_s} << QString();
+        QTest::newRow("faulty program works") << 1 << 1 << QString()
+                                              << QStringList{u"sum += i;"_s, u"sum = sum + i;"_s}
+                                              << u"the faulty program compiles and prints the expected output"_s;
+        QTest::newRow("wrong count") << 3 << 3 << QString() << twoFaults << u"'faults' is 3 but 2 lines differ"_s;
+        QTest::newRow("title disagrees") << 2 << 3 << QString() << twoFaults
+                                         << u"the title speaks of 3 faults but 'faults' is 2"_s;
+        QTest::newRow("title without a count") << 2 << 2 << u"下面程序有错误，请改正。"_s << twoFaults
+                                               << u"the title does not say how many faults"_s;
     }
 
-    void faultyProgramThatWorksFails()
+    void correctionTasks()
     {
-        ProgramTask t = correction(1, 1);
+        QFETCH(int, faults);
+        QFETCH(int, stated);
+        QFETCH(QString, title);
+        QFETCH(QStringList, edits);
+        QFETCH(QString, expected);
+        ProgramTask t = correction(faults, stated);
+        if (!title.isEmpty())
+            t.title = title;
         t.corrected = kSum;
-        t.program = QString(kSum).replace(u"sum += i;"_s, u"sum = sum + i;"_s); // no fault at all
+        t.program = kSum;
+        for (int i = 0; i + 1 < edits.size(); i += 2)
+            t.program.replace(edits[i], edits[i + 1]);
         t.output = u"55\n"_s;
         const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
-        QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems[0].contains(u"the faulty program compiles and prints the expected output"_s), shown(problems));
-    }
-
-    void faultyProgramThatPrintsSomethingElsePasses()
-    {
-        ProgramTask t = correction(1, 1);
-        t.corrected = kSum;
-        t.program = QString(kSum).replace(u"i = 1;"_s, u"i = 2;"_s);
-        t.output = u"55\n"_s;
-        const QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
-        QVERIFY2(problems.isEmpty(), shown(problems));
-    }
-
-    void wrongFaultCountFails()
-    {
-        ProgramTask t = correction(3, 3);
-        t.corrected = kSum;
-        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
-        t.output = u"55\n"_s;
-        QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
-        QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems[0].contains(u"'faults' is 3 but 2 lines differ"_s), shown(problems));
-        // The title must say what 'faults' says.
-        t = correction(2, 3);
-        t.corrected = kSum;
-        t.program = QString(kSum).replace(u"sum = 0;"_s, u"sum = 0"_s).replace(u"i <= n"_s, u"i < n"_s);
-        t.output = u"55\n"_s;
-        problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
-        QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems[0].contains(u"the title speaks of 3 faults but 'faults' is 2"_s), shown(problems));
-        t.title = u"下面程序有错误，请改正。"_s;
-        problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
-        QVERIFY2(mentions(problems, u"the title does not say how many faults"_s), shown(problems));
+        if (expected.isEmpty()) {
+            QVERIFY2(problems.isEmpty(), shown(problems));
+        } else {
+            QCOMPARE(problems.size(), 1);
+            QVERIFY2(problems[0].contains(expected), shown(problems));
+        }
     }
 
     void correctedProgramMustBeClean()
