@@ -97,7 +97,7 @@ public:
     {
         ProgramTask t;
         t.place = placeOf(node);
-        const QStringList common = {"title", "program", "explain", "answer", "input", "output"};
+        const QStringList common = {"title", "program", "explain", "answer", "input", "output", "cases"};
         t.title = block(node, "title", true);
         t.program = block(node, "program", true);
         t.explain = block(node, "explain", true);
@@ -129,7 +129,43 @@ public:
             t.hasData = bool(node["data"]) && !node["data"].IsNull();
             t.data = block(node, "data", false);
         }
+        t.cases = cases(node, t.hasData);
         return t;
+    }
+
+    QList<TaskCase> cases(const YAML::Node &task, bool hasData)
+    {
+        QList<TaskCase> found;
+        const YAML::Node node = task["cases"];
+        if (!node || node.IsNull())
+            return found;
+        if (!node.IsSequence()) {
+            complain(node, QStringLiteral("'cases' must be a list"));
+            return found;
+        }
+        for (const YAML::Node &item : node) {
+            if (!item.IsMap()) {
+                complain(item, QStringLiteral("each case must be a map of fields"));
+                continue;
+            }
+            TaskCase c;
+            c.place = placeOf(item);
+            allowKeys(item, hasData ? QStringList{"input", "data", "output", "hidden"}
+                                    : QStringList{"input", "output", "hidden"});
+            c.input = text(item, "input", false);
+            c.output = text(item, "output", true);
+            if (hasData) {
+                if (!item["data"])
+                    complain(item, QStringLiteral("the task has a data file, so each case gives its 'data' (\"\" for an empty file)"));
+                c.data = block(item, "data", false);
+            }
+            const QString hidden = text(item, "hidden", false);
+            if (!hidden.isEmpty() && hidden != u"true" && hidden != u"false")
+                complain(item["hidden"], QStringLiteral("'hidden' must be true or false"));
+            c.hidden = hidden != u"false";
+            found << c;
+        }
+        return found;
     }
 
     void checkBlanks(const YAML::Node &node, const ProgramTask &t)
@@ -259,7 +295,7 @@ BankSource readBankSource(const QString &folder, QStringList &errors)
         bank.testSets << t;
     });
     eachFile(folder + QStringLiteral("/algorithms"), errors, [&](Reader &r, const YAML::Node &root) {
-        r.allowKeys(root, {"id", "title", "description", "program", "input", "output"});
+        r.allowKeys(root, {"id", "title", "description", "program", "input", "output", "cases"});
         AlgorithmSource a;
         a.place = r.placeOf(root);
         a.id = r.id(root);
@@ -268,6 +304,7 @@ BankSource readBankSource(const QString &folder, QStringList &errors)
         a.program = r.block(root, "program", true);
         a.input = r.text(root, "input", false);
         a.output = r.text(root, "output", true);
+        a.cases = r.cases(root, false);
         bank.algorithms << a;
     });
     requireUnique(bank.chapters, [](const ChapterSource &c) { return c.id; }, "chapter id", errors);

@@ -22,6 +22,17 @@ struct ChoiceQuestion
     QString explain;
 };
 
+// One run of a task's program beyond its example: what it reads and what it must print. Hidden
+// cases are never shown to the student, so printing the example's output does not pass them.
+struct TaskCase
+{
+    SourcePlace place;
+    QString input;        // standard input
+    QString data;         // the data file's text, for a task with a data file
+    QString output;       // what the proven program prints
+    bool hidden = true;
+};
+
 // A fill-in, correction or programming task, with the material that proves it right.
 struct ProgramTask
 {
@@ -37,6 +48,7 @@ struct ProgramTask
     QString data;         // programming: the data file's text
     QString input;        // standard input of the check run
     QString output;       // what the proven program prints
+    QList<TaskCase> cases; // further cases, each proven like the example above
 };
 
 struct QuestionSet
@@ -72,6 +84,7 @@ struct AlgorithmSource
     QString program;
     QString input;
     QString output;
+    QList<TaskCase> cases; // edge inputs the program must handle too
 };
 
 struct BankSource

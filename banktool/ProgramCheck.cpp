@@ -75,10 +75,86 @@ private:
     QStringList m_problems;
 };
 
-// Compiles a program that must be right, runs it and compares what it prints. Returns false
-// and reports when it is not proven.
+// One run of a program that must be right: the task's example or one of its further cases.
+struct Trial
+{
+    QString name;      // "the example", "the case at line 40"
+    QString input;
+    QString data;      // written as the data file before the run, when the task has one
+    QString expected;
+};
+
+QList<Trial> trialsOf(const QString &input, const QString &data, const QString &output, const QList<TaskCase> &cases)
+{
+    QList<Trial> trials{{QStringLiteral("the example"), input, data, output}};
+    for (const TaskCase &c : cases)
+        trials << Trial{QStringLiteral("the case at line %1").arg(c.place.line), c.input, c.data, c.output};
+    return trials;
+}
+
+QList<Trial> trialsOf(const ProgramTask &task)
+{
+    return trialsOf(task.input, task.data, task.output, task.cases);
+}
+
+QByteArray dataBytes(const QString &data)
+{
+    QByteArray bytes = data.toUtf8();
+    if (!bytes.isEmpty())
+        bytes += '\n';
+    return bytes;
+}
+
+// Runs a compiled program on one trial and compares what it prints. Returns false and reports
+// when the trial does not pass.
+bool proveRun(Report &report, const Settings &settings, const QString &what, const QString &exe, const QString &dir,
+              const QString &dataName, const Trial &trial)
+{
+    const QString subject = QStringLiteral("%1 on %2").arg(what, trial.name);
+    if (!dataName.isEmpty() && !writeFile(QDir(dir).filePath(dataName), dataBytes(trial.data))) {
+        report.add(QStringLiteral("cannot write the data file %1").arg(dataName));
+        return false;
+    }
+    const Run r = run(settings, exe, dir, trial.input);
+    if (!r.started) {
+        report.add(QStringLiteral("%1 could not be started").arg(subject));
+        return false;
+    }
+    if (r.timedOut) {
+        report.add(QStringLiteral("%1 did not finish within %2 s").arg(subject).arg(settings.timeoutMs / 1000.0));
+        return false;
+    }
+    if (r.tooMuchOutput) {
+        report.add(QStringLiteral("%1 printed more than %2 bytes").arg(subject).arg(kMaxOutput));
+        return false;
+    }
+    if (r.crashed) {
+        report.add(QStringLiteral("%1 crashed; it printed:\n%2").arg(subject, shortened(r.output + r.errors)));
+        return false;
+    }
+    const QString difference = outputDifference(trial.expected, r.output);
+    if (!difference.isEmpty()) {
+        QString message = QStringLiteral("%1 prints something else than 'output': %2").arg(subject, difference);
+        message += QStringLiteral("\nAll it printed:\n") + shortened(r.output);
+        if (!r.errors.isEmpty())
+            message += QStringLiteral("\nIt also wrote to standard error:\n") + shortened(r.errors);
+        report.add(message);
+        return false;
+    }
+    if (r.exitCode != 0) {
+        QString message = QStringLiteral("%1 ends with exit status %2").arg(subject).arg(r.exitCode);
+        if (!r.errors.isEmpty())
+            message += QStringLiteral(":\n") + shortened(r.errors);
+        report.add(message);
+        return false;
+    }
+    return true;
+}
+
+// Compiles a program that must be right and proves it on every trial. Returns false and reports
+// when it is not proven.
 bool proveProgram(Report &report, const Settings &settings, const QString &what, const QString &program,
-                  const QString &dir, const QString &name, const QString &input, const QString &expected)
+                  const QString &dir, const QString &name, const QList<Trial> &trials, const QString &dataName = {})
 {
     const Compiled compiled = compile(settings, program, dir, name);
     if (!compiled.ok) {
@@ -90,40 +166,10 @@ bool proveProgram(Report &report, const Settings &settings, const QString &what,
         return false;
     }
     const QString exe = QDir(dir).filePath(QFileInfo(name).completeBaseName());
-    const Run r = run(settings, exe, dir, input);
-    if (!r.started) {
-        report.add(QStringLiteral("%1 could not be started").arg(what));
-        return false;
-    }
-    if (r.timedOut) {
-        report.add(QStringLiteral("%1 did not finish within %2 s").arg(what).arg(settings.timeoutMs / 1000.0));
-        return false;
-    }
-    if (r.tooMuchOutput) {
-        report.add(QStringLiteral("%1 printed more than %2 bytes").arg(what).arg(kMaxOutput));
-        return false;
-    }
-    if (r.crashed) {
-        report.add(QStringLiteral("%1 crashed; it printed:\n%2").arg(what, shortened(r.output + r.errors)));
-        return false;
-    }
-    const QString difference = outputDifference(expected, r.output);
-    if (!difference.isEmpty()) {
-        QString message = QStringLiteral("%1 prints something else than 'output': %2").arg(what, difference);
-        message += QStringLiteral("\nAll it printed:\n") + shortened(r.output);
-        if (!r.errors.isEmpty())
-            message += QStringLiteral("\nIt also wrote to standard error:\n") + shortened(r.errors);
-        report.add(message);
-        return false;
-    }
-    if (r.exitCode != 0) {
-        QString message = QStringLiteral("%1 ends with exit status %2").arg(what).arg(r.exitCode);
-        if (!r.errors.isEmpty())
-            message += QStringLiteral(":\n") + shortened(r.errors);
-        report.add(message);
-        return false;
-    }
-    return true;
+    bool proven = true;
+    for (const Trial &trial : trials)
+        proven = proveRun(report, settings, what, exe, dir, dataName, trial) && proven;
+    return proven;
 }
 
 bool makeTempDir(Report &report, QTemporaryDir &dir)
@@ -310,7 +356,7 @@ QStringList checkBlank(const ProgramTask &task, const QString &label, const Sett
     QTemporaryDir dir;
     if (makeTempDir(report, dir))
         proveProgram(report, settings, QStringLiteral("the program with its fills"), fillBlanks(task.program, task.fills),
-                     dir.path(), QStringLiteral("blank_filled.c"), task.input, task.output);
+                     dir.path(), QStringLiteral("blank_filled.c"), trialsOf(task));
     return report.problems();
 }
 
@@ -321,7 +367,7 @@ QStringList checkErr(const ProgramTask &task, const QString &label, const Settin
     if (!makeTempDir(report, dir))
         return report.problems();
     proveProgram(report, settings, QStringLiteral("the corrected program"), task.corrected, dir.path(),
-                 QStringLiteral("err_corrected.c"), task.input, task.output);
+                 QStringLiteral("err_corrected.c"), trialsOf(task));
 
     // The faulty program must show its faults: no program, or one that prints something else.
     const Compiled faulty = compile(settings, task.program, dir.path(), QStringLiteral("err_faulty.c"));
@@ -350,13 +396,6 @@ QStringList checkPro(const ProgramTask &task, int position, const QString &label
     if (!makeTempDir(report, dir))
         return report.problems();
     const QString dataName = QStringLiteral("data_%1").arg(position) + QStringLiteral("1.dat");
-    if (task.hasData) {
-        QByteArray data = task.data.toUtf8();
-        if (!data.isEmpty())
-            data += '\n';
-        if (!writeFile(QDir(dir.path()).filePath(dataName), data))
-            report.add(QStringLiteral("cannot write the data file %1").arg(dataName));
-    }
     // The file a task names must be the one its program will find.
     static const QRegularExpression named(QStringLiteral("data_\\d+\\.dat"));
     for (const QString *text : {&task.title, &task.program, &task.answer}) {
@@ -372,7 +411,7 @@ QStringList checkPro(const ProgramTask &task, int position, const QString &label
     if (task.hasData && !task.answer.contains(dataName))
         report.add(QStringLiteral("has a data file, but the reference program does not open %1").arg(dataName));
     proveProgram(report, settings, QStringLiteral("the reference program ('answer')"), task.answer, dir.path(),
-                 QStringLiteral("pro_answer.c"), task.input, task.output);
+                 QStringLiteral("pro_answer.c"), trialsOf(task), task.hasData ? dataName : QString());
     const Compiled skeleton = compile(settings, task.program, dir.path(), QStringLiteral("pro_skeleton.c"), false);
     if (!skeleton.ok)
         report.add(QStringLiteral("the skeleton ('program') does not compile:\n%1").arg(shortened(skeleton.messages)));
@@ -385,7 +424,8 @@ QStringList checkAlgorithm(const AlgorithmSource &algorithm, const QString &labe
     QTemporaryDir dir;
     if (makeTempDir(report, dir))
         proveProgram(report, settings, QStringLiteral("the program"), algorithm.program, dir.path(),
-                     QStringLiteral("algorithm.c"), algorithm.input, algorithm.output);
+                     QStringLiteral("algorithm.c"),
+                     trialsOf(algorithm.input, {}, algorithm.output, algorithm.cases));
     return report.problems();
 }
 

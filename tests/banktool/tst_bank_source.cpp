@@ -73,6 +73,22 @@ private slots:
         QTest::newRow("correction without fault count")
             << chapterWith("  err:\n    - {title: t, program: p, corrected: q, explain: e, output: o}\n") << "missing 'faults'";
         QTest::newRow("misspelt field") << chapterWith("  choice:\n  - title: t\n    optons: [a]\n") << "unknown key 'optons'";
+        QTest::newRow("case without output")
+            << chapterWith("  blank:\n    - title: t\n      program: \"a ___1___\"\n      fills: [x]\n      explain: e\n"
+                           "      output: o\n      cases:\n        - input: \"1\"\n")
+            << "chapters/01.yaml:12: missing 'output'";
+        QTest::newRow("case of a data task without data")
+            << chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n      data: \"1\"\n"
+                           "      output: o\n      cases:\n        - {input: \"1\", output: o}\n")
+            << "chapters/01.yaml:13: the task has a data file, so each case gives its 'data'";
+        QTest::newRow("data in a case of a task without a data file")
+            << chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n      output: o\n"
+                           "      cases:\n        - {data: \"1\", output: o}\n")
+            << "chapters/01.yaml:12: unknown key 'data'";
+        QTest::newRow("hidden neither true nor false")
+            << chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n      output: o\n"
+                           "      cases:\n        - {input: \"1\", output: o, hidden: maybe}\n")
+            << "'hidden' must be true or false";
         QTest::newRow("broken YAML") << QByteArray("id: \"01\"\ntitle: [unclosed\n") << "chapters/01.yaml:";
     }
 
@@ -83,6 +99,29 @@ private slots:
         const QStringList errors = errorsOf(yaml);
         const QString all = errors.join(u'\n');
         QVERIFY2(all.contains(expected), qPrintable(all));
+    }
+
+    void casesAreHiddenUnlessSaidOtherwise()
+    {
+        const QByteArray yaml = chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n"
+                                            "      data: \"1 2\"\n      output: o\n      cases:\n"
+                                            "        - {data: \"\", output: \"0\\n\"}\n"
+                                            "        - {input: \"5\", data: \"7\", output: \"7\\n\", hidden: false}\n");
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        write(QStringLiteral("chapters/01.yaml"), yaml);
+        QStringList errors;
+        const BankSource bank = readBankSource(m_dir.path(), errors);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+        const QList<TaskCase> cases = bank.chapters.at(0).exercise.pro.at(0).cases;
+        QCOMPARE(cases.size(), 2);
+        QCOMPARE(cases[0].place.line, 13);
+        QVERIFY(cases[0].hidden);
+        QCOMPARE(cases[0].data, QString());
+        QVERIFY(!cases[1].hidden);
+        QCOMPARE(cases[1].input, QStringLiteral("5"));
+        QCOMPARE(cases[1].data, QStringLiteral("7"));
+        QCOMPARE(cases[1].output, QStringLiteral("7\n"));
     }
 
     void duplicateIdsNameBothPlaces()

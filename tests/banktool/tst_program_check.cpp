@@ -206,6 +206,9 @@ int main(void)
         t.hasData = true;
         t.data = u"3 8 1 9 4"_s;
         t.output = u"最大值=9\n"_s;
+        // Each case brings its own data file; an empty one is a file of no bytes.
+        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"最大值=12\n"_s, true},
+                   {SourcePlace{t.place.file, 44}, {}, {}, u"最大值=0\n"_s, true}};
         // The second task of its section: its data file is data_21.dat.
         QStringList problems = checkPro(t, 2, u"chapter 05, programming 2"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
@@ -223,8 +226,16 @@ int main(void)
         t.answer = u"#include <stdio.h>\nint main(void)\n{\n    int a, b;\n    scanf(\"%d%d\", &a, &b);\n    printf(\"%d\\n\", a + b);\n    return 0;\n}\n"_s;
         t.input = u"3 4\n"_s;
         t.output = u"7\n"_s;
-        const QStringList problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        t.cases = {{SourcePlace{t.place.file, 30}, u"-8 3\n"_s, {}, u"-5\n"_s, true}};
+        QStringList problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
+
+        // A case whose expected output is wrong is named by its line, the example still passes.
+        t.cases << TaskCase{SourcePlace{t.place.file, 33}, u"1 1\n"_s, {}, u"3\n"_s, true};
+        problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(mentions(problems, u"on the case at line 33 prints something else than 'output': line 1 should be \"3\" but is \"2\""_s),
+                 shown(problems));
     }
 
     void skeletonMustCompile()
@@ -302,7 +313,7 @@ int main(void)
         QTest::addColumn<QString>("body");
         QTest::addColumn<QString>("expected");
         QTest::newRow("endless") << u"    volatile int x = 1;\n    while (x)\n        ;\n    return 0;\n"_s
-                                 << u"algorithm 03: the program did not finish within 1 s"_s;
+                                 << u"algorithm 03: the program on the example did not finish within 1 s"_s;
         QTest::newRow("chatty") << u"    for (;;)\n        printf(\"xxxxxxxxxxxxxxxx\\n\");\n    return 0;\n"_s
                                 << u"printed more than"_s;
         QTest::newRow("crash") << u"    printf(\"1\\n\");\n    fflush(stdout);\n    abort();\n"_s << u"crashed"_s;
