@@ -1,6 +1,6 @@
 #include "platform/RichTextBox.h"
 
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QTextDocument>
 

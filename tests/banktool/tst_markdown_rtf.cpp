@@ -4,7 +4,7 @@
 #include "banktool/BankSource.h"
 #include "banktool/BankWriter.h"
 #include "banktool/MarkdownRtf.h"
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QFile>
 #include <QProcess>

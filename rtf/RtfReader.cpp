@@ -1,9 +1,9 @@
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
-#include "platform/rtf/RtfCodepage.h"
-#include "platform/rtf/RtfKeywords.h"
-#include "platform/rtf/RtfLexer.h"
-#include "platform/rtf/RtfPicture.h"
+#include "rtf/RtfCodepage.h"
+#include "rtf/RtfKeywords.h"
+#include "rtf/RtfLexer.h"
+#include "rtf/RtfPicture.h"
 
 #include <QColor>
 #include <QHash>

@@ -6,7 +6,7 @@
 // --write saves the generated document (for comparing with other readers);
 // --read times an existing file instead of a generated one.
 
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

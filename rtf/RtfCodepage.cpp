@@ -1,4 +1,4 @@
-#include "platform/rtf/RtfCodepage.h"
+#include "rtf/RtfCodepage.h"
 
 namespace rtf {
 

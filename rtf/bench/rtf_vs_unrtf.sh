@@ -2,7 +2,7 @@
 # Times our RTF reader side by side with `unrtf --html` on the same generated
 # 1 MB Chinese RTF (GBK \'hh text, formatting runs, tables).
 #
-#   bench/rtf_vs_unrtf.sh [BUILD_DIR]      (default: build)
+#   rtf/bench/rtf_vs_unrtf.sh [BUILD_DIR]      (default: build)
 #
 # Both are timed as whole processes (best of RUNS), so our figure includes
 # starting Qt; the reader's own in-process time is printed as well.

@@ -1,7 +1,7 @@
 // libFuzzer entry for the RTF reader: any bytes must load without a crash,
 // a sanitizer report or a hang, and leave a document that can be walked.
 
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QTextBlock>

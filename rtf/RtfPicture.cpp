@@ -1,4 +1,4 @@
-#include "platform/rtf/RtfPicture.h"
+#include "rtf/RtfPicture.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -2,7 +2,7 @@
 // edition) and our bank tool write, plus damaged input.
 
 #include "platform/RichTextBox.h"
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "platform/rtf/RtfLexer.h"
+#include "rtf/RtfLexer.h"
 
 #include <climits>
 
