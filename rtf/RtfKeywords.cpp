@@ -1,5 +1,7 @@
 #include "rtf/RtfKeywords.h"
 
+#include <QChar>
+
 #include <string_view>
 #include <unordered_map>
 
@@ -78,6 +80,29 @@ Kw lookupKeyword(QByteArrayView name)
     static const Map map = buildMap();
     const auto it = map.find(std::string_view(name.data(), name.size()));
     return it == map.end() ? Kw::Unknown : it->second;
+}
+
+char16_t characterOf(Kw kw)
+{
+    switch (kw) {
+    case Kw::Tab: return u'\t';
+    case Kw::Line: return QChar::LineSeparator;
+    case Kw::Emdash: return 0x2014;
+    case Kw::Endash: return 0x2013;
+    case Kw::Bullet: return 0x2022;
+    case Kw::Lquote: return 0x2018;
+    case Kw::Rquote: return 0x2019;
+    case Kw::Ldblquote: return 0x201C;
+    case Kw::Rdblquote: return 0x201D;
+    case Kw::Emspace: return 0x2003;
+    case Kw::Enspace: return 0x2002;
+    case Kw::Qmspace: return 0x2005;
+    case Kw::Zwj: return 0x200D;
+    case Kw::Zwnj: return 0x200C;
+    case Kw::Ltrmark: return 0x200E;
+    case Kw::Rtlmark: return 0x200F;
+    default: return 0;
+    }
 }
 
 } // namespace rtf

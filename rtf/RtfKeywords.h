@@ -31,4 +31,8 @@ enum class Kw : std::uint8_t {
 
 Kw lookupKeyword(QByteArrayView name);
 
+// The character a word stands for (\tab, \emdash, \lquote, ...); 0 for any
+// other word.
+char16_t characterOf(Kw kw);
+
 } // namespace rtf

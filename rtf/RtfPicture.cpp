@@ -1,5 +1,7 @@
 #include "rtf/RtfPicture.h"
 
+#include "rtf/RtfOutput.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
@@ -14,7 +16,6 @@ namespace rtf {
 namespace {
 constexpr qint64 kPixelBudget = 64LL << 20; // decoded picture pixels per document
 constexpr double kMaxSide = 4000;           // pixels on screen
-constexpr double kTwipsPerPixel = 15.0;
 } // namespace
 
 void Picture::appendHex(QByteArrayView text)
@@ -35,6 +36,27 @@ void Picture::appendHex(QByteArrayView text)
             data.append(char(pendingNibble << 4 | v));
             pendingNibble = -1;
         }
+    }
+}
+
+void Picture::setProperty(Kw kw, int param)
+{
+    switch (kw) {
+    case Kw::Pngblip: kind = PictKind::Png; return;
+    case Kw::Jpegblip: kind = PictKind::Jpeg; return;
+    case Kw::Emfblip:
+    case Kw::Wmetafile:
+    case Kw::Dibitmap:
+    case Kw::Wbitmap:
+    case Kw::Macpict:
+    case Kw::Pmmetafile: kind = PictKind::Other; return;
+    case Kw::Picw: picw = param; return;
+    case Kw::Pich: pich = param; return;
+    case Kw::Picwgoal: goalw = param; return;
+    case Kw::Pichgoal: goalh = param; return;
+    case Kw::Picscalex: scalex = param; return;
+    case Kw::Picscaley: scaley = param; return;
+    default: return;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtf/RtfKeywords.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -21,6 +23,7 @@ struct Picture {
     int pendingNibble = -1;
 
     void appendHex(QByteArrayView text); // skips anything that is not a hex digit
+    void setProperty(Kw kw, int param);  // the kind, sizes and scales; other words mean nothing
 };
 
 // Turns pictures into document resources. PNG and JPEG are decoded within a

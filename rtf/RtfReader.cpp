@@ -1,33 +1,30 @@
 #include "rtf/RtfReader.h"
 
 #include "rtf/RtfCodepage.h"
+#include "rtf/RtfFonts.h"
+#include "rtf/RtfFormat.h"
 #include "rtf/RtfKeywords.h"
 #include "rtf/RtfLexer.h"
+#include "rtf/RtfOutput.h"
 #include "rtf/RtfPicture.h"
+#include "rtf/RtfTable.h"
+#include "rtf/RtfText.h"
 
-#include <QColor>
-#include <QHash>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextTable>
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
+using rtf::CharProps;
 using rtf::Kw;
-using rtf::PictKind;
+using rtf::ParaProps;
 using rtf::Token;
 
 namespace {
 
-// Limits that keep hostile input from costing more than its size suggests.
-constexpr int kMaxDepth = 1024;          // deeper groups share their parent's state
-constexpr int kMaxColumns = 63;          // Word's own limit
-constexpr double kMaxIndent = 3000;      // pixels
-
-// One twip is 1/1440 inch; documents are laid out at 96 pixels per inch.
-constexpr double kTwipsPerPixel = 15.0;
+// Deeper groups share their parent's state, so hostile nesting costs nothing.
+constexpr int kMaxDepth = 1024;
 
 enum class Dest : std::uint8_t {
     Text,       // shown
@@ -38,25 +35,6 @@ enum class Dest : std::uint8_t {
     Pict,
 };
 
-struct CharProps {
-    int font = -1;
-    int fs = 24; // half-points
-    int cf = 0, cb = 0, highlight = 0, chcbpat = 0;
-    bool bold = false, italic = false, underline = false, strike = false, hidden = false;
-    std::int8_t valign = 0; // 1 superscript, -1 subscript
-    bool operator==(const CharProps &) const = default;
-};
-
-struct ParaProps {
-    std::int8_t align = 0; // 0 left, 1 centre, 2 right, 3 justified
-    bool slmult = false;
-    bool intbl = false;
-    int itap = 0;
-    int li = 0, ri = 0, fi = 0, sb = 0, sa = 0, sl = 0; // twips
-    int cbpat = 0; // paragraph shading, a colour table index
-    bool operator==(const ParaProps &) const = default;
-};
-
 struct GroupState {
     Dest dest = Dest::Text;
     int uc = 1;
@@ -64,22 +42,17 @@ struct GroupState {
     ParaProps para;
 };
 
-struct FontEntry {
-    QString name;
-    int charset = 1; // default charset: the document's code page
-    int cpg = 0;
-};
-
 int clampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 class Parser {
 public:
     Parser(QByteArrayView input, QTextDocument *doc)
-        : m_input(input), m_doc(doc), m_cursor(doc), m_pictures(doc)
+        : m_input(input), m_doc(doc), m_cursor(doc), m_document(m_cursor),
+          m_tables(m_cursor, std::max<qint64>(20000, input.size() / 8)), m_fonts(m_decoders),
+          m_text(m_decoders), m_pictures(doc)
     {
         m_stack.reserve(64);
         m_stack.push_back(GroupState{});
-        m_cellBudget = std::max<qint64>(20000, input.size() / 8);
     }
 
     void run();
@@ -96,40 +69,29 @@ private:
     void openGroup();
     void closeGroup();
 
-    // text pipeline: bytes -> decoder -> run text -> document
+    // text: bytes and units -> run text -> output
     int currentCodepage();
-    void appendBytes(QByteArrayView bytes);
-    void decodePending();
     void appendChar(QChar c);
     void flushText();
     void endParagraph();
-    void dropDanglingByte();
 
-    QColor color(int index) const; // invalid for "automatic" and bad indexes
     QTextCharFormat charFormat();
     QTextBlockFormat blockFormat();
 
-    // tables
+    // The table being read takes what is read until it ends.
+    rtf::Output &out() { return m_tables.isOpen() ? static_cast<rtf::Output &>(m_tables) : m_document; }
     void ensureContext();
-    void openTable();
-    void closeTable();
-    void trimTable();
-    void startRow();
-    void advanceCell();
-    void shadeCell();
     void endCell();
     void endRow();
 
-    // font, colour tables and pictures
-    void commitFont();
-    int fontDraftCodepage() const;
-    void fontTableText(QByteArrayView bytes);
-    void colorTableText(QByteArrayView bytes);
     void finishPicture();
 
     QByteArrayView m_input;
     QTextDocument *m_doc;
     QTextCursor m_cursor;
+    rtf::CursorOutput m_document;
+    rtf::Tables m_tables;
+    rtf::RowDefinition m_row;
     std::vector<GroupState> m_stack;
     int m_extraDepth = 0; // groups past kMaxDepth
     bool m_star = false;  // \* seen: the next unknown word starts a skipped destination
@@ -137,54 +99,23 @@ private:
     bool m_done = false;
 
     // document settings
-    int m_ansiCodepage = 1252;
-    int m_deff = 0;
-    QHash<int, FontEntry> m_fonts;
-    std::vector<QColor> m_colors;
-    int m_fontsVersion = 0;
-
-    // font table entry being read
-    int m_fontEntry = -1;
-    FontEntry m_fontDraft;
-    QByteArray m_fontName;     // bytes not yet decoded
-    QString m_fontNameText;    // decoded so far (a \uN ends a run of bytes)
-    bool m_fontNameDone = false;
-    // colour table entry being read
-    int m_red = 0, m_green = 0, m_blue = 0;
-    bool m_colorSet = false;
-
-    // text pipeline
-    QByteArray m_bytes;
-    int m_bytesCodepage = -1;
     rtf::Decoders m_decoders;
-    QString m_run;
-    char16_t m_highSurrogate = 0;
+    rtf::FontTable m_fonts;
+    rtf::ColorTable m_colors;
+
+    // text
+    rtf::TextRun m_text;
     int m_cpFont = INT_MIN, m_cpFontsVersion = -1, m_cpValue = 1252;
 
     // format caches
     CharProps m_fmtProps;
-    int m_fmtFontsVersion = -1;
+    int m_fmtFontsVersion = -1, m_fmtColorsVersion = -1;
     bool m_fmtValid = false;
     QTextCharFormat m_fmt;
     ParaProps m_blockProps;
     bool m_blockValid = false;
-    int m_blockFontsVersion = -1;
+    int m_blockColorsVersion = -1;
     QTextBlockFormat m_blockFmt;
-
-    // tables
-    std::vector<int> m_cellx;
-    std::vector<int> m_cellShade; // \clcbpat of each \cellx, 0 for none
-    int m_nextShade = 0;
-    bool m_rowBorders = false;
-    QTextTable *m_table = nullptr;
-    int m_tableCols = 0;
-    int m_col = 0;
-    int m_row = 0;
-    bool m_cellEnded = false;
-    bool m_rowEnded = false;
-    bool m_tablesBlocked = false;
-    qint64 m_cellBudget = 0;
-    qint64 m_cellsUsed = 0;
 
     // pictures
     rtf::Picture m_pict;
@@ -241,10 +172,10 @@ void Parser::run()
     if (top().dest == Dest::Pict && m_pictDepth)
         finishPicture(); // truncated picture: show what arrived
     flushText();
-    if (m_table)
-        trimTable();
+    if (m_tables.isOpen())
+        m_tables.close();
     else
-        m_cursor.setBlockFormat(blockFormat());
+        m_document.blockFormat(blockFormat());
     m_cursor.endEditBlock();
 }
 
@@ -273,7 +204,7 @@ void Parser::closeGroup()
     if (g.dest == Dest::Pict && m_stack.size() == m_pictDepth)
         finishPicture();
     else if (g.dest == Dest::FontTable)
-        commitFont();
+        m_fonts.commit();
     if (g.dest == Dest::Text)
         flushText();
     m_stack.pop_back();
@@ -316,10 +247,10 @@ void Parser::handleText(QByteArrayView bytes)
     switch (top().dest) {
     case Dest::Text:
         if (!top().ch.hidden)
-            appendBytes(bytes);
+            m_text.appendBytes(bytes, currentCodepage());
         return;
-    case Dest::FontTable: fontTableText(bytes); return;
-    case Dest::ColorTable: colorTableText(bytes); return;
+    case Dest::FontTable: m_fonts.nameText(bytes); return;
+    case Dest::ColorTable: m_colors.text(bytes); return;
     case Dest::Pict:
         if (m_stack.size() == m_pictDepth)
             m_pict.appendHex(bytes);
@@ -364,18 +295,16 @@ void Parser::handleWord(const Token &t)
     if (g.dest == Dest::Text && changesReading)
         flushText(); // pending text keeps the fonts and code page it came with
     switch (kw) { // words that mean the same in every destination
-    case Kw::Ansi: m_ansiCodepage = 1252; ++m_fontsVersion; return;
-    case Kw::Mac: m_ansiCodepage = 10000; ++m_fontsVersion; return;
-    case Kw::Pc: m_ansiCodepage = 437; ++m_fontsVersion; return;
-    case Kw::Pca: m_ansiCodepage = 850; ++m_fontsVersion; return;
+    case Kw::Ansi: m_fonts.setAnsiCodepage(1252); return;
+    case Kw::Mac: m_fonts.setAnsiCodepage(10000); return;
+    case Kw::Pc: m_fonts.setAnsiCodepage(437); return;
+    case Kw::Pca: m_fonts.setAnsiCodepage(850); return;
     case Kw::Ansicpg:
-        if (p > 0) {
-            m_ansiCodepage = p;
-            ++m_fontsVersion;
-        }
+        if (p > 0)
+            m_fonts.setAnsiCodepage(p);
         return;
     case Kw::Deff:
-        m_deff = p;
+        m_fonts.setDefaultFont(p);
         return;
     case Kw::Uc:
         g.uc = clampInt(p, 0, 255);
@@ -385,13 +314,11 @@ void Parser::handleWord(const Token &t)
         return;
     case Kw::Fonttbl:
         g.dest = Dest::FontTable;
-        m_fontEntry = -1;
+        m_fonts.begin();
         return;
     case Kw::Colortbl:
         g.dest = Dest::ColorTable;
         m_colors.clear();
-        m_red = m_green = m_blue = 0;
-        m_colorSet = false;
         return;
     default:
         break;
@@ -400,45 +327,22 @@ void Parser::handleWord(const Token &t)
     switch (g.dest) {
     case Dest::FontTable:
         switch (kw) {
-        case Kw::F:
-            commitFont();
-            m_fontEntry = p;
-            m_fontDraft = FontEntry{};
-            m_fontName.clear();
-            m_fontNameText.clear();
-            m_fontNameDone = false;
-            return;
-        case Kw::Fcharset: m_fontDraft.charset = p; return;
-        case Kw::Cpg: m_fontDraft.cpg = p; return;
+        case Kw::F: m_fonts.startEntry(p); return;
+        case Kw::Fcharset: m_fonts.setCharset(p); return;
+        case Kw::Cpg: m_fonts.setCodepage(p); return;
         default: return;
         }
     case Dest::ColorTable:
         switch (kw) {
-        case Kw::Red: m_red = clampInt(p, 0, 255); m_colorSet = true; return;
-        case Kw::Green: m_green = clampInt(p, 0, 255); m_colorSet = true; return;
-        case Kw::Blue: m_blue = clampInt(p, 0, 255); m_colorSet = true; return;
+        case Kw::Red: m_colors.setRed(p); return;
+        case Kw::Green: m_colors.setGreen(p); return;
+        case Kw::Blue: m_colors.setBlue(p); return;
         default: return;
         }
     case Dest::Pict:
-        if (m_stack.size() != m_pictDepth)
-            return;
-        switch (kw) {
-        case Kw::Pngblip: m_pict.kind = PictKind::Png; return;
-        case Kw::Jpegblip: m_pict.kind = PictKind::Jpeg; return;
-        case Kw::Emfblip:
-        case Kw::Wmetafile:
-        case Kw::Dibitmap:
-        case Kw::Wbitmap:
-        case Kw::Macpict:
-        case Kw::Pmmetafile: m_pict.kind = PictKind::Other; return;
-        case Kw::Picw: m_pict.picw = p; return;
-        case Kw::Pich: m_pict.pich = p; return;
-        case Kw::Picwgoal: m_pict.goalw = p; return;
-        case Kw::Pichgoal: m_pict.goalh = p; return;
-        case Kw::Picscalex: m_pict.scalex = p; return;
-        case Kw::Picscaley: m_pict.scaley = p; return;
-        default: return;
-        }
+        if (m_stack.size() == m_pictDepth)
+            m_pict.setProperty(kw, p);
+        return;
     case Dest::Text:
         handleTextWord(kw, t);
         return;
@@ -453,23 +357,11 @@ void Parser::handleTextWord(Kw kw, const Token &t)
     const int p = t.param;
     const bool on = !t.hasParam || p != 0;
 
-    switch (kw) { // characters join the run without ending it
-    case Kw::Tab: appendChar(QLatin1Char('\t')); return;
-    case Kw::Line: appendChar(QChar(QChar::LineSeparator)); return;
-    case Kw::Emdash: appendChar(QChar(0x2014)); return;
-    case Kw::Endash: appendChar(QChar(0x2013)); return;
-    case Kw::Bullet: appendChar(QChar(0x2022)); return;
-    case Kw::Lquote: appendChar(QChar(0x2018)); return;
-    case Kw::Rquote: appendChar(QChar(0x2019)); return;
-    case Kw::Ldblquote: appendChar(QChar(0x201C)); return;
-    case Kw::Rdblquote: appendChar(QChar(0x201D)); return;
-    case Kw::Emspace: appendChar(QChar(0x2003)); return;
-    case Kw::Enspace: appendChar(QChar(0x2002)); return;
-    case Kw::Qmspace: appendChar(QChar(0x2005)); return;
-    case Kw::Zwj: appendChar(QChar(0x200D)); return;
-    case Kw::Zwnj: appendChar(QChar(0x200C)); return;
-    case Kw::Ltrmark: appendChar(QChar(0x200E)); return;
-    case Kw::Rtlmark: appendChar(QChar(0x200F)); return;
+    if (const char16_t c = rtf::characterOf(kw)) {
+        appendChar(QChar(c)); // characters join the run without ending it
+        return;
+    }
+    switch (kw) {
     case Kw::Unknown:
     case Kw::Rtf:
     case Kw::Fldrslt:
@@ -495,7 +387,7 @@ void Parser::handleTextWord(Kw kw, const Token &t)
     case Kw::Plain: {
         const CharProps fresh;
         c = fresh;
-        c.font = m_deff;
+        c.font = m_fonts.defaultFont();
         return;
     }
     case Kw::B: c.bold = on; return;
@@ -542,21 +434,10 @@ void Parser::handleTextWord(Kw kw, const Token &t)
     case Kw::Par:
     case Kw::Page: endParagraph(); return;
 
-    case Kw::Trowd:
-        m_cellx.clear();
-        m_cellShade.clear();
-        m_nextShade = 0;
-        m_rowBorders = false;
-        return;
-    case Kw::Cellx:
-        if (m_cellx.size() < std::size_t(kMaxColumns)) {
-            m_cellx.push_back(p);
-            m_cellShade.push_back(m_nextShade);
-        }
-        m_nextShade = 0;
-        return;
-    case Kw::CellBorder: m_rowBorders = true; return;
-    case Kw::Clcbpat: m_nextShade = p; return;
+    case Kw::Trowd: m_row.reset(); return;
+    case Kw::Cellx: m_row.addCell(p, m_colors.at(m_row.nextShade)); return;
+    case Kw::CellBorder: m_row.borders = true; return;
+    case Kw::Clcbpat: m_row.nextShade = p; return;
     case Kw::Cbpat: para.cbpat = p; return;
     case Kw::Cell: endCell(); return;
     case Kw::Row: endRow(); return;
@@ -575,366 +456,91 @@ void Parser::handleUnicode(int value)
         return;
     const char16_t unit = char16_t(value < 0 ? value + 65536 : value & 0xFFFF);
     if (d == Dest::FontTable) {
-        if (m_fontEntry >= 0 && !m_fontNameDone) {
-            m_fontNameText += m_decoders.decodeWhole(fontDraftCodepage(), m_fontName);
-            m_fontName.clear();
-            m_fontNameText += QChar(unit);
-        }
+        m_fonts.nameUnit(unit);
         return;
     }
-    if (top().ch.hidden)
-        return;
-    decodePending();
-    if (QChar::isHighSurrogate(unit)) {
-        if (m_highSurrogate)
-            m_run.append(QChar(QChar::ReplacementCharacter));
-        m_highSurrogate = unit;
-        return;
-    }
-    if (QChar::isLowSurrogate(unit)) {
-        if (m_highSurrogate) {
-            m_run.append(QChar(m_highSurrogate));
-            m_run.append(QChar(unit));
-            m_highSurrogate = 0;
-        } else {
-            m_run.append(QChar(QChar::ReplacementCharacter));
-        }
-        return;
-    }
-    if (m_highSurrogate) {
-        m_run.append(QChar(QChar::ReplacementCharacter));
-        m_highSurrogate = 0;
-    }
-    if (unit != 0)
-        m_run.append(QChar(unit));
+    if (!top().ch.hidden)
+        m_text.appendUnit(unit);
 }
 
 // ---- text pipeline ----
 
 int Parser::currentCodepage()
 {
-    const int font = top().ch.font < 0 ? m_deff : top().ch.font;
-    if (font != m_cpFont || m_fontsVersion != m_cpFontsVersion) {
+    const int font = top().ch.font;
+    if (font != m_cpFont || m_fonts.version() != m_cpFontsVersion) {
         m_cpFont = font;
-        m_cpFontsVersion = m_fontsVersion;
-        const auto it = m_fonts.constFind(font);
-        if (it == m_fonts.cend())
-            m_cpValue = m_ansiCodepage;
-        else if (it->cpg > 0)
-            m_cpValue = it->cpg;
-        else
-            m_cpValue = rtf::codepageForCharset(it->charset, m_ansiCodepage);
+        m_cpFontsVersion = m_fonts.version();
+        m_cpValue = m_fonts.codepage(font);
     }
     return m_cpValue;
 }
 
-void Parser::appendBytes(QByteArrayView bytes)
-{
-    const int cp = currentCodepage();
-    if (cp != m_bytesCodepage) {
-        decodePending();
-        if (m_bytesCodepage >= 0)
-            m_decoders.get(m_bytesCodepage).resetState();
-        m_bytesCodepage = cp;
-    }
-    m_bytes.append(bytes.data(), bytes.size());
-}
-
-void Parser::decodePending()
-{
-    if (m_bytes.isEmpty())
-        return;
-    if (m_highSurrogate) {
-        m_run.append(QChar(QChar::ReplacementCharacter));
-        m_highSurrogate = 0;
-    }
-    // The decoder keeps a dangling lead byte for the next piece of text.
-    m_run.append(m_decoders.get(m_bytesCodepage).decode(m_bytes));
-    m_bytes.clear();
-}
-
 void Parser::appendChar(QChar c)
 {
-    if (top().ch.hidden)
-        return;
-    decodePending();
-    if (m_highSurrogate) {
-        m_run.append(QChar(QChar::ReplacementCharacter));
-        m_highSurrogate = 0;
-    }
-    m_run.append(c);
+    if (!top().ch.hidden)
+        m_text.appendChar(c);
 }
 
 void Parser::flushText()
 {
-    decodePending();
-    if (m_highSurrogate) {
-        m_run.append(QChar(QChar::ReplacementCharacter));
-        m_highSurrogate = 0;
-    }
-    if (m_run.isEmpty())
-        return;
-    // Control characters from \'hh or \uN would read as paragraph breaks or
-    // the document's own frame markers; the file's line breaks are gone already.
-    m_run.removeIf([](QChar c) {
-        const char16_t u = c.unicode();
-        return (u < 0x20 && u != '\t') || u == 0xFDD0 || u == 0xFDD1 || u == 0x2029;
-    });
-    if (m_run.isEmpty())
+    const QString text = m_text.take();
+    if (text.isEmpty())
         return;
     ensureContext();
-    m_cursor.insertText(m_run, charFormat());
-    m_run.clear();
+    out().text(text, charFormat());
 }
 
 void Parser::endParagraph()
 {
     flushText();
-    dropDanglingByte();
+    m_text.dropDanglingByte();
     ensureContext();
-    m_cursor.setBlockFormat(blockFormat());
-    m_cursor.setBlockCharFormat(charFormat());
-    m_cursor.insertBlock();
-}
-
-// A double-byte character never spans a paragraph or cell mark: forget a lead
-// byte left over so that it cannot swallow the next paragraph's first letter.
-void Parser::dropDanglingByte()
-{
-    if (m_bytesCodepage >= 0)
-        m_decoders.get(m_bytesCodepage).resetState();
-}
-
-QColor Parser::color(int index) const
-{
-    return index > 0 && std::size_t(index) < m_colors.size() ? m_colors[index] : QColor();
+    out().paragraph(blockFormat(), charFormat());
 }
 
 QTextCharFormat Parser::charFormat()
 {
     const CharProps &c = top().ch;
-    if (m_fmtValid && c == m_fmtProps && m_fmtFontsVersion == m_fontsVersion)
-        return m_fmt;
-
-    QTextCharFormat f;
-    const auto font = m_fonts.constFind(c.font < 0 ? m_deff : c.font);
-    if (font != m_fonts.cend() && !font->name.isEmpty())
-        f.setFontFamilies(QStringList{font->name});
-    f.setFontPointSize(c.fs / 2.0);
-    if (c.bold)
-        f.setFontWeight(QFont::Bold);
-    if (c.italic)
-        f.setFontItalic(true);
-    if (c.underline)
-        f.setFontUnderline(true);
-    if (c.strike)
-        f.setFontStrikeOut(true);
-    if (c.valign > 0)
-        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (c.valign < 0)
-        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    if (const QColor fg = color(c.cf); fg.isValid())
-        f.setForeground(fg);
-    // Highlighting wins over character shading, which wins over \cb.
-    QColor bg = color(c.highlight);
-    if (!bg.isValid())
-        bg = color(c.chcbpat);
-    if (!bg.isValid())
-        bg = color(c.cb);
-    if (bg.isValid())
-        f.setBackground(bg);
-
-    m_fmt = f;
-    m_fmtProps = c;
-    m_fmtFontsVersion = m_fontsVersion;
-    m_fmtValid = true;
-    return f;
+    if (!m_fmtValid || c != m_fmtProps || m_fmtFontsVersion != m_fonts.version()
+        || m_fmtColorsVersion != m_colors.version()) {
+        m_fmt = rtf::charFormat(c, m_fonts.name(c.font), m_colors);
+        m_fmtProps = c;
+        m_fmtFontsVersion = m_fonts.version();
+        m_fmtColorsVersion = m_colors.version();
+        m_fmtValid = true;
+    }
+    return m_fmt;
 }
 
 QTextBlockFormat Parser::blockFormat()
 {
     const ParaProps &p = top().para;
-    if (m_blockValid && p == m_blockProps && m_blockFontsVersion == m_fontsVersion)
-        return m_blockFmt;
-
-    QTextBlockFormat f;
-    static constexpr Qt::Alignment kAlign[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
-                                               Qt::AlignJustify};
-    f.setAlignment(kAlign[p.align]);
-    const auto px = [](int twips, double lo, double hi) {
-        return std::clamp(twips / kTwipsPerPixel, lo, hi);
-    };
-    const double left = px(p.li, 0, kMaxIndent);
-    f.setLeftMargin(left);
-    f.setRightMargin(px(p.ri, 0, kMaxIndent));
-    f.setTextIndent(px(p.fi, -left, kMaxIndent)); // a hanging indent stops at the margin
-    f.setTopMargin(px(p.sb, 0, 1000));
-    f.setBottomMargin(px(p.sa, 0, 1000));
-    if (p.sl != 0) {
-        if (p.slmult && p.sl > 0)
-            f.setLineHeight(std::clamp(p.sl * 100.0 / 240.0, 50.0, 500.0),
-                            QTextBlockFormat::ProportionalHeight);
-        else if (p.sl > 0)
-            f.setLineHeight(px(p.sl, 1, 1000), QTextBlockFormat::MinimumHeight);
-        else
-            f.setLineHeight(px(p.sl == INT_MIN ? INT_MAX : -p.sl, 1, 1000),
-                            QTextBlockFormat::FixedHeight);
+    if (!m_blockValid || p != m_blockProps || m_blockColorsVersion != m_colors.version()) {
+        m_blockFmt = rtf::blockFormat(p, m_colors);
+        m_blockProps = p;
+        m_blockColorsVersion = m_colors.version();
+        m_blockValid = true;
     }
-    if (const QColor bg = color(p.cbpat); bg.isValid())
-        f.setBackground(bg);
-    m_blockFmt = f;
-    m_blockProps = p;
-    m_blockValid = true;
-    m_blockFontsVersion = m_fontsVersion;
-    return f;
+    return m_blockFmt;
 }
 
 // ---- tables ----
-//
-// Cells are filled in document order and the cursor always sits at the end of
-// the cell being filled; an empty cell takes one position (its cell marker), so
-// the next cell starts one position further on. Moving that way avoids
-// QTextTable::cellAt(), which rebuilds the table's grid after every change.
-// appendRows() rebuilds it too, so rows are added in doubling batches and the
-// spare ones removed when the table ends: linear instead of quadratic.
 
 void Parser::ensureContext()
 {
-    const bool inTable = top().para.intbl && !m_tablesBlocked;
-    if (inTable && !m_table)
-        openTable();
-    else if (!inTable && m_table)
-        closeTable();
-    if (!m_table)
-        return;
-    if (m_rowEnded)
-        startRow();
-    else if (m_cellEnded)
-        advanceCell();
-}
-
-void Parser::openTable()
-{
-    const int cols = clampInt(int(m_cellx.size()), 1, kMaxColumns);
-    if (m_cellsUsed + cols > m_cellBudget) {
-        m_tablesBlocked = true;
-        return;
-    }
-    m_cellsUsed += cols;
-
-    QTextTableFormat fmt;
-    fmt.setCellPadding(3);
-    fmt.setCellSpacing(0);
-    fmt.setBorder(m_rowBorders ? 1 : 0);
-    fmt.setBorderBrush(QColor(Qt::black));
-    fmt.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    fmt.setBorderCollapse(true);
-    if (int(m_cellx.size()) == cols) {
-        QList<QTextLength> widths;
-        int prev = 0;
-        bool ok = true;
-        for (int x : m_cellx) {
-            if (x <= prev || x - prev > 14400 * 4) {
-                ok = false;
-                break;
-            }
-            widths.append(QTextLength(QTextLength::FixedLength, (x - prev) / kTwipsPerPixel));
-            prev = x;
-        }
-        if (ok)
-            fmt.setColumnWidthConstraints(widths);
-    }
-    m_table = m_cursor.insertTable(1, cols, fmt);
-    m_tableCols = cols;
-    m_col = 0;
-    m_row = 0;
-    shadeCell();
-    m_cellEnded = m_rowEnded = false;
-}
-
-void Parser::trimTable()
-{
-    const int spare = m_table->rows() - (m_row + 1);
-    if (spare > 0)
-        m_table->removeRows(m_row + 1, spare);
-}
-
-void Parser::closeTable()
-{
-    trimTable();
-    m_cursor.setPosition(m_table->lastPosition() + 1);
-    m_table = nullptr;
-    m_cellEnded = m_rowEnded = false;
-}
-
-void Parser::startRow()
-{
-    m_rowEnded = m_cellEnded = false;
-    // Past the rest of this row's cells, each empty one a single position.
-    // Taken first: rows appended at the cursor push the cursor behind them.
-    const int next = m_cursor.position() + (m_tableCols - m_col);
-    if (m_row + 1 >= m_table->rows()) {
-        int batch = m_table->rows();
-        if (m_cellsUsed + qint64(batch) * m_tableCols > m_cellBudget)
-            batch = 1;
-        if (m_cellsUsed + qint64(batch) * m_tableCols > m_cellBudget) {
-            closeTable();
-            m_tablesBlocked = true;
-            return;
-        }
-        m_cellsUsed += qint64(batch) * m_tableCols;
-        m_table->appendRows(batch);
-    }
-    m_cursor.setPosition(next);
-    ++m_row;
-    m_col = 0;
-    shadeCell();
-}
-
-// Cell shading comes from the row definition. cellAt(position) is cheap here:
-// the grid is only rebuilt after rows were appended.
-void Parser::shadeCell()
-{
-    if (std::size_t(m_col) >= m_cellShade.size())
-        return;
-    const QColor bg = color(m_cellShade[m_col]);
-    if (!bg.isValid())
-        return;
-    QTextTableCell cell = m_table->cellAt(m_cursor.position());
-    QTextTableCellFormat fmt = cell.format().toTableCellFormat();
-    fmt.setBackground(bg);
-    cell.setFormat(fmt);
-}
-
-void Parser::advanceCell()
-{
-    m_cellEnded = false;
-    if (m_col + 1 < m_tableCols) {
-        ++m_col;
-        m_cursor.setPosition(m_cursor.position() + 1);
-        shadeCell();
-        return;
-    }
-    if (m_tableCols < kMaxColumns && m_cellsUsed + m_table->rows() <= m_cellBudget) {
-        // A row with more cells than the table has columns: widen the table.
-        m_cellsUsed += m_table->rows();
-        const int row = m_row;
-        m_table->appendColumns(1);
-        QTextTableFormat fmt = m_table->format();
-        fmt.clearColumnWidthConstraints(); // the widths no longer fit
-        m_table->setFormat(fmt);
-        ++m_tableCols;
-        ++m_col;
-        m_cursor = m_table->cellAt(row, m_col).firstCursorPosition();
-        shadeCell();
-        return;
-    }
-    m_cursor.insertText(QStringLiteral("\t"), charFormat()); // no room: keep the text apart
+    const bool inTable = top().para.intbl && !m_tables.blocked();
+    if (inTable && !m_tables.isOpen())
+        m_tables.open(m_row);
+    else if (!inTable && m_tables.isOpen())
+        m_tables.close();
+    if (m_tables.isOpen())
+        m_tables.settle(m_row, charFormat());
 }
 
 void Parser::endCell()
 {
-    if (m_tablesBlocked) {
+    if (m_tables.blocked()) {
         appendChar(QLatin1Char('\t'));
         return;
     }
@@ -945,71 +551,23 @@ void Parser::endCell()
         g.para.itap = std::max(g.para.itap, 1);
     }
     ensureContext();
-    if (!m_table) {
+    if (!m_tables.isOpen()) {
         appendChar(QLatin1Char('\t'));
         return;
     }
-    dropDanglingByte();
-    m_cursor.setBlockFormat(blockFormat());
-    m_cellEnded = true;
+    m_text.dropDanglingByte();
+    m_tables.blockFormat(blockFormat());
+    m_tables.endCell();
 }
 
 void Parser::endRow()
 {
-    if (m_tablesBlocked) {
+    if (m_tables.blocked()) {
         endParagraph();
         return;
     }
-    if (!m_table)
-        return;
-    m_rowEnded = true;
-    m_cellEnded = false;
-}
-
-// ---- font and colour tables ----
-
-void Parser::commitFont()
-{
-    if (m_fontEntry < 0)
-        return;
-    m_fontNameText += m_decoders.decodeWhole(fontDraftCodepage(), m_fontName);
-    m_fontName.clear();
-    m_fontDraft.name = m_fontNameText.trimmed();
-    m_fonts.insert(m_fontEntry, m_fontDraft);
-    ++m_fontsVersion;
-    m_fontEntry = -1;
-}
-
-int Parser::fontDraftCodepage() const
-{
-    return m_fontDraft.cpg > 0 ? m_fontDraft.cpg
-                               : rtf::codepageForCharset(m_fontDraft.charset, m_ansiCodepage);
-}
-
-void Parser::fontTableText(QByteArrayView bytes)
-{
-    if (m_fontEntry < 0 || m_fontNameDone)
-        return;
-    const qsizetype semi = bytes.indexOf(';');
-    if (semi < 0) {
-        m_fontName.append(bytes.data(), bytes.size());
-        return;
-    }
-    m_fontName.append(bytes.data(), semi);
-    m_fontNameDone = true;
-    commitFont();
-}
-
-void Parser::colorTableText(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (c != ';')
-            continue;
-        m_colors.push_back(m_colorSet ? QColor(m_red, m_green, m_blue) : QColor());
-        m_red = m_green = m_blue = 0;
-        m_colorSet = false;
-    }
-    ++m_fontsVersion; // colours feed the cached character format too
+    if (m_tables.isOpen())
+        m_tables.endRow();
 }
 
 // ---- pictures ----
@@ -1019,12 +577,12 @@ void Parser::finishPicture()
     rtf::Picture pict = std::move(m_pict);
     m_pict = rtf::Picture{};
     m_pictDepth = 0;
-    if (pict.kind == PictKind::None && pict.data.isEmpty())
+    if (pict.kind == rtf::PictKind::None && pict.data.isEmpty())
         return;
     const QTextImageFormat fmt = m_pictures.add(pict);
     flushText();
     ensureContext();
-    m_cursor.insertImage(fmt);
+    out().image(fmt);
 }
 
 } // namespace

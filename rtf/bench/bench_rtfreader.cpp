@@ -1,10 +1,13 @@
 // Times the RTF reader on a generated 1 MB Chinese document (GBK \'hh text,
-// runs of bold/italic/colour, a table every so often).
+// runs of bold/italic/colour, a table every so often), or on one long table.
 //
 //   bench_rtfreader [--write FILE] [--read FILE] [--runs N] [--size BYTES]
+//                   [--table ROWSxCELLS]
 //
 // --write saves the generated document (for comparing with other readers);
-// --read times an existing file instead of a generated one.
+// --read times an existing file instead of a generated one; --table times a
+// table of ROWS rows of CELLS cells, each row with its own definition as Word
+// writes them (e.g. 5000x3, 20000x3, 5000x200).
 
 #include "rtf/RtfReader.h"
 
@@ -113,6 +116,21 @@ QByteArray generate(qsizetype target)
     return rtf;
 }
 
+QByteArray generateTable(int rows, int cells)
+{
+    QByteArray definition = "\\trowd\\trgaph108";
+    for (int c = 1; c <= cells; ++c)
+        definition += "\\clbrdrt\\brdrs\\cellx" + QByteArray::number(c * 60);
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0 ";
+    for (int r = 0; r < rows; ++r) {
+        rtf += definition + "\\pard\\intbl ";
+        for (int c = 0; c < cells; ++c)
+            rtf += QByteArray::number(r) + "\\cell ";
+        rtf += "\\row\n";
+    }
+    return rtf + "\\pard end\\par}";
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -120,7 +138,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QString writePath, readPath;
+    QString writePath, readPath, tableShape;
     int runs = 5;
     qsizetype size = 1 << 20;
     const QStringList args = app.arguments();
@@ -133,6 +151,8 @@ int main(int argc, char **argv)
             runs = std::max(1, args[i + 1].toInt());
         else if (args[i] == u"--size")
             size = args[i + 1].toLongLong();
+        else if (args[i] == u"--table")
+            tableShape = args[i + 1];
     }
 
     QByteArray rtf;
@@ -143,6 +163,13 @@ int main(int argc, char **argv)
             return 1;
         }
         rtf = f.readAll();
+    } else if (!tableShape.isEmpty()) {
+        const QStringList shape = tableShape.split(u'x');
+        if (shape.size() != 2 || shape[0].toInt() < 1 || shape[1].toInt() < 1) {
+            std::fprintf(stderr, "--table wants ROWSxCELLS, e.g. 5000x200\n");
+            return 1;
+        }
+        rtf = generateTable(shape[0].toInt(), shape[1].toInt());
     } else {
         rtf = generate(size);
     }

@@ -1,13 +1,12 @@
 // The RTF reader on documents shaped like the ones Word, WordPad (Chinese
 // edition) and our bank tool write, plus damaged input.
 
-#include "platform/RichTextBox.h"
 #include "rtf/RtfReader.h"
+#include "rtf/RtfSamples.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPointer>
 #include <QStringEncoder>
 #include <QTest>
 #include <QTextBlock>
@@ -18,41 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Chinese text as Word writes it: GBK bytes as \'hh escapes.
-QByteArray gbk(const QString &text)
-{
-    QStringEncoder enc("GBK");
-    const QByteArray bytes = enc.encode(text);
-    QByteArray out;
-    for (char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x80)
-            out += c;
-        else
-            out += "\\'" + QByteArray::number(u, 16).rightJustified(2, '0');
-    }
-    return out;
-}
-
-// Chinese text as the bank tool writes it: \uN with a '?' fallback.
-QByteArray uEsc(const QString &text)
-{
-    QByteArray out;
-    for (QChar c : text) {
-        if (c.unicode() < 0x80)
-            out += char(c.unicode());
-        else
-            out += "\\u" + QByteArray::number(qint16(c.unicode())) + '?';
-    }
-    return out;
-}
-
-const QByteArray kWordPadHeader =
-    "{\\rtf1\\ansi\\ansicpg936\\deff0\\nouicompat\\deflang1033\\deflangfe2052"
-    "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset0 Calibri;}}\r\n"
-    "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green255\\blue0;}\r\n"
-    "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n";
 
 struct Doc {
     QTextDocument doc;
@@ -98,17 +62,6 @@ QString cellText(QTextTable *t, int row, int col)
     return c.selectedText();
 }
 
-QByteArray pngHex(QSize size, QColor color)
-{
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(color);
-    QByteArray png;
-    QBuffer buf(&png);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "PNG");
-    return png.toHex();
-}
-
 } // namespace
 
 class TestRtfReader : public QObject {
@@ -127,7 +80,6 @@ private slots:
     void pictures();
     void malformedInputStillReads();
     void hostileInputStaysBounded();
-    void richTextBox();
 };
 
 void TestRtfReader::plainTextAndDetection()
@@ -437,16 +389,13 @@ void TestRtfReader::tableEdgeCases()
     for (const char *part : {"outer", "in1", "in2", "after"})
         QVERIFY2(cell.contains(QLatin1String(part)), qPrintable(cell));
 
-    // a long table stays fast: rows are appended without rebuilding the grid
+    // a long table is read whole (its reading time: tst_rtf_table_growth)
     QByteArray big = kWordPadHeader;
     for (int i = 0; i < 6000; ++i)
         big += "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl " + QByteArray::number(i)
             + "\\cell b\\cell c\\cell\\row\n";
     big += "}";
-    QElapsedTimer timer;
-    timer.start();
     Doc b(big);
-    QVERIFY2(timer.elapsed() < 4000, "table reading is not linear");
     QCOMPARE(b.tables().first()->rows(), 6000);
     QCOMPARE(cellText(b.tables().first(), 5999, 0), u"5999"_s);
 }
@@ -584,39 +533,6 @@ void TestRtfReader::hostileInputStaysBounded()
     QCOMPARE(imgs.size(), 5000);
     QCOMPARE(imgs.first().width(), 4000.0);
     QVERIFY2(timer.elapsed() < 20000, "hostile input took too long");
-}
-
-void TestRtfReader::richTextBox()
-{
-    RichTextBox box;
-    QVERIFY(box.isReadOnly());
-    box.setTextRTF(kWordPadHeader + "\\f0 " + gbk(u"第一章"_s) + "\\par}");
-    QCOMPARE(box.toPlainText(), u"第一章\n"_s);
-    box.setTextRTF(u"纯文本 {\\b x}"_s.toUtf8());
-    QCOMPARE(box.toPlainText(), u"纯文本 {\\b x}"_s);
-    const QPointer<QTextDocument> old = box.document();
-    box.setTextRTF(QByteArray());
-    QCOMPARE(box.toPlainText(), QString());
-    QVERIFY(old.isNull()); // replaced documents do not pile up
-    QVERIFY(box.isReadOnly());
-
-    // a table and pictures lay out and paint
-    box.resize(400, 300);
-    box.setTextRTF(kWordPadHeader + "\\f0\\cf1 " + gbk(u"红字"_s)
-                   + "\\par\\trowd\\clbrdrt\\brdrs\\cellx2000\\cellx4000\\intbl a\\cell b\\cell\\row"
-                     "\\pard{\\pict\\pngblip\\picwgoal600\\pichgoal600 "
-                   + pngHex({4, 4}, Qt::blue) + "}{\\pict\\wmetafile8\\picwgoal900\\pichgoal900 01}}");
-    const QImage shot = box.grab().toImage();
-    QVERIFY(!shot.isNull());
-    bool red = false, blue = false;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) {
-            const QColor c = shot.pixelColor(x, y);
-            red = red || (c.red() > 200 && c.green() < 60 && c.blue() < 60);
-            blue = blue || c == QColor(Qt::blue);
-        }
-    QVERIFY(red);
-    QVERIFY(blue);
 }
 
 QTEST_MAIN(TestRtfReader)
