@@ -1,8 +1,8 @@
 #include "answer/ChoicePaging.h"
 
-#include "answer/NumberSquares.h"
-#include "app/Paper.h"
-#include "app/TextBox.h"
+#include "controls/NumberSquares.h"
+#include "controls/TextBox.h"
+#include "paper/Paper.h"
 
 #include <QLineEdit>
 #include <QPushButton>

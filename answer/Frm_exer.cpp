@@ -1,14 +1,13 @@
 #include "answer/Frm_exer.h"
 
 #include "answer/WorkFolderLink.h"
-#include "app/ClickLabel.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
+#include "controls/ClickLabel.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
 #include "paper/ExercisePaperLoad.h"
 #include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
-#include "review/Frm_excer_over.h"
-#include "study/Frm_study.h"
+#include "state/Module1.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -80,7 +79,7 @@ void Frm_exer::setVisible(bool visible)
                        [this] {
                            c.timer->stop();
                            Forms<Frm_exer>::unload();
-                           Forms<Frm_study>::show();
+                           Navigation::show(Window::Frm_study);
                        });
 }
 
@@ -151,7 +150,7 @@ void Frm_exer::Command1_Click()
         return;
     c.timer->stop();
     Forms<Frm_exer>::unload();
-    Forms<Frm_excer_over>::show();
+    Navigation::show(Window::Frm_excer_over);
 }
 
 void Frm_exer::Timer1_Timer()

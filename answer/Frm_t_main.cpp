@@ -1,13 +1,12 @@
 #include "answer/Frm_t_main.h"
 
-#include "answer/Frm_test.h"
 #include "answer/WorkFolderLink.h"
-#include "app/ClickLabel.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
+#include "controls/ClickLabel.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
 #include "paper/TestPaperLoad.h"
 #include "paper/TestWindowLayout.h"
-#include "review/Frm_t_over.h"
+#include "state/Module1.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -61,7 +60,7 @@ void Frm_t_main::setVisible(bool visible)
                        [this] {
                            c.timer->stop();
                            Forms<Frm_t_main>::unload();
-                           Forms<Frm_test>::show();
+                           Navigation::show(Window::Frm_test);
                        });
 }
 
@@ -152,5 +151,5 @@ void Frm_t_main::closeEvent(QCloseEvent *event)
     event->accept();
     c.timer->stop();
     Forms<Frm_t_main>::unload();
-    Forms<Frm_t_over>::show();
+    Navigation::show(Window::Frm_t_over);
 }

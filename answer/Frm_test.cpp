@@ -1,14 +1,13 @@
 #include "answer/Frm_test.h"
 
-#include "answer/Frm_t_main.h"
 #include "answer/TestSetArt.h"
-#include "app/Controls.h"
-#include "app/Forms.h"
-#include "app/Frm_login.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "controls/Controls.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
+#include "controls/Twips.h"
 #include "paper/LayoutParts.h"
 #include "platform/MessageBox.h"
+#include "state/Module1.h"
 #include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
@@ -113,7 +112,7 @@ void Frm_test::Cmd_start_Click()
         return;
     }
     hide();
-    Forms<Frm_t_main>::show();
+    Navigation::show(Window::Frm_t_main);
 }
 
 void Frm_test::Cmd_end_Click()
@@ -126,5 +125,5 @@ void Frm_test::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Forms<Frm_test>::unload();
-    Forms<Frm_login>::show();
+    Navigation::show(Window::Frm_login);
 }

@@ -1,7 +1,7 @@
 #include "answer/TaskPaging.h"
 
-#include "app/Paper.h"
-#include "app/TextBox.h"
+#include "controls/TextBox.h"
+#include "paper/Paper.h"
 #include "workfiles/Editor.h"
 #include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"

@@ -1,6 +1,6 @@
 #include "answer/WorkFolderLink.h"
 
-#include "app/ClickLabel.h"
+#include "controls/ClickLabel.h"
 #include "workfiles/Editor.h"
 
 void WorkFolderLink::show(ClickLabel *label, const QString &folder, bool sizeToText)

@@ -1,16 +1,13 @@
 #include "app/Frm_login.h"
 
-#include "answer/Frm_test.h"
-#include "app/Forms.h"
 #include "app/LoginArt.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "controls/Navigation.h"
+#include "controls/Twips.h"
 #include "data/BankFile.h"
 #include "data/SqliteBank.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
-#include "study/Frm_jdsf.h"
-#include "study/Frm_study.h"
+#include "state/Module1.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -119,19 +116,19 @@ void Frm_login::Form_MouseMove()
 void Frm_login::Pic1_Click()
 {
     hide();
-    Forms<Frm_study>::show();
+    Navigation::show(Window::Frm_study);
 }
 
 void Frm_login::Pic2_Click()
 {
     hide();
-    Forms<Frm_jdsf>::show();
+    Navigation::show(Window::Frm_jdsf);
 }
 
 void Frm_login::Pic3_Click()
 {
     hide();
-    Forms<Frm_test>::show();
+    Navigation::show(Window::Frm_test);
 }
 
 void Frm_login::Pic4_Click()

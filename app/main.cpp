@@ -1,6 +1,7 @@
-#include "app/Forms.h"
 #include "app/Frm_login.h"
 #include "app/Startup.h"
+#include "app/WindowClasses.h"
+#include "controls/Forms.h"
 #include "data/BankError.h"
 #include "data/BankFile.h"
 #include "platform/MessageBox.h"
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Startup::prepare(app);
+    WindowClasses::connect();
     try {
         Forms<Frm_login>::show();
     } catch (const BankError &error) {

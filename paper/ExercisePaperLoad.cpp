@@ -1,7 +1,7 @@
 #include "paper/ExercisePaperLoad.h"
 
-#include "app/Module1.h"
 #include "data/BankError.h"
+#include "state/Module1.h"
 #include "workfiles/WorkFolders.h"
 
 void ExercisePaperLoad::setFolder()

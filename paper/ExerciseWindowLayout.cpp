@@ -1,9 +1,9 @@
 #include "paper/ExerciseWindowLayout.h"
 
-#include "app/ClickLabel.h"
-#include "app/Controls.h"
-#include "app/TextBox.h"
-#include "app/Twips.h"
+#include "controls/ClickLabel.h"
+#include "controls/Controls.h"
+#include "controls/TextBox.h"
+#include "controls/Twips.h"
 #include "paper/LayoutParts.h"
 
 #include <QGroupBox>

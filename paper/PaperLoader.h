@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Paper.h"
 #include "data/QuestionBank.h"
+#include "paper/Paper.h"
 
 #include <QString>
 #include <QStringList>

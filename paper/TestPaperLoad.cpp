@@ -1,7 +1,7 @@
 #include "paper/TestPaperLoad.h"
 
-#include "app/Module1.h"
 #include "data/BankError.h"
+#include "state/Module1.h"
 
 PaperLoader TestPaperLoad::loader()
 {

@@ -1,11 +1,11 @@
 #include "review/Frm_excer_over.h"
 
-#include "app/ClickLabel.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
+#include "controls/ClickLabel.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
 #include "review/ReviewLayout.h"
 #include "review/ReviewTexts.h"
-#include "study/Frm_study.h"
+#include "state/Module1.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -76,5 +76,5 @@ void Frm_excer_over::closeEvent(QCloseEvent *event)
     // Never cancelled: every way out leads back to the chapter study window.
     event->accept();
     Forms<Frm_excer_over>::unload();
-    Forms<Frm_study>::show();
+    Navigation::show(Window::Frm_study);
 }

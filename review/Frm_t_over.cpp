@@ -1,12 +1,12 @@
 #include "review/Frm_t_over.h"
 
-#include "app/ClickLabel.h"
-#include "app/Forms.h"
-#include "app/Frm_login.h"
-#include "app/Module1.h"
+#include "controls/ClickLabel.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
 #include "platform/MessageBox.h"
 #include "review/ReviewLayout.h"
 #include "review/ReviewTexts.h"
+#include "state/Module1.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -68,7 +68,7 @@ void Frm_t_over::Command2_Click()
     if (answer != QMessageBox::Yes)
         return;
     Forms<Frm_t_over>::unload();
-    Forms<Frm_login>::show();
+    Navigation::show(Window::Frm_login);
 }
 
 void Frm_t_over::closeEvent(QCloseEvent *event)

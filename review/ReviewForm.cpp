@@ -1,6 +1,6 @@
 #include "review/ReviewForm.h"
 
-#include "app/Paper.h"
+#include "paper/Paper.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "review/ReviewPaging.h"
 
-#include "answer/NumberSquares.h"
-#include "app/ClickLabel.h"
-#include "app/Paper.h"
-#include "app/TextBox.h"
+#include "controls/ClickLabel.h"
+#include "controls/NumberSquares.h"
+#include "controls/TextBox.h"
+#include "paper/Paper.h"
 #include "review/ReviewTexts.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "review/ReviewTexts.h"
 
-#include "app/Paper.h"
+#include "paper/Paper.h"
 
 QString ReviewTexts::choiceLine(int chosen)
 {

@@ -1,12 +1,12 @@
 #include "study/Frm_jdsf.h"
 
-#include "app/Controls.h"
-#include "app/Forms.h"
-#include "app/Frm_login.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "controls/Controls.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
+#include "controls/Twips.h"
 #include "data/BankError.h"
 #include "platform/RichTextBox.h"
+#include "state/Module1.h"
 #include "study/StudyWindow.h"
 
 #include <QCloseEvent>
@@ -60,5 +60,5 @@ void Frm_jdsf::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Forms<Frm_jdsf>::unload();
-    Forms<Frm_login>::show();
+    Navigation::show(Window::Frm_login);
 }

@@ -1,14 +1,13 @@
 #include "study/Frm_study.h"
 
-#include "answer/Frm_exer.h"
-#include "app/Controls.h"
-#include "app/Forms.h"
-#include "app/Frm_login.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "controls/Controls.h"
+#include "controls/Forms.h"
+#include "controls/Navigation.h"
+#include "controls/Twips.h"
 #include "data/BankError.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
+#include "state/Module1.h"
 #include "study/StudyWindow.h"
 #include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
@@ -82,7 +81,7 @@ void Frm_study::Cmd_excer_Click()
         return;
     }
     hide();
-    Forms<Frm_exer>::show();
+    Navigation::show(Window::Frm_exer);
 }
 
 void Frm_study::cmd_exit_Click()
@@ -94,5 +93,5 @@ void Frm_study::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Forms<Frm_study>::unload();
-    Forms<Frm_login>::show();
+    Navigation::show(Window::Frm_login);
 }

@@ -1,7 +1,7 @@
 #include "study/StudyWindow.h"
 
-#include "app/Controls.h"
-#include "app/Twips.h"
+#include "controls/Controls.h"
+#include "controls/Twips.h"
 #include "data/BankError.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"

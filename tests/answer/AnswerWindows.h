@@ -1,8 +1,8 @@
 #pragma once
 
 #include "answer/Frm_t_main.h"
-#include "app/Forms.h"
-#include "app/Module1.h"
+#include "controls/Forms.h"
+#include "state/Module1.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
-#include "app/Forms.h"
 #include "app/Frm_login.h"
-#include "app/Module1.h"
+#include "controls/Forms.h"
 #include "platform/MessageBox.h"
+#include "state/Module1.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Paper.h"
-#include "app/TextBox.h"
+#include "controls/TextBox.h"
+#include "paper/Paper.h"
 
 #include <QLabel>
 #include <QPushButton>

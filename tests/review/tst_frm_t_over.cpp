@@ -1,10 +1,10 @@
 #include "ReviewHelpers.h"
 
-#include "app/Forms.h"
 #include "app/Frm_login.h"
-#include "app/Module1.h"
+#include "controls/Forms.h"
 #include "platform/MessageBox.h"
 #include "review/Frm_t_over.h"
+#include "state/Module1.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 

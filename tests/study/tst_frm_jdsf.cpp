@@ -1,7 +1,7 @@
 #include "StudyHelpers.h"
 
-#include "app/Forms.h"
 #include "app/Frm_login.h"
+#include "controls/Forms.h"
 #include "platform/MessageBox.h"
 #include "study/Frm_jdsf.h"
 #include "support/AppFixture.h"

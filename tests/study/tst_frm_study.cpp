@@ -1,10 +1,10 @@
 #include "StudyHelpers.h"
 
 #include "answer/Frm_exer.h"
-#include "app/Forms.h"
 #include "app/Frm_login.h"
-#include "app/Module1.h"
+#include "controls/Forms.h"
 #include "platform/MessageBox.h"
+#include "state/Module1.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"

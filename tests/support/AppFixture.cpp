@@ -1,10 +1,11 @@
 #include "support/AppFixture.h"
 
-#include "app/Module1.h"
+#include "app/WindowClasses.h"
 #include "data/BankFile.h"
 #include "data/SqliteBank.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
+#include "state/Module1.h"
 #include "support/TestBank.h"
 #include "workfiles/WorkFolders.h"
 
@@ -44,6 +45,7 @@ AppFixture::AppFixture(const TestBank &bank)
 {
     unloadAllForms();
     resetSharedState();
+    WindowClasses::connect();
     BankFile::setPath(bank.path());
     Module1::conn = std::make_unique<SqliteBank>(bank.path());
     WorkFolders::setBase(m_home.path());

@@ -1,8 +1,8 @@
-#include "app/Controls.h"
+#include "controls/Controls.h"
 
-#include "app/ClickLabel.h"
-#include "app/TextBox.h"
-#include "app/Twips.h"
+#include "controls/ClickLabel.h"
+#include "controls/TextBox.h"
+#include "controls/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

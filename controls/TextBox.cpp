@@ -1,4 +1,4 @@
-#include "app/TextBox.h"
+#include "controls/TextBox.h"
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 {

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "state/Module1.h"
 
 #include <QtTest>
 #include <sys/wait.h>

@@ -1,4 +1,4 @@
-#include "app/Paper.h"
+#include "paper/Paper.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Paper.h"
+#include "paper/Paper.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "app/ClickLabel.h"
+#include "controls/ClickLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "answer/NumberSquares.h"
+#include "controls/NumberSquares.h"
 
-#include "app/ClickLabel.h"
+#include "controls/ClickLabel.h"
 
 namespace {
 
