@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTimer>
 
-AnswerClock::AnswerClock(QTimer *timer, QLabel *label, int &counter, int hourDigits)
-    : m_timer(timer), m_label(label), m_counter(counter), m_hourDigits(hourDigits)
+AnswerClock::AnswerClock(QTimer *timer, QLabel *label, int hourDigits)
+    : m_timer(timer), m_label(label), m_hourDigits(hourDigits)
 {
 }
 
@@ -13,13 +13,9 @@ void AnswerClock::start()
     m_timer->start();
 }
 
-// One tick is one second. A timer that missed its time while the program was busy fires once,
-// not once per missed second, so the clock never races to catch up.
-void AnswerClock::tick()
+void AnswerClock::show(int seconds)
 {
-    // The counter is a plain int: past 32767 seconds (9:06:07) it simply goes on.
-    ++m_counter;
-    m_label->setText(text(m_counter, m_hourDigits));
+    m_label->setText(text(seconds, m_hourDigits));
     m_label->resize(m_label->size().expandedTo(m_label->sizeHint()));
 }
 

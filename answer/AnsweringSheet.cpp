@@ -8,13 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, const QString &folder,
-                               int &clockCounter, int hourDigits)
+AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, int hourDigits)
     : choices(paper.ch, controls),
-      tasks{TaskPaging(paper.blank, controls.tasks[0], QStringLiteral("blank"), folder),
-            TaskPaging(paper.err, controls.tasks[1], QStringLiteral("err"), folder),
-            TaskPaging(paper.pro, controls.tasks[2], QStringLiteral("pro"), folder)},
-      clock(controls.timer, controls.time, clockCounter, hourDigits),
+      tasks{TaskPaging(paper.blank, controls.tasks[0], QStringLiteral("blank")),
+            TaskPaging(paper.err, controls.tasks[1], QStringLiteral("err")),
+            TaskPaging(paper.pro, controls.tasks[2], QStringLiteral("pro"))},
+      clock(controls.timer, controls.time, hourDigits),
       m_c(controls)
 {
 }

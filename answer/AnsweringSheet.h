@@ -16,8 +16,8 @@ struct Paper;
 class AnsweringSheet
 {
 public:
-    AnsweringSheet(Paper &paper, const AnsweringControls &controls, const QString &folder, int &clockCounter,
-                   int hourDigits);
+    // hourDigits: of the clock, see AnswerClock.
+    AnsweringSheet(Paper &paper, const AnsweringControls &controls, int hourDigits);
 
     // The question box and the option buttons' captions emptied, as a load begins.
     void clearQuestion();

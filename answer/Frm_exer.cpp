@@ -8,6 +8,7 @@
 #include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
+#include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -30,7 +31,7 @@ void pageTask(TaskPaging &task, int index)
 }
 
 Frm_exer::Frm_exer(QWidget *parent)
-    : QWidget(parent), c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, exer_path, exer_clock, 1)
+    : QWidget(parent), c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, 1)
 {
     setObjectName(QStringLiteral("Frm_exer"));
     // No close box: "结束练习" is the way out of an exercise.
@@ -63,11 +64,11 @@ Frm_exer::Frm_exer(QWidget *parent)
 void Frm_exer::Form_Load()
 {
     sheet.clearQuestion();
-    PaperLoader loader = ExercisePaperLoad::loader();
-    loader.empty();
-    ExercisePaperLoad::setFolder();
+    exer_path = WorkFolders::exercisePath();
     WorkFolderLink::show(c.folder, exer_path, false);
-    ExercisePaperLoad::createFolder();
+    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(exer_path));
+    PaperLoader loader = ExercisePaperLoad::loader(conn.get(), chapter_id, ExercisePaper, exer_path);
+    loader.empty();
     loader.clearFolder();
     sheet.fill(loader);
     outcome.setNotice(loader.overflowNotice(ExercisePaperLoad::setName));
@@ -124,17 +125,17 @@ void Frm_exer::Cmd_pro_Click(int index)
 
 void Frm_exer::Command2_Click()
 {
-    sheet.tasks[0].openInEditor();
+    sheet.tasks[0].openInEditor(exer_path);
 }
 
 void Frm_exer::Command3_Click()
 {
-    sheet.tasks[1].openInEditor();
+    sheet.tasks[1].openInEditor(exer_path);
 }
 
 void Frm_exer::Command4_Click()
 {
-    sheet.tasks[2].openInEditor();
+    sheet.tasks[2].openInEditor(exer_path);
 }
 
 void Frm_exer::Lab_exerpath_Click()
@@ -155,7 +156,8 @@ void Frm_exer::Command1_Click()
 
 void Frm_exer::Timer1_Timer()
 {
-    sheet.clock.tick();
+    ++exer_clock;
+    sheet.clock.show(exer_clock);
 }
 
 // A close request from outside (the window has no close box) is refused: an exercise ends only

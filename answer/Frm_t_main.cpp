@@ -16,7 +16,7 @@
 using namespace Module1;
 
 Frm_t_main::Frm_t_main(QWidget *parent)
-    : QWidget(parent), c(layOutTestWindow(this)), sheet(TestPaper, c, test_path, test_clock, 2)
+    : QWidget(parent), c(layOutTestWindow(this)), sheet(TestPaper, c, 2)
 {
     setObjectName(QStringLiteral("Frm_t_main"));
 
@@ -47,7 +47,7 @@ void Frm_t_main::Form_Load()
     test_clock = 0;
     WorkFolderLink::show(c.folder, test_path, true);
     sheet.clearQuestion();
-    PaperLoader loader = TestPaperLoad::loader();
+    PaperLoader loader = TestPaperLoad::loader(conn.get(), group_no, TestPaper, test_path);
     loader.empty();
     loader.clearFolder();
     sheet.fill(loader);
@@ -117,17 +117,17 @@ void Frm_t_main::Cmd_pro_pre_Click()
 
 void Frm_t_main::Cmd_blank_vc_Click()
 {
-    sheet.tasks[0].openInEditor();
+    sheet.tasks[0].openInEditor(test_path);
 }
 
 void Frm_t_main::Cmd_err_vc_Click()
 {
-    sheet.tasks[1].openInEditor();
+    sheet.tasks[1].openInEditor(test_path);
 }
 
 void Frm_t_main::Cmd_pro_vc_Click()
 {
-    sheet.tasks[2].openInEditor();
+    sheet.tasks[2].openInEditor(test_path);
 }
 
 void Frm_t_main::Lab_path_Click()
@@ -142,7 +142,8 @@ void Frm_t_main::cmd_exit_Click()
 
 void Frm_t_main::Timer1_Timer()
 {
-    sheet.clock.tick();
+    ++test_clock;
+    sheet.clock.show(test_clock);
 }
 
 // Ending the test is never refused: the window goes and the review of this paper opens.

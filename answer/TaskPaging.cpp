@@ -6,9 +6,8 @@
 #include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
 
-TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind,
-                       const QString &folder)
-    : m_section(section), m_tab(tab), m_kind(std::move(kind)), m_folder(folder)
+TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind)
+    : m_section(section), m_tab(tab), m_kind(std::move(kind))
 {
 }
 
@@ -31,7 +30,7 @@ void TaskPaging::previous()
     show();
 }
 
-void TaskPaging::openInEditor()
+void TaskPaging::openInEditor(const QString &folder)
 {
-    Editor::launch(WorkFolders::join(m_folder, TaskFiles::sourceName(m_kind, m_section.current)));
+    Editor::launch(WorkFolders::join(folder, TaskFiles::sourceName(m_kind, m_section.current)));
 }

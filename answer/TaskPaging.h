@@ -12,17 +12,17 @@ struct ProgramSection;
 class TaskPaging
 {
 public:
-    // kind is the file name's kind: "blank", "err" or "pro"; folder is the paper's work folder.
-    TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind, const QString &folder);
+    // kind is the file name's kind: "blank", "err" or "pro".
+    TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind);
 
     void show();            // "【n】" + the task's text
     void next();
     void previous();
-    void openInEditor();    // its source file, or the editor alone when the file is missing
+    // The task's source file in the paper's work folder, or the editor alone when it is missing.
+    void openInEditor(const QString &folder);
 
 private:
     ProgramSection &m_section;
     AnsweringControls::TaskTab m_tab;
     QString m_kind;
-    const QString &m_folder;
 };

@@ -1,30 +1,18 @@
 #include "paper/ExercisePaperLoad.h"
 
 #include "data/BankError.h"
-#include "state/Module1.h"
-#include "workfiles/WorkFolders.h"
 
-void ExercisePaperLoad::setFolder()
+PaperLoader ExercisePaperLoad::loader(QuestionBank *bank, const QString &chapterId, Paper &paper,
+                                      const QString &folder)
 {
-    Module1::exer_path = WorkFolders::exercisePath();
-}
-
-void ExercisePaperLoad::createFolder()
-{
-    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(Module1::exer_path));
-}
-
-PaperLoader ExercisePaperLoad::loader()
-{
-    using namespace Module1;
     PaperLoader::Source source{
         {QStringLiteral("ch_1"), QStringLiteral("ch_2"), QStringLiteral("ch_3"), QStringLiteral("ch_4")},
         QStringLiteral("answer"),
-        [](QuestionKind kind) {
-            if (!conn)
+        [bank, chapterId](QuestionKind kind) {
+            if (!bank)
                 throw BankError(QStringLiteral("题库没有打开。"));
-            return conn->exerciseQuestions(kind, chapter_id);
+            return bank->exerciseQuestions(kind, chapterId);
         },
     };
-    return PaperLoader(ExercisePaper, exer_path, std::move(source));
+    return PaperLoader(paper, folder, std::move(source));
 }

@@ -2,11 +2,12 @@
 
 #include "paper/PaperLoader.h"
 
-// The exercise paper: table c_excer of chapter chapter_id, into ExercisePaper and the exercise
-// work folder, which the exercise load sets and creates itself.
+class QuestionBank;
+
+// The exercise paper: table c_excer of the given chapter, into the paper and the exercise work
+// folder.
 namespace ExercisePaperLoad {
-void setFolder();      // exer_path = the exercise work folder
-void createFolder();   // that folder created level by level under the work base
-PaperLoader loader();
+// bank may be null (not opened): the load then fails with a BankError.
+PaperLoader loader(QuestionBank *bank, const QString &chapterId, Paper &paper, const QString &folder);
 inline const QString setName = QStringLiteral("本单元练习");
 }

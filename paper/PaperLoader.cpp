@@ -42,8 +42,8 @@ QString fileKind(QuestionKind kind)
 
 }
 
-PaperLoader::PaperLoader(Paper &paper, const QString &folder, Source source)
-    : m_paper(paper), m_folder(folder), m_source(std::move(source))
+PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
+    : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
 {
 }
 

@@ -20,8 +20,8 @@ public:
         std::function<RecordSet(QuestionKind)> rows;     // one section's rows, in the bank's order
     };
 
-    // folder is read when the files are handled, so a load may set it after making the loader.
-    PaperLoader(Paper &paper, const QString &folder, Source source);
+    // Fills paper and writes the task files into folder.
+    PaperLoader(Paper &paper, QString folder, Source source);
 
     void empty();          // every text, choice and position of the paper emptied
     void clearFolder();    // all files of the folder deleted if it holds a C source
@@ -46,7 +46,7 @@ private:
     ProgramSection &section(QuestionKind kind);
 
     Paper &m_paper;
-    const QString &m_folder;
+    QString m_folder;
     Source m_source;
     QList<Cut> m_cuts;
 };

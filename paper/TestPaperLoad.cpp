@@ -1,19 +1,17 @@
 #include "paper/TestPaperLoad.h"
 
 #include "data/BankError.h"
-#include "state/Module1.h"
 
-PaperLoader TestPaperLoad::loader()
+PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, const QString &folder)
 {
-    using namespace Module1;
     PaperLoader::Source source{
         {QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4")},
         QStringLiteral("ch_answer"),
-        [](QuestionKind kind) {
-            if (!conn)
+        [bank, group](QuestionKind kind) {
+            if (!bank)
                 throw BankError(QStringLiteral("题库没有打开。"));
-            return conn->testQuestions(kind, group_no);
+            return bank->testQuestions(kind, group);
         },
     };
-    return PaperLoader(TestPaper, test_path, std::move(source));
+    return PaperLoader(paper, folder, std::move(source));
 }
