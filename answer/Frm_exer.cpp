@@ -33,7 +33,6 @@ void pageTask(TaskPaging &task, int index)
 Frm_exer::Frm_exer(QWidget *parent)
     : QWidget(parent), c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, 1)
 {
-    setObjectName(QStringLiteral("Frm_exer"));
     // No close box: "结束练习" is the way out of an exercise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
 
@@ -66,7 +65,7 @@ void Frm_exer::Form_Load()
     sheet.clearQuestion();
     exer_path = WorkFolders::exercisePath();
     WorkFolderLink::show(c.folder, exer_path, false);
-    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(exer_path));
+    WorkFolders::create(exer_path);
     PaperLoader loader = ExercisePaperLoad::loader(conn.get(), chapter_id, ExercisePaper, exer_path);
     loader.empty();
     loader.clearFolder();

@@ -18,8 +18,6 @@ using namespace Module1;
 Frm_t_main::Frm_t_main(QWidget *parent)
     : QWidget(parent), c(layOutTestWindow(this)), sheet(TestPaper, c, 2)
 {
-    setObjectName(QStringLiteral("Frm_t_main"));
-
     connect(c.next, &QPushButton::clicked, this, &Frm_t_main::Cmd_next_Click);
     connect(c.previous, &QPushButton::clicked, this, &Frm_t_main::Cmd_pre_Click);
     for (int i = 0; i < 4; ++i)

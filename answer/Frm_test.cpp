@@ -5,7 +5,8 @@
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
 #include "controls/Twips.h"
-#include "paper/LayoutParts.h"
+#include "controls/WindowSetup.h"
+#include "platform/Blanks.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
 #include "workfiles/WorkFileError.h"
@@ -13,11 +14,9 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Module1;
 
@@ -27,33 +26,21 @@ const QStringList kSets = {QStringLiteral("第一套练习题"), QStringLiteral(
                            QStringLiteral("第三套练习题"), QStringLiteral("第四套练习题"),
                            QStringLiteral("第五套练习题")};
 
-QString trimBlanks(QString text)
-{
-    while (text.startsWith(u' '))
-        text.remove(0, 1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
-
 }
 
 Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Frm_test"));
-    setWindowTitle(QStringLiteral("智桥--C语言综合练习"));
-    setFont(Controls::song(10.5));
-    setFixedSize(twipsSize(8790, 5520));
-    LayoutParts::centre(this);
+    WindowSetup::setUp(this, QStringLiteral("Frm_test"), QStringLiteral("智桥--C语言综合练习"), Controls::song(10.5),
+                       twipsSize(8790, 5520));
 
-    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    const qreal ratio = WindowSetup::pixelRatio();
     QLabel *background = Controls::label(this, QStringLiteral("Image_back"), {}, {0, 0, 8790, 5520});
     background->setGeometry(rect());
     background->setPixmap(TestSetArt::background(size(), ratio));
 
     QLabel *label = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("选择题组"), {2820, 2580, 840, 210});
     label->setStyleSheet(QStringLiteral("color: #ffffff"));
-    LayoutParts::fitText(label);
+    Controls::fitText(label);
     Com_group = new QComboBox(this);
     Com_group->setObjectName(QStringLiteral("Com_group"));
     Com_group->setGeometry(twipsRect(3750, 2520, 1905, 330));
@@ -61,7 +48,7 @@ Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
     Com_group->setInsertPolicy(QComboBox::NoInsert);
     // What the student types is checked as typed; no completion turns a partial text into a set.
     Com_group->setCompleter(nullptr);
-    LayoutParts::fitText(Com_group);
+    Controls::fitText(Com_group);
     Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3840, 1485, 375});
     Cmd_end = Controls::button(this, QStringLiteral("Cmd_end"), QStringLiteral("退出"), {5400, 3810, 1485, 375});
     setTabOrder(Com_group, Cmd_start);
@@ -103,9 +90,9 @@ void Frm_test::Cmd_start_Click()
 
     test_clock = 0;
     test_path = WorkFolders::testPath();
-    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(test_path));
+    WorkFolders::create(test_path);
     try {
-        emptyFolderIfAny(test_path, {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
+        WorkFolders::emptyFolderIfAny(test_path, {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
     } catch (const WorkFileError &error) {
         MessageBox::show(this, QStringLiteral("无法开始综合练习。\n\n%1").arg(error.message()), QStringLiteral("信息提示"),
                          QMessageBox::Ok, QMessageBox::Critical);

@@ -1,8 +1,7 @@
 #include "answer/LoadOutcome.h"
 
-#include "data/BankError.h"
+#include "platform/Failure.h"
 #include "platform/MessageBox.h"
-#include "workfiles/WorkFileError.h"
 
 #include <QWidget>
 
@@ -10,10 +9,8 @@ void LoadOutcome::run(const std::function<void()> &load)
 {
     try {
         load();
-    } catch (const BankError &error) {
-        m_failure = error.message();
-    } catch (const WorkFileError &error) {
-        m_failure = error.message();
+    } catch (const Failure &failure) {
+        m_failure = failure.message();
     }
 }
 

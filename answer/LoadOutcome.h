@@ -11,7 +11,7 @@ class QWidget;
 class LoadOutcome
 {
 public:
-    // Runs the load; a BankError or WorkFileError is kept for failedOnShow.
+    // Runs the load; a Failure (of the bank or of a work file) is kept for setVisible.
     void run(const std::function<void()> &load);
     void setNotice(const QString &notice) { m_notice = notice; }
 

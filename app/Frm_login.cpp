@@ -2,7 +2,9 @@
 
 #include "app/LoginArt.h"
 #include "controls/Navigation.h"
+#include "controls/Controls.h"
 #include "controls/Twips.h"
+#include "controls/WindowSetup.h"
 #include "data/BankFile.h"
 #include "data/SqliteBank.h"
 #include "platform/MessageBox.h"
@@ -10,10 +12,8 @@
 #include "state/Module1.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 
@@ -34,13 +34,11 @@ QLabel *picture(QWidget *parent, const char *name, LoginArt::Button art, QPoint 
 
 Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Frm_login"));
-    setWindowTitle(QStringLiteral("智桥辅导学习系统-C语言"));
-    setFont(QFont(QStringLiteral("宋体"), 9));
-    setFixedSize(twipsSize(10455, 6720));
+    WindowSetup::setUp(this, QStringLiteral("Frm_login"), QStringLiteral("智桥辅导学习系统-C语言"), Controls::song(9),
+                       twipsSize(10455, 6720));
     setMouseTracking(true);
 
-    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    const qreal ratio = WindowSetup::pixelRatio();
     auto *background = new QLabel(this);
     background->setObjectName(QStringLiteral("Image_back"));
     background->setPixmap(LoginArt::background(ratio));
@@ -56,9 +54,6 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
     Pic4 = picture(this, "Pic4", LoginArt::Button::Exit, {4 * gap + 450, top}, ratio);
     for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
         pic->installEventFilter(this);
-
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     Form_Load();
 }

@@ -30,11 +30,7 @@ public:
     void questions(const QString &table, const QuestionSet &set, const QString &typePrefix, const QVariant &owner)
     {
         const bool test = table == u"c_test";
-        const QString insert =
-            test ? QStringLiteral("insert into c_test (id, type, group_id, title, ch1, ch2, ch3, ch4, ch_answer, answer,"
-                                  " explain, content, data_file, data_file1) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?)")
-                 : QStringLiteral("insert into c_excer (id_test, type, c_id, title, ch_1, ch_2, ch_3, ch_4, answer,"
-                                  " explain, content, data_file, data_file1) values (?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        const QString insert = BankSchema::insertStatement(table); // values in the schema's order
         for (const ChoiceQuestion &q : set.choice) {
             QVariantList v{++m_id, typePrefix + u'1', owner, q.title};
             for (const QString &o : q.options)
@@ -91,14 +87,14 @@ QString writeBank(const BankSource &source, const QString &file)
                 for (const QString &sql : BankSchema::createStatements())
                     w.exec(sql);
                 for (const ChapterSource &c : source.chapters) {
-                    w.exec(QStringLiteral("insert into chapter (id, title, content) values (?, ?, ?)"),
+                    w.exec(BankSchema::insertStatement(QStringLiteral("chapter")),
                            {c.id, c.title, QString::fromUtf8(MarkdownRtf::convert(c.study, MarkdownRtf::kChapterWidth))});
                     w.questions(QStringLiteral("c_excer"), c.exercise, QStringLiteral("0"), c.id);
                 }
                 for (const TestSetSource &t : source.testSets)
                     w.questions(QStringLiteral("c_test"), t.questions, QString(), t.group);
                 for (const AlgorithmSource &a : source.algorithms)
-                    w.exec(QStringLiteral("insert into jdsf (id, title, content) values (?, ?, ?)"),
+                    w.exec(BankSchema::insertStatement(QStringLiteral("jdsf")),
                            {a.id, a.title, QString::fromUtf8(MarkdownRtf::convert(algorithmMarkdown(a)))});
                 w.exec(QStringLiteral("commit"));
             } catch (const QString &error) {

@@ -101,6 +101,11 @@ QTabWidget *Controls::tabs(QWidget *parent, const QString &name, QRect twips, co
     return tabs;
 }
 
+void Controls::fitText(QWidget *control)
+{
+    control->resize(control->size().expandedTo(control->sizeHint()));
+}
+
 void Controls::styleSquare(QLabel *square)
 {
     square->setFont(font(QStringLiteral("Times New Roman"), 10.5, true));

@@ -32,6 +32,9 @@ QLineEdit *lineBox(QWidget *parent, const QString &name, QRect twips);        //
 QRadioButton *optionButton(QWidget *parent, const QString &name, QRect twips);
 QTabWidget *tabs(QWidget *parent, const QString &name, QRect twips, const QStringList &captions);
 
+// Grows a control to its text where the layout's size would clip it.
+void fitText(QWidget *control);
+
 // The ten question-number squares: white bold Times New Roman 10.5 on dark blue, centred.
 void styleSquare(QLabel *square);
 }

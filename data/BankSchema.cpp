@@ -1,15 +1,66 @@
 #include "data/BankSchema.h"
 
+namespace {
+
+// Every table and field the windows read. A question row has fields of both kinds: the options
+// and answer of a choice question, the program text and data file of a program task.
+const QList<BankSchema::Table> kTables = {
+    {QStringLiteral("chapter"),
+     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}},
+    {QStringLiteral("jdsf"),
+     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}},
+    {QStringLiteral("c_test"),
+     {{"id", "integer primary key"}, {"type", "text"}, {"group_id", "integer"}, {"title", "text"},
+      {"ch1", "text"}, {"ch2", "text"}, {"ch3", "text"}, {"ch4", "text"}, {"ch_answer", "text"},
+      {"answer", "text"}, {"explain", "text"}, {"content", "text"}, {"data_file", "text"},
+      {"data_file1", "text"}}},
+    {QStringLiteral("c_excer"),
+     {{"id_test", "integer primary key"}, {"type", "text"}, {"c_id", "text"}, {"title", "text"},
+      {"ch_1", "text"}, {"ch_2", "text"}, {"ch_3", "text"}, {"ch_4", "text"}, {"answer", "text"},
+      {"explain", "text"}, {"content", "text"}, {"data_file", "text"}, {"data_file1", "text"}}},
+};
+
+const BankSchema::Table &table(const QString &name)
+{
+    for (const BankSchema::Table &t : kTables) {
+        if (t.name == name)
+            return t;
+    }
+    qFatal("no bank table %s", qPrintable(name));
+}
+
+}
+
+const QList<BankSchema::Table> &BankSchema::tables()
+{
+    return kTables;
+}
+
+QStringList BankSchema::fields(const QString &name)
+{
+    QStringList names;
+    for (const auto &field : table(name).fields)
+        names << field.first;
+    return names;
+}
+
 QStringList BankSchema::createStatements()
 {
-    return {
-        QStringLiteral("create table chapter (id text primary key, title text, content text)"),
-        QStringLiteral("create table jdsf (id text primary key, title text, content text)"),
-        QStringLiteral("create table c_test (id integer primary key, type text, group_id integer, title text,"
-                       " ch1 text, ch2 text, ch3 text, ch4 text, ch_answer text, answer text, explain text,"
-                       " content text, data_file text, data_file1 text)"),
-        QStringLiteral("create table c_excer (id_test integer primary key, type text, c_id text, title text,"
-                       " ch_1 text, ch_2 text, ch_3 text, ch_4 text, answer text, explain text,"
-                       " content text, data_file text, data_file1 text)"),
-    };
+    QStringList statements;
+    for (const Table &t : kTables) {
+        QStringList columns;
+        for (const auto &[field, type] : t.fields)
+            columns << field + u' ' + type;
+        statements << QStringLiteral("create table %1 (%2)").arg(t.name, columns.join(QStringLiteral(", ")));
+    }
+    return statements;
+}
+
+QString BankSchema::insertStatement(const QString &name)
+{
+    const QStringList names = fields(name);
+    QStringList marks;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("insert into %1 (%2) values (%3)").arg(name, names.join(u','), marks.join(u','));
 }

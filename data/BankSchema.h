@@ -1,8 +1,22 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
+#include <QString>
 #include <QStringList>
 
-// The tables of a question bank, as the bank tool writes them and the tests build them.
+// The tables of a question bank, written down once: the bank tool writes a bank by them, the
+// program checks by them that a bank it opens holds everything it reads, and the tests build
+// their banks by them.
 namespace BankSchema {
+struct Table
+{
+    QString name;
+    QList<QPair<QString, QString>> fields; // name and SQL type, in order; the first is the key
+};
+
+const QList<Table> &tables();
+QStringList fields(const QString &table);        // the field names, in order
 QStringList createStatements();
+QString insertStatement(const QString &table);   // every field in order, each a ? placeholder
 }

@@ -1,6 +1,7 @@
 #include "data/SqliteBank.h"
 
 #include "data/BankError.h"
+#include "data/BankSchema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,16 +11,6 @@
 #include <QSqlRecord>
 
 namespace {
-
-// Every table and field the windows read.
-const QList<QPair<QString, QStringList>> kSchema = {
-    {"chapter", {"id", "title", "content"}},
-    {"jdsf", {"id", "title", "content"}},
-    {"c_test", {"id", "type", "group_id", "title", "ch1", "ch2", "ch3", "ch4", "ch_answer", "answer", "explain",
-                "content", "data_file", "data_file1"}},
-    {"c_excer", {"id_test", "type", "c_id", "title", "ch_1", "ch_2", "ch_3", "ch_4", "answer", "explain",
-                 "content", "data_file", "data_file1"}},
-};
 
 int s_connections = 0;
 
@@ -67,17 +58,18 @@ void SqliteBank::checkSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     const QString where = QDir::toNativeSeparators(m_path);
-    for (const auto &[table, fields] : kSchema) {
+    for (const BankSchema::Table &table : BankSchema::tables()) {
         QSqlQuery query(db);
-        // Table names come from the fixed list above, never from user input.
-        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
+        // Table names come from the fixed schema, never from user input.
+        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table.name))) {
             const QString cause = query.lastError().text();
-            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2（%3）").arg(where, table, cause));
+            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2（%3）").arg(where, table.name, cause));
         }
         const QSqlRecord record = query.record();
-        for (const QString &field : fields) {
-            if (record.indexOf(field) < 0)
-                throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table, field));
+        for (const auto &field : table.fields) {
+            if (record.indexOf(field.first) < 0)
+                throw BankError(
+                    QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table.name, field.first));
         }
     }
 }

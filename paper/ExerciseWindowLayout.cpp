@@ -4,6 +4,7 @@
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
 #include "controls/Twips.h"
+#include "controls/WindowSetup.h"
 #include "paper/LayoutParts.h"
 
 #include <QGroupBox>
@@ -34,7 +35,8 @@ AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *text,
 AnsweringControls layOutExerciseWindow(QWidget *window)
 {
     AnsweringControls c;
-    LayoutParts::window(window, QStringLiteral("智桥-C语言单元练习系统"), 12255, 6465);
+    WindowSetup::setUp(window, QStringLiteral("Frm_exer"), QStringLiteral("智桥-C语言单元练习系统"), song(10.5),
+                       twipsSize(12255, 6465));
 
     c.exit = button(window, QStringLiteral("Command1"), QStringLiteral("结束练习"), {10200, 210, 1695, 405});
 

@@ -4,5 +4,5 @@
 
 class QWidget;
 
-// Builds the controls of the unit exercise window Frm_exer on it, at their layout positions.
+// Sets up the unit exercise window Frm_exer and builds its controls at their layout positions.
 AnsweringControls layOutExerciseWindow(QWidget *window);

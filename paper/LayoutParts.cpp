@@ -7,11 +7,9 @@
 
 #include <QLineEdit>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -126,20 +124,6 @@ void LayoutParts::clockParts(AnsweringControls &c, QWidget *frame, QRect image)
     c.timer->setTimerType(Qt::PreciseTimer);
 }
 
-void LayoutParts::centre(QWidget *window)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-}
-
-void LayoutParts::window(QWidget *window, const QString &caption, int widthTwips, int heightTwips)
-{
-    window->setWindowTitle(caption);
-    window->setFont(Controls::song(10.5));
-    window->setFixedSize(twipsSize(widthTwips, heightTwips));
-    centre(window);
-}
-
 ClickLabel *LayoutParts::folderLabel(QWidget *frame, const QString &name, const QString &caption, QRect twips,
                                      QColor colour)
 {
@@ -155,7 +139,7 @@ QLabel *LayoutParts::clockLabel(QWidget *frame, const QString &caption, QRect tw
     QLabel *label = Controls::label(frame, QStringLiteral("Lab_time"), caption, twips);
     label->setFont(Controls::font(QStringLiteral("Arial"), points, true));
     label->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
-    fitText(label);
+    Controls::fitText(label);
     return label;
 }
 
@@ -172,11 +156,6 @@ void LayoutParts::clearCaptions(QWidget *window)
                 child->setGeometry(g.adjusted(0, captionBottom - g.top(), 0, 0));
         }
     }
-}
-
-void LayoutParts::fitText(QWidget *control)
-{
-    control->resize(control->size().expandedTo(control->sizeHint()));
 }
 
 TextBox *LayoutParts::readingBox(QWidget *parent, const QString &name, QRect twips)

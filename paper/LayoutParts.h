@@ -23,10 +23,6 @@ AnsweringControls::TaskTab taskButtons(QWidget *frame, const std::array<QString,
 QPushButton *smallButton(QWidget *parent, const QString &name, const QString &caption, QRect twips);
 // The clock frame's decoration "Image1" and its one-second "Timer1".
 void clockParts(AnsweringControls &c, QWidget *frame, QRect image);
-// Places a window in the middle of the screen.
-void centre(QWidget *window);
-// Caption, 宋体 10.5 pt for controls without a font of their own, fixed client size, centred.
-void window(QWidget *window, const QString &caption, int widthTwips, int heightTwips);
 // The work folder label: bold 宋体 12 pt in the given colour; a click opens the folder.
 ClickLabel *folderLabel(QWidget *frame, const QString &name, const QString &caption, QRect twips, QColor colour);
 // The clock display: bold Arial in dark red, never narrower than its text.
@@ -34,8 +30,6 @@ QLabel *clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal po
 // Moves the controls a frame's caption would cover down below it (keeping their bottoms): the
 // caption here is taller than the layout's, which was made for smaller caption type.
 void clearCaptions(QWidget *window);
-// Grows a control to its text where the layout's size would clip it.
-void fitText(QWidget *control);
 // A multi-line task or question box; the student reads it, the program writes it.
 TextBox *readingBox(QWidget *parent, const QString &name, QRect twips);
 }

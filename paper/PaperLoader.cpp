@@ -1,5 +1,6 @@
 #include "paper/PaperLoader.h"
 
+#include "platform/Blanks.h"
 #include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
 
@@ -7,18 +8,6 @@ namespace {
 
 const QString kPrefixes[4] = {QStringLiteral("[A] "), QStringLiteral("[B] "), QStringLiteral("[C] "),
                               QStringLiteral("[D] ")};
-
-// The bank's answers are trimmed of blanks only, as they were typed; other characters stay.
-QString trimBlanks(const QString &text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from] == u' ')
-        ++from;
-    while (to > from && text[to - 1] == u' ')
-        --to;
-    return text.mid(from, to - from);
-}
 
 QString kindName(QuestionKind kind)
 {
@@ -54,7 +43,7 @@ void PaperLoader::empty()
 
 void PaperLoader::clearFolder()
 {
-    emptyFolderIfAny(m_folder, {QStringLiteral("*.c")});
+    WorkFolders::emptyFolderIfAny(m_folder, {QStringLiteral("*.c")});
 }
 
 void PaperLoader::startAtFirst()
@@ -86,7 +75,7 @@ void PaperLoader::loadChoices()
         for (int k = 1; k <= 4; ++k)
             ch.option(i, k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
         ch.explain(i) = row.text(QStringLiteral("explain"));
-        ch.answer(i) = trimBlanks(row.text(m_source.answerField));
+        ch.answer(i) = trimBlanks(row.text(m_source.answerField)); // as typed: other characters stay
     }
 }
 

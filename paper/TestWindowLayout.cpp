@@ -4,6 +4,7 @@
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
 #include "controls/Twips.h"
+#include "controls/WindowSetup.h"
 #include "paper/LayoutParts.h"
 
 #include <QGroupBox>
@@ -35,7 +36,8 @@ AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *textF
 AnsweringControls layOutTestWindow(QWidget *window)
 {
     AnsweringControls c;
-    LayoutParts::window(window, QStringLiteral("智桥-C语言综合练习系统"), 11985, 6330);
+    WindowSetup::setUp(window, QStringLiteral("Frm_t_main"), QStringLiteral("智桥-C语言综合练习系统"), song(10.5),
+                       twipsSize(11985, 6330));
 
     QGroupBox *folderFrame = frame(window, QStringLiteral("Frame3"), QStringLiteral("综合练习文件夹"), {120, 60, 5115, 585});
     folderFrame->setFont(song(9));

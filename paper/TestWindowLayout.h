@@ -4,5 +4,5 @@
 
 class QWidget;
 
-// Builds the controls of the test answering window Frm_t_main on it, at their layout positions.
+// Sets up the test answering window Frm_t_main and builds its controls at their layout positions.
 AnsweringControls layOutTestWindow(QWidget *window);

@@ -4,12 +4,11 @@
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
 #include "controls/Twips.h"
+#include "controls/WindowSetup.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -28,12 +27,7 @@ void colourText(QWidget *widget, const QColor &colour)
 
 void ReviewLayout::setUpWindow(QWidget *form, const QString &name, const QString &caption)
 {
-    form->setObjectName(name);
-    form->setWindowTitle(caption);
-    form->setFont(Controls::song(9));
-    form->setFixedSize(twipsSize(11985, 8445));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        form->move(screen->availableGeometry().center() - form->rect().center());
+    WindowSetup::setUp(form, name, caption, Controls::song(9), twipsSize(11985, 8445));
 }
 
 QLabel *ReviewLayout::heading(QWidget *form, const QString &caption)

@@ -19,7 +19,7 @@ class TextBox;
 namespace ReviewLayout {
 enum Tab { ChoiceTab = 0, BlankTab = 1, ErrTab = 2, ProTab = 3 };
 
-// Sizes the window, gives it its caption and font, and centres it on the screen.
+// Sets the window up at the size both reviews have, font 宋体 9.
 void setUpWindow(QWidget *form, const QString &name, const QString &caption);
 QLabel *heading(QWidget *form, const QString &caption);                 // Lab_title, dark red
 QPushButton *exitButton(QWidget *form, const QString &caption);          // Command2

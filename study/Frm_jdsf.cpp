@@ -4,6 +4,7 @@
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
 #include "controls/Twips.h"
+#include "controls/WindowSetup.h"
 #include "data/BankError.h"
 #include "platform/RichTextBox.h"
 #include "state/Module1.h"
@@ -18,7 +19,8 @@ using namespace Module1;
 
 Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
 {
-    StudyWindow::setUpWindow(this, QStringLiteral("Frm_jdsf"), QStringLiteral("C语言 智桥 -经典算法"), twipsSize(11040, 6510));
+    WindowSetup::setUp(this, QStringLiteral("Frm_jdsf"), QStringLiteral("C语言 智桥 -经典算法"), Controls::song(9),
+                       twipsSize(11040, 6510));
 
     QGroupBox *Frame1 = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("算法列表"), {120, 60, 4335, 6360});
     List1 = StudyWindow::listBox(Frame1, QStringLiteral("List1"), {120, 270, 4095, 5250});

@@ -4,6 +4,7 @@
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
 #include "controls/Twips.h"
+#include "controls/WindowSetup.h"
 #include "data/BankError.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
@@ -21,7 +22,8 @@ using namespace Module1;
 
 Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
 {
-    StudyWindow::setUpWindow(this, QStringLiteral("Frm_study"), QStringLiteral("单元学习指导"), twipsSize(11835, 7080));
+    WindowSetup::setUp(this, QStringLiteral("Frm_study"), QStringLiteral("单元学习指导"), Controls::song(9),
+                       twipsSize(11835, 7080));
 
     QGroupBox *Frame1 = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("单元列表"), {120, 60, 3375, 6930});
     List_item = StudyWindow::listBox(Frame1, QStringLiteral("List_item"), {120, 270, 3135, 5760});
@@ -72,9 +74,9 @@ void Frm_study::Cmd_excer_Click()
         return;
     }
     exer_path = WorkFolders::exercisePath();
-    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(exer_path));
+    WorkFolders::create(exer_path);
     try {
-        emptyFolderIfAny(exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
+        WorkFolders::emptyFolderIfAny(exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
     } catch (const WorkFileError &error) {
         MessageBox::show(this, QStringLiteral("练习文件夹无法清空，单元练习不能开始。\n\n%1").arg(error.message()),
                          QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Warning);

@@ -6,25 +6,13 @@
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
-#include <QScreen>
 
 namespace {
 QRect toPixels(QRect t)
 {
     return twipsRect(t.x(), t.y(), t.width(), t.height());
 }
-}
-
-void StudyWindow::setUpWindow(QWidget *form, const QString &name, const QString &caption, QSize size)
-{
-    form->setObjectName(name);
-    form->setWindowTitle(caption);
-    form->setFont(Controls::song(9));
-    form->setFixedSize(size);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        form->move(screen->availableGeometry().center() - form->rect().center());
 }
 
 QListWidget *StudyWindow::listBox(QWidget *parent, const QString &name, QRect twips)

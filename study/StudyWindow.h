@@ -15,8 +15,6 @@ class RichTextBox;
 // What the two reading windows (chapter study, classic algorithms) have in common: a list of
 // "id title" entries filled from the bank and a rich-text box showing the chosen entry's content.
 namespace StudyWindow {
-// Names, captions, sizes and centres the window; font 宋体 9.
-void setUpWindow(QWidget *form, const QString &name, const QString &caption, QSize size);
 QListWidget *listBox(QWidget *parent, const QString &name, QRect twips);
 RichTextBox *richTextBox(QWidget *parent, const QString &name, QRect twips);
 

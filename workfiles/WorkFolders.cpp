@@ -66,7 +66,7 @@ QString WorkFolders::join(const QString &folder, const QString &name)
     return folder + QDir::separator() + name;
 }
 
-void CreateFolders(const QString &base, const QString &relativePath)
+void WorkFolders::CreateFolders(const QString &base, const QString &relativePath)
 {
     QString current = base;
     if (current.isEmpty() || !isSeparator(current.back()))
@@ -89,7 +89,12 @@ void CreateFolders(const QString &base, const QString &relativePath)
         dir.mkdir(current + rest);
 }
 
-QString DirFirst(const QString &pattern)
+void WorkFolders::create(const QString &workFolder)
+{
+    CreateFolders(base(), belowBase(workFolder));
+}
+
+QString WorkFolders::DirFirst(const QString &pattern)
 {
     if (pattern.isEmpty())
         return {};
@@ -109,10 +114,10 @@ QString DirFirst(const QString &pattern)
     return names.isEmpty() ? QString() : names.first();
 }
 
-void emptyFolderIfAny(const QString &folder, const QStringList &wildcards)
+void WorkFolders::emptyFolderIfAny(const QString &folder, const QStringList &wildcards)
 {
     const bool holdsAny = std::any_of(wildcards.begin(), wildcards.end(), [&](const QString &w) {
-        return !DirFirst(WorkFolders::join(folder, w)).isEmpty();
+        return !DirFirst(join(folder, w)).isEmpty();
     });
     if (!holdsAny)
         return;

@@ -12,11 +12,12 @@ QString testPath();                    // base + c_zhiqiao/test, native separato
 QString exercisePath();                // base + c_zhiqiao/excer
 QString belowBase(const QString &path); // the part of a work path after base(), e.g. c_zhiqiao/test
 QString join(const QString &folder, const QString &name); // folder + separator + name
-}
 
 // Creates every folder of the relative path under base, outermost first. Never reports an error:
 // a folder that exists or cannot be made is passed over.
 void CreateFolders(const QString &base, const QString &relativePath);
+// A work folder (testPath(), exercisePath()) created level by level under the base.
+void create(const QString &workFolder);
 
 // The name of the first entry matching the pattern (a folder path plus a wild-card name, * and ?),
 // counting hidden and system entries and folders; empty when nothing matches or anything fails.
@@ -25,3 +26,4 @@ QString DirFirst(const QString &pattern);
 // Deletes every file of the folder (sub-folders stay) if it holds an entry matching one of the
 // wild-card names. Throws WorkFileError naming a file that could not be deleted.
 void emptyFolderIfAny(const QString &folder, const QStringList &wildcards);
+}

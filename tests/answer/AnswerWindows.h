@@ -40,7 +40,7 @@ inline QWidget *startTest(int group = 1)
 {
     Module1::group_no = group;
     Module1::test_path = WorkFolders::testPath();
-    CreateFolders(WorkFolders::base(), WorkFolders::belowBase(Module1::test_path));
+    WorkFolders::create(Module1::test_path);
     return Forms<Frm_t_main>::show();
 }
 

@@ -9,11 +9,6 @@
 
 namespace {
 int s_banks = 0;
-
-const QStringList kTestFields = {"title", "ch1", "ch2", "ch3", "ch4", "ch_answer", "answer", "explain",
-                                 "content", "data_file", "data_file1"};
-const QStringList kExerciseFields = {"title", "ch_1", "ch_2", "ch_3", "ch_4", "answer", "explain",
-                                     "content", "data_file", "data_file1"};
 }
 
 TestBank::TestBank()
@@ -45,34 +40,40 @@ void TestBank::exec(const QString &sql, const QVariantList &values)
         qFatal("test bank: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
 }
 
+void TestBank::insert(const QString &table, const QVariantMap &row)
+{
+    QVariantList values;
+    for (const QString &field : BankSchema::fields(table))
+        values << row.value(field, QString());
+    exec(BankSchema::insertStatement(table), values);
+}
+
 void TestBank::addChapter(const QString &id, const QString &title, const QVariant &content)
 {
-    exec(QStringLiteral("insert into chapter (id, title, content) values (?, ?, ?)"), {id, title, content});
+    insert(QStringLiteral("chapter"), {{"id", id}, {"title", title}, {"content", content}});
 }
 
 void TestBank::addAlgorithm(const QString &id, const QString &title, const QVariant &content)
 {
-    exec(QStringLiteral("insert into jdsf (id, title, content) values (?, ?, ?)"), {id, title, content});
+    insert(QStringLiteral("jdsf"), {{"id", id}, {"title", title}, {"content", content}});
 }
 
 void TestBank::addTest(const QString &type, int group, const QVariantMap &fields)
 {
-    QVariantList values{m_nextId++, type, group};
-    for (const QString &f : kTestFields)
-        values << fields.value(f, QString());
-    exec(QStringLiteral("insert into c_test (id, type, group_id, %1) values (?, ?, ?%2)")
-             .arg(kTestFields.join(u','), QStringLiteral(", ?").repeated(kTestFields.size())),
-         values);
+    QVariantMap row = fields;
+    row[QStringLiteral("id")] = m_nextId++;
+    row[QStringLiteral("type")] = type;
+    row[QStringLiteral("group_id")] = group;
+    insert(QStringLiteral("c_test"), row);
 }
 
 void TestBank::addExercise(const QString &type, const QString &chapterId, const QVariantMap &fields)
 {
-    QVariantList values{m_nextId++, type, chapterId};
-    for (const QString &f : kExerciseFields)
-        values << fields.value(f, QString());
-    exec(QStringLiteral("insert into c_excer (id_test, type, c_id, %1) values (?, ?, ?%2)")
-             .arg(kExerciseFields.join(u','), QStringLiteral(", ?").repeated(kExerciseFields.size())),
-         values);
+    QVariantMap row = fields;
+    row[QStringLiteral("id_test")] = m_nextId++;
+    row[QStringLiteral("type")] = type;
+    row[QStringLiteral("c_id")] = chapterId;
+    insert(QStringLiteral("c_excer"), row);
 }
 
 void TestBank::addTestChoice(int group, const QString &title, const QString &answer)

@@ -26,6 +26,9 @@ public:
     void exec(const QString &sql, const QVariantList &values = {});
 
 private:
+    // One row; fields it does not give are empty text.
+    void insert(const QString &table, const QVariantMap &row);
+
     QTemporaryDir m_dir;
     QString m_path;
     QString m_connection;

@@ -46,42 +46,42 @@ private slots:
 
     void createFoldersBuildsTheChainLevelByLevel()
     {
-        CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
+        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
         QVERIFY(QFileInfo(folder()).isDir());
         // Existing levels and a leading separator are no error.
-        CreateFolders(m_home.path(), QStringLiteral("/c_zhiqiao/test/inner"));
+        WorkFolders::CreateFolders(m_home.path(), QStringLiteral("/c_zhiqiao/test/inner"));
         QVERIFY(QFileInfo(WorkFolders::join(folder(), QStringLiteral("inner"))).isDir());
         // A level that cannot be made is passed over silently.
-        CreateFolders(m_home.path(), QStringLiteral("c_zhiqiao/test/%1/x").arg(QString(300, u'n')));
+        WorkFolders::CreateFolders(m_home.path(), QStringLiteral("c_zhiqiao/test/%1/x").arg(QString(300, u'n')));
     }
 
     void dirFirstFindsAnyEntryOrNothing()
     {
-        CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
+        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
         touch(QStringLiteral(".hidden.c"));
         QDir(folder()).mkdir(QStringLiteral("sub.cpp"));
-        QCOMPARE(DirFirst(WorkFolders::join(folder(), QStringLiteral("*.c"))), QStringLiteral(".hidden.c"));
-        QCOMPARE(DirFirst(WorkFolders::join(folder(), QStringLiteral("*.cpp"))), QStringLiteral("sub.cpp"));
-        QCOMPARE(DirFirst(WorkFolders::join(folder(), QStringLiteral("?.exe"))), QString());
-        QCOMPARE(DirFirst(QString()), QString());
-        QCOMPARE(DirFirst(m_home.filePath(QStringLiteral("nowhere/*.c"))), QString());
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder(), QStringLiteral("*.c"))), QStringLiteral(".hidden.c"));
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder(), QStringLiteral("*.cpp"))), QStringLiteral("sub.cpp"));
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder(), QStringLiteral("?.exe"))), QString());
+        QCOMPARE(WorkFolders::DirFirst(QString()), QString());
+        QCOMPARE(WorkFolders::DirFirst(m_home.filePath(QStringLiteral("nowhere/*.c"))), QString());
     }
 
     void cleanUpEmptiesOnlyFoldersHoldingSources()
     {
-        CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
+        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
         const QStringList testKinds = {QStringLiteral("*.c"), QStringLiteral("*.cpp"), QStringLiteral("*.exe")};
         touch(QStringLiteral("notes.txt"));
-        emptyFolderIfAny(folder(), testKinds);
+        WorkFolders::emptyFolderIfAny(folder(), testKinds);
         QCOMPARE(files(), QStringList({"notes.txt"}));
 
         touch(QStringLiteral("program.exe"));
-        emptyFolderIfAny(folder(), {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
+        WorkFolders::emptyFolderIfAny(folder(), {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
         QCOMPARE(files(), QStringList({"notes.txt", "program.exe"}));
 
         touch(QStringLiteral("main.cpp"));
         QDir(folder()).mkdir(QStringLiteral("keep"));
-        emptyFolderIfAny(folder(), testKinds);
+        WorkFolders::emptyFolderIfAny(folder(), testKinds);
         QCOMPARE(files(), QStringList());
         QVERIFY(QFileInfo(WorkFolders::join(folder(), QStringLiteral("keep"))).isDir());
     }
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(TaskFiles::dataName(3), QStringLiteral("data_31.dat"));
         QCOMPARE(TaskFiles::dataName(12), QStringLiteral("data_121.dat"));
 
-        CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
+        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
         TaskFiles::write(folder(), QStringLiteral("blank_1.c"), QStringLiteral("/* 求和 */\nint main(void) { return 0; }"));
         QFile f(WorkFolders::join(folder(), QStringLiteral("blank_1.c")));
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -131,7 +131,7 @@ private slots:
             exe.write("#!/bin/sh\n");
             exe.setPermissions(exe.permissions() | QFile::ExeOwner);
         };
-        CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
+        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
         const QString task = WorkFolders::join(folder(), QStringLiteral("pro_1.c"));
         TaskFiles::write(folder(), QStringLiteral("pro_1.c"), QStringLiteral("int main(void){return 0;}"));
 
