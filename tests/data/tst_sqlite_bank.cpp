@@ -3,6 +3,9 @@
 #include "support/TestBank.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -72,7 +75,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(BankError, rows[0].text(QStringLiteral("no_such_field")));
     }
 
-    void worksFromAReadOnlyFolder()
+    void opensTheBankReadOnly()
     {
         TestBank source;
         source.addChapter(QStringLiteral("01"), QStringLiteral("概述"));
@@ -81,8 +84,17 @@ private slots:
         QVERIFY(QFile::copy(source.path(), copy));
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QStringList before = QSqlDatabase::connectionNames();
         {
             SqliteBank bank(copy);
+            QCOMPARE(bank.chapters().size(), 1);
+            // The connection itself refuses to write: file permissions do not stop root.
+            QStringList opened = QSqlDatabase::connectionNames();
+            opened.removeIf([&](const QString &name) { return before.contains(name); });
+            QCOMPARE(opened.size(), 1);
+            QSqlQuery write(QSqlDatabase::database(opened.first(), false));
+            QVERIFY(!write.exec(QStringLiteral("insert into chapter (id, title, content) values ('02', '写入', '')")));
+            QVERIFY2(write.lastError().text().contains(QStringLiteral("readonly")), qPrintable(write.lastError().text()));
             QCOMPARE(bank.chapters().size(), 1);
         }
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
