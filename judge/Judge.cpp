@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMaxCompilerLines = 30;

@@ -145,8 +145,9 @@ void confine(QProcess &process, const RunLimits &limits)
     const rlim_t memory = rlim_t(limits.memoryBytes);
     const rlim_t file = rlim_t(limits.fileBytes);
 #ifdef Q_OS_LINUX
-    // The per-user limit counts every task the user has, so the program gets a few more than now.
-    const rlim_t tasks = tasksOfUser(::getuid()) + rlim_t(limits.processes);
+    // The per-user limit counts every task the user has, so the program gets a few more than now:
+    // twice its limit, so that the watch on the session usually sees a runaway first and names it.
+    const rlim_t tasks = tasksOfUser(::getuid()) + 2 * rlim_t(limits.processes);
 #else
     const rlim_t tasks = 0;
 #endif
