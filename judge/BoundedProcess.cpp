@@ -46,6 +46,8 @@ void BoundedProcess::start(const QString &program, const QStringList &arguments,
             failedToStart();
     });
     m_process->start(program, arguments);
+    if (!m_process) // it failed to start, and finished() has told so
+        return;
     m_process->write(input);
     m_process->closeWriteChannel();
 }
