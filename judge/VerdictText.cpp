@@ -87,7 +87,7 @@ QString openCaseDetails(const FailedCase &c, bool withExpected)
         parts << QStringLiteral("应当输出：\n") + numbered(c.expected, c.firstDifference);
     parts << QStringLiteral("实际输出：\n") + (withExpected ? numbered(c.actual, c.firstDifference) : block(c.actual));
     if (!c.errors.isEmpty())
-        parts << QStringLiteral("程序写到标准错误的内容：\n") + c.errors;
+        parts << QStringLiteral("程序写到标准错误的内容：\n") + block(c.errors);
     return parts.join(QStringLiteral("\n\n"));
 }
 
@@ -106,7 +106,7 @@ QString failedCaseText(const Verdict &v)
     const FailedCase &c = v.failedCase;
     QString lead;
     if (v.kind == VerdictKind::WrongOutput) {
-        lead = QStringLiteral("%1没有通过。").arg(caseName(c));
+        lead = QStringLiteral("%1 没有通过。").arg(caseName(c));
         if (!c.hidden)
             lead += QStringLiteral("第 %1 行起输出不同（下面用 > 标出）。").arg(c.firstDifference + 1);
     } else {

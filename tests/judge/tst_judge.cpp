@@ -156,7 +156,7 @@ private slots:
         QVERIFY(v.failedCase.hidden);
         // Nothing of the hidden case is shown: neither its data nor its expected output.
         const QString text = VerdictText::text(v);
-        QVERIFY2(text.contains(u"隐藏测试 2没有通过"_s) && text.contains(u"全是负数"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"隐藏测试 2 没有通过"_s) && text.contains(u"全是负数"_s), qPrintable(text));
         QVERIFY2(!text.contains(u"-8"_s) && !text.contains(u"-12"_s), qPrintable(text));
     }
 
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(v.kind, VerdictKind::WrongOutput);
         QCOMPARE(v.failedCase.firstDifference, 1);
         const QString text = VerdictText::text(v);
-        QVERIFY2(text.contains(u"测试 1没有通过。第 2 行起输出不同"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"测试 1 没有通过。第 2 行起输出不同"_s), qPrintable(text));
         QVERIFY2(text.contains(u"输入：\n3 4\n"_s), qPrintable(text));
         QVERIFY2(text.contains(u"> 2 | 7"_s) && text.contains(u"> 2 | -1"_s) && text.contains(u"  1 | sum:"_s), qPrintable(text));
     }
