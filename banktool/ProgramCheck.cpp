@@ -1,5 +1,7 @@
 #include "banktool/ProgramCheck.h"
 
+#include "judge/OutputComparison.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,20 +46,6 @@ QString shortened(const QString &text)
         lines << QStringLiteral("... (%1 more lines)").arg(dropped);
     }
     return lines.join(u'\n');
-}
-
-QStringList normalisedLines(const QString &text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = t.split(u'\n');
-    for (QString &line : lines) {
-        while (!line.isEmpty() && line.back().isSpace())
-            line.chop(1);
-    }
-    while (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 QString quoted(const QString &line) { return u'"' + line + u'"'; }
@@ -340,14 +328,13 @@ int statedFaults(const QString &title)
 
 QString outputDifference(const QString &expected, const QString &actual)
 {
-    const QStringList e = normalisedLines(expected), a = normalisedLines(actual);
-    for (qsizetype i = 0; i < std::max(e.size(), a.size()); ++i) {
-        const QString want = i < e.size() ? quoted(e[i]) : QStringLiteral("(nothing)");
-        const QString got = i < a.size() ? quoted(a[i]) : QStringLiteral("(nothing)");
-        if (want != got)
-            return QStringLiteral("line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
-    }
-    return {};
+    const QStringList e = OutputComparison::lines(expected), a = OutputComparison::lines(actual);
+    const qsizetype i = OutputComparison::firstDifference(e, a);
+    if (i < 0)
+        return {};
+    const QString want = i < e.size() ? quoted(e[i]) : QStringLiteral("(nothing)");
+    const QString got = i < a.size() ? quoted(a[i]) : QStringLiteral("(nothing)");
+    return QStringLiteral("line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
 }
 
 QStringList checkBlank(const ProgramTask &task, const QString &label, const Settings &settings)
