@@ -1,6 +1,9 @@
 #include "data/BankFile.h"
 
+#include "dist/InstalledBank.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 QString &overridePath()
@@ -14,7 +17,11 @@ QString BankFile::path()
 {
     if (!overridePath().isEmpty())
         return overridePath();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/dbase/c_qiyuan.db");
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString beside = programFolder + QStringLiteral("/dbase/c_qiyuan.db");
+    if (QFileInfo::exists(beside))
+        return beside;
+    return InstalledBank::folder(programFolder) + QStringLiteral("/c_qiyuan.db");
 }
 
 void BankFile::setPath(const QString &file)
