@@ -9,6 +9,7 @@ packages=(
   libyaml-cpp-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   gcc unrtf xdg-utils
+  mdbtools-dev libmdb3 mdbtools python3
 )
 
 missing=()
