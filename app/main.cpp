@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Forms.h"
 #include "app/Frm_login.h"
 #include "app/Startup.h"
@@ -6,11 +7,25 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZQ_VERSION));
+    // Read before the application object exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    if (command.action != CommandLine::Action::Run) {
+        const bool refused = command.action == CommandLine::Action::Refuse;
+        std::fputs(command.output.toLocal8Bit().constData(), refused ? stderr : stdout);
+        return refused ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     Startup::prepare(app);
+    BankFile::setPath(command.bankFile);
     try {
         Forms<Frm_login>::show();
     } catch (const BankError &error) {
