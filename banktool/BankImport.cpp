@@ -1,6 +1,7 @@
 #include "banktool/BankImport.h"
 
 #include "banktool/YamlText.h"
+#include "data/AnswerText.h"
 #include "data/BankError.h"
 #include "data/JetBank.h"
 
@@ -40,17 +41,6 @@ struct QuestionTable
 const QuestionTable kTests = {"c_test", "id", {"ch1", "ch2", "ch3", "ch4"}, "ch_answer", {"1", "2", "3", "4"}, 3};
 const QuestionTable kExercises = {"c_excer", "id_test", {"ch_1", "ch_2", "ch_3", "ch_4"}, "answer",
                                   {"01", "02", "03", "04"}, 5};
-
-QString trimBlanks(const QString &text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from] == u' ')
-        ++from;
-    while (to > from && text[to - 1] == u' ')
-        --to;
-    return text.mid(from, to - from);
-}
 
 QString field(int indent, const QString &key, const QString &value)
 {

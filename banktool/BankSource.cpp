@@ -1,5 +1,7 @@
 #include "banktool/BankSource.h"
 
+#include "data/AnswerText.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
@@ -182,7 +184,7 @@ public:
         if (q.options.size() != 4)
             complain(node, QStringLiteral("a choice question needs exactly four options, found %1").arg(q.options.size()));
         static const QStringList letters = {"A", "B", "C", "D"};
-        if (!letters.contains(QString(q.answer).remove(u' ')))
+        if (!letters.contains(trimBlanks(q.answer)))
             complain(node, QStringLiteral("answer must be A, B, C or D, not '%1'").arg(q.answer));
         return q;
     }
