@@ -174,7 +174,10 @@ JetBank::~JetBank() = default;
 
 RecordSet JetBank::select(const QString &name, const QList<Condition> &where, const QString &orderBy)
 {
-    const Database::Table &table = m_db->tables[name];
+    const auto found = m_db->tables.constFind(name);
+    if (found == m_db->tables.cend())
+        throw BankError(QStringLiteral("题库中没有表 %1").arg(name));
+    const Database::Table &table = *found;
     MdbTableDef *def = table.def;
     // One scan at a time: a scan keeps its position in the handle.
     mdb_rewind_table(def);
