@@ -9,7 +9,7 @@ namespace JetHeader {
 
 enum class Version { Jet3, Jet4, Other };
 
-// Whether the file's first bytes are those of a Jet (or later Access engine) database.
+// Whether the file's first bytes are those of a Jet database (or of the engine's later format).
 bool isJet(const QByteArray &start);
 Version version(const QByteArray &page);
 // The database password of a header page of the given version (empty when none is set).
