@@ -6,7 +6,7 @@
 #include "app/Module1.h"
 #include "app/Twips.h"
 #include "data/BankFile.h"
-#include "data/SqliteBank.h"
+#include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
 #include "study/Frm_jdsf.h"
@@ -69,7 +69,7 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 void Frm_login::Form_Load()
 {
     // A bank that cannot be opened throws; the program then reports it and ends.
-    Module1::conn = std::make_unique<SqliteBank>(BankFile::path());
+    Module1::conn = openQuestionBank(BankFile::path());
 }
 
 bool Frm_login::eventFilter(QObject *watched, QEvent *event)

@@ -1,4 +1,5 @@
 #include "app/ExitAfterFirstExpose.h"
+#include "app/CommandLine.h"
 #include "app/Forms.h"
 #include "app/Frm_login.h"
 #include "app/Module1.h"
@@ -8,15 +9,29 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZQ_VERSION));
+    // Read before the application object exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    if (command.action != CommandLine::Action::Run) {
+        const bool refused = command.action == CommandLine::Action::Refuse;
+        std::fputs(command.output.toLocal8Bit().constData(), refused ? stderr : stdout);
+        return refused ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     Startup::prepare(app);
     // ZHIQIAO_EXIT_AFTER_EXPOSE=1 ends the program with status 0 once the start screen is on screen:
     // the start-up bench and the package test run it with nobody there to close it.
     if (qEnvironmentVariableIsSet("ZHIQIAO_EXIT_AFTER_EXPOSE"))
         exitAfterFirstExpose(app);
+    BankFile::setPath(command.bankFile);
     try {
         Forms<Frm_login>::show();
     } catch (const BankError &error) {

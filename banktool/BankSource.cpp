@@ -1,5 +1,7 @@
 #include "banktool/BankSource.h"
 
+#include "data/AnswerText.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
@@ -168,6 +170,44 @@ public:
         return found;
     }
 
+    // Imported questions: every text as it stands, no proof; only what the windows need is checked.
+    ChoiceQuestion legacyChoice(const YAML::Node &node)
+    {
+        ChoiceQuestion q;
+        q.place = placeOf(node);
+        q.legacy = true;
+        allowKeys(node, {"legacy", "title", "options", "answer", "explain"});
+        q.title = text(node, "title", false);
+        q.options = list(node, "options");
+        q.answer = text(node, "answer", true);
+        q.explain = text(node, "explain", false);
+        if (q.options.size() != 4)
+            complain(node, QStringLiteral("a choice question needs exactly four options, found %1").arg(q.options.size()));
+        static const QStringList letters = {"A", "B", "C", "D"};
+        if (!letters.contains(trimBlanks(q.answer)))
+            complain(node, QStringLiteral("answer must be A, B, C or D, not '%1'").arg(q.answer));
+        return q;
+    }
+
+    ProgramTask legacyTask(const YAML::Node &node, const QString &kind)
+    {
+        ProgramTask t;
+        t.place = placeOf(node);
+        t.legacy = true;
+        QStringList keys = {"legacy", "title", "program", "answer", "explain"};
+        if (kind == u"pro")
+            keys << "data" << "data_file";
+        allowKeys(node, keys);
+        t.title = text(node, "title", false);
+        t.program = text(node, "program", false);
+        t.answer = text(node, "answer", false);
+        t.explain = text(node, "explain", false);
+        t.hasData = bool(node["data"]) && !node["data"].IsNull();
+        t.data = text(node, "data", false);
+        t.dataFile = text(node, "data_file", false);
+        return t;
+    }
+
     void checkBlanks(const YAML::Node &node, const ProgramTask &t)
     {
         static const QRegularExpression marker(QStringLiteral("___(\\d+)___"));
@@ -205,10 +245,14 @@ public:
                     read(item);
             }
         };
-        each("choice", 10, [&](const YAML::Node &n) { set.choice << choice(n); });
-        each("blank", programCapacity, [&](const YAML::Node &n) { set.blank << task(n, QStringLiteral("blank")); });
-        each("err", programCapacity, [&](const YAML::Node &n) { set.err << task(n, QStringLiteral("err")); });
-        each("pro", programCapacity, [&](const YAML::Node &n) { set.pro << task(n, QStringLiteral("pro")); });
+        const auto legacy = [](const YAML::Node &n) { return n["legacy"] && n["legacy"].as<std::string>("") == "true"; };
+        each("choice", 10, [&](const YAML::Node &n) { set.choice << (legacy(n) ? legacyChoice(n) : choice(n)); });
+        for (const char *kind : {"blank", "err", "pro"}) {
+            QList<ProgramTask> &tasks = kind[0] == 'b' ? set.blank : kind[0] == 'e' ? set.err : set.pro;
+            each(kind, programCapacity, [&](const YAML::Node &n) {
+                tasks << (legacy(n) ? legacyTask(n, QLatin1String(kind)) : task(n, QLatin1String(kind)));
+            });
+        }
         return set;
     }
 
@@ -270,12 +314,14 @@ BankSource readBankSource(const QString &folder, QStringList &errors)
 {
     BankSource bank;
     eachFile(folder + QStringLiteral("/chapters"), errors, [&](Reader &r, const YAML::Node &root) {
-        r.allowKeys(root, {"id", "title", "study", "exercise"});
+        r.allowKeys(root, {"id", "title", "study", "study_rtf", "exercise"});
         ChapterSource c;
         c.place = r.placeOf(root);
         c.id = r.id(root);
         c.title = r.block(root, "title", true);
         c.study = r.text(root, "study", false);
+        if (root["study_rtf"])
+            c.studyRtf = r.text(root, "study_rtf", false);
         if (root["exercise"] && !root["exercise"].IsMap()) {
             r.complain(root["exercise"], QStringLiteral("'exercise' must be a map of question lists"));
         } else if (root["exercise"]) {
@@ -295,15 +341,18 @@ BankSource readBankSource(const QString &folder, QStringList &errors)
         bank.testSets << t;
     });
     eachFile(folder + QStringLiteral("/algorithms"), errors, [&](Reader &r, const YAML::Node &root) {
-        r.allowKeys(root, {"id", "title", "description", "program", "input", "output", "cases"});
+        r.allowKeys(root, {"id", "title", "description", "program", "input", "output", "cases", "content_rtf"});
         AlgorithmSource a;
         a.place = r.placeOf(root);
         a.id = r.id(root);
         a.title = r.block(root, "title", true);
-        a.description = r.text(root, "description", true);
-        a.program = r.block(root, "program", true);
+        const bool imported = bool(root["content_rtf"]);
+        if (imported)
+            a.contentRtf = r.text(root, "content_rtf", false);
+        a.description = r.text(root, "description", !imported);
+        a.program = r.block(root, "program", !imported);
         a.input = r.text(root, "input", false);
-        a.output = r.text(root, "output", true);
+        a.output = r.text(root, "output", !imported);
         a.cases = r.cases(root, false);
         bank.algorithms << a;
     });

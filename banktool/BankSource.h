@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The bank's YAML sources, read into memory with the place each item came from, so that every
 // complaint can name its file and line.
@@ -13,9 +14,12 @@ struct SourcePlace
     QString where() const { return QStringLiteral("%1:%2").arg(file).arg(line); }
 };
 
+// A question imported from an old bank (`legacy: true`) keeps its texts exactly as they stood
+// and is not proven: an old bank holds none of the material that proves a task.
 struct ChoiceQuestion
 {
     SourcePlace place;
+    bool legacy = false;
     QString title;
     QStringList options;
     QString answer;
@@ -37,6 +41,7 @@ struct TaskCase
 struct ProgramTask
 {
     SourcePlace place;
+    bool legacy = false;
     QString title;
     QString program;      // what the student gets: blanks ___k___, the faulty program, or the skeleton
     QString answer;       // the answer field of the bank
@@ -46,6 +51,7 @@ struct ProgramTask
     int faults = 0;       // correction: how many lines are wrong
     bool hasData = false; // programming: whether a data file goes with the task
     QString data;         // programming: the data file's text
+    QString dataFile;     // legacy programming: the bank's data_file mark, when not data_i1.dat
     QString input;        // standard input of the check run
     QString output;       // what the proven program prints
     QList<TaskCase> cases; // further cases, each proven like the example above
@@ -65,6 +71,7 @@ struct ChapterSource
     QString id;
     QString title;
     QString study;        // Markdown
+    std::optional<QString> studyRtf; // an imported chapter's RTF, stored as it stands
     QuestionSet exercise;
 };
 
@@ -85,6 +92,7 @@ struct AlgorithmSource
     QString input;
     QString output;
     QList<TaskCase> cases; // edge inputs the program must handle too
+    std::optional<QString> contentRtf; // an imported algorithm's RTF, in place of all the above
 };
 
 struct BankSource

@@ -55,7 +55,8 @@ public:
                 if (test)
                     v << QString();
                 v << t.answer << t.explain << t.program;
-                v << (t.hasData ? QStringLiteral("data_%1%2.dat").arg(i + 1).arg(1) : QString()) << t.data;
+                const QString dataFile = t.dataFile.isEmpty() ? QStringLiteral("data_%1%2.dat").arg(i + 1).arg(1) : t.dataFile;
+                v << (t.hasData ? dataFile : QString()) << t.data;
                 exec(insert, v);
             }
         }
@@ -91,15 +92,16 @@ QString writeBank(const BankSource &source, const QString &file)
                 for (const QString &sql : BankSchema::createStatements())
                     w.exec(sql);
                 for (const ChapterSource &c : source.chapters) {
-                    w.exec(QStringLiteral("insert into chapter (id, title, content) values (?, ?, ?)"),
-                           {c.id, c.title, QString::fromUtf8(MarkdownRtf::convert(c.study, MarkdownRtf::kChapterWidth))});
+                    const QString study = c.studyRtf ? *c.studyRtf
+                                                     : QString::fromUtf8(MarkdownRtf::convert(c.study, MarkdownRtf::kChapterWidth));
+                    w.exec(QStringLiteral("insert into chapter (id, title, content) values (?, ?, ?)"), {c.id, c.title, study});
                     w.questions(QStringLiteral("c_excer"), c.exercise, QStringLiteral("0"), c.id);
                 }
                 for (const TestSetSource &t : source.testSets)
                     w.questions(QStringLiteral("c_test"), t.questions, QString(), t.group);
                 for (const AlgorithmSource &a : source.algorithms)
                     w.exec(QStringLiteral("insert into jdsf (id, title, content) values (?, ?, ?)"),
-                           {a.id, a.title, QString::fromUtf8(MarkdownRtf::convert(algorithmMarkdown(a)))});
+                           {a.id, a.title, a.contentRtf ? *a.contentRtf : QString::fromUtf8(MarkdownRtf::convert(algorithmMarkdown(a)))});
                 w.exec(QStringLiteral("commit"));
             } catch (const QString &error) {
                 failure = error;

@@ -419,19 +419,26 @@ QStringList checkAlgorithm(const AlgorithmSource &algorithm, const QString &labe
 QList<Check> checksOf(const BankSource &bank)
 {
     QList<Check> checks;
+    // Imported questions and algorithms hold nothing to prove them with.
     auto addSet = [&](const QString &owner, const QuestionSet &set) {
         for (int i = 0; i < set.blank.size(); ++i) {
             const ProgramTask t = set.blank[i];
+            if (t.legacy)
+                continue;
             const QString label = QStringLiteral("%1, fill-in %2").arg(owner).arg(i + 1);
             checks << Check{t.place, label, [t, label](const Settings &s) { return checkBlank(t, label, s); }};
         }
         for (int i = 0; i < set.err.size(); ++i) {
             const ProgramTask t = set.err[i];
+            if (t.legacy)
+                continue;
             const QString label = QStringLiteral("%1, correction %2").arg(owner).arg(i + 1);
             checks << Check{t.place, label, [t, label](const Settings &s) { return checkErr(t, label, s); }};
         }
         for (int i = 0; i < set.pro.size(); ++i) {
             const ProgramTask t = set.pro[i];
+            if (t.legacy)
+                continue;
             const QString label = QStringLiteral("%1, programming %2").arg(owner).arg(i + 1);
             checks << Check{t.place, label, [t, i, label](const Settings &s) { return checkPro(t, i + 1, label, s); }};
         }
@@ -441,6 +448,8 @@ QList<Check> checksOf(const BankSource &bank)
     for (const TestSetSource &t : bank.testSets)
         addSet(QStringLiteral("test set %1").arg(t.group), t.questions);
     for (const AlgorithmSource &a : bank.algorithms) {
+        if (a.contentRtf)
+            continue;
         const QString label = QStringLiteral("algorithm %1 %2").arg(a.id, a.title);
         checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }};
     }

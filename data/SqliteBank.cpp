@@ -1,5 +1,6 @@
 #include "data/SqliteBank.h"
 
+#include "data/BankCheck.h"
 #include "data/BankError.h"
 
 #include <QDir>
@@ -10,16 +11,6 @@
 #include <QSqlRecord>
 
 namespace {
-
-// Every table and field the windows read.
-const QList<QPair<QString, QStringList>> kSchema = {
-    {"chapter", {"id", "title", "content"}},
-    {"jdsf", {"id", "title", "content"}},
-    {"c_test", {"id", "type", "group_id", "title", "ch1", "ch2", "ch3", "ch4", "ch_answer", "answer", "explain",
-                "content", "data_file", "data_file1"}},
-    {"c_excer", {"id_test", "type", "c_id", "title", "ch_1", "ch_2", "ch_3", "ch_4", "answer", "explain",
-                 "content", "data_file", "data_file1"}},
-};
 
 int s_connections = 0;
 
@@ -66,20 +57,19 @@ SqliteBank::~SqliteBank()
 void SqliteBank::checkSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const QString where = QDir::toNativeSeparators(m_path);
-    for (const auto &[table, fields] : kSchema) {
+    BankCheck::requireTables(m_path, [&db](const QString &table, QString &cause) -> std::optional<QStringList> {
         QSqlQuery query(db);
-        // Table names come from the fixed list above, never from user input.
+        // Table names come from the fixed list of the check, never from user input.
         if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
-            const QString cause = query.lastError().text();
-            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2（%3）").arg(where, table, cause));
+            cause = query.lastError().text();
+            return std::nullopt;
         }
+        QStringList fields;
         const QSqlRecord record = query.record();
-        for (const QString &field : fields) {
-            if (record.indexOf(field) < 0)
-                throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table, field));
-        }
-    }
+        for (int i = 0; i < record.count(); ++i)
+            fields << record.fieldName(i);
+        return fields;
+    });
 }
 
 RecordSet SqliteBank::select(const QString &sql, const QVariantList &values)

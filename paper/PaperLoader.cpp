@@ -1,5 +1,6 @@
 #include "paper/PaperLoader.h"
 
+#include "data/AnswerText.h"
 #include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
 
@@ -7,18 +8,6 @@ namespace {
 
 const QString kPrefixes[4] = {QStringLiteral("[A] "), QStringLiteral("[B] "), QStringLiteral("[C] "),
                               QStringLiteral("[D] ")};
-
-// The bank's answers are trimmed of blanks only, as they were typed; other characters stay.
-QString trimBlanks(const QString &text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from] == u' ')
-        ++from;
-    while (to > from && text[to - 1] == u' ')
-        --to;
-    return text.mid(from, to - from);
-}
 
 QString kindName(QuestionKind kind)
 {

@@ -34,6 +34,9 @@ for file in usr/bin/zhiqiao usr/share/zhiqiao/dbase/c_qiyuan.db \
 done
 appstreamcli validate-tree --no-net "$root"
 
+[ "$("$root/usr/bin/zhiqiao" --version)" = "zhiqiao $version" ] ||
+    fail "--version of the unpacked program: $("$root/usr/bin/zhiqiao" --version)"
+
 # No dbase/ beside the unpacked program: it must find the bank under its own prefix.
 mkdir "$tmp/home"
 status=0
