@@ -19,6 +19,7 @@ struct ChoiceQuestion
     QString title;
     QStringList options;
     QString answer;
+    SourcePlace answerPlace; // the line of 'answer:', where a fault of the key is reported
     QString explain;
 };
 
@@ -51,6 +52,9 @@ struct ProgramTask
     QList<TaskCase> cases; // further cases, each proven like the example above
 };
 
+// The data file of the task at position (from 1) in its section: data_11.dat for the first.
+inline QString dataFileName(int position) { return QStringLiteral("data_%1%2.dat").arg(position).arg(1); }
+
 struct QuestionSet
 {
     QList<ChoiceQuestion> choice;
@@ -65,6 +69,7 @@ struct ChapterSource
     QString id;
     QString title;
     QString study;        // Markdown
+    SourcePlace studyPlace;
     QuestionSet exercise;
 };
 
@@ -95,5 +100,6 @@ struct BankSource
 };
 
 // Reads bank/chapters/*.yaml, bank/tests/*.yaml and bank/algorithms/*.yaml below the folder and
-// checks them. Every fault found is appended to errors as "file:line: message".
+// checks the shape of each item. Every fault found is appended to errors as "file:line: message",
+// in the user's language. The rules that span the course are CourseRules'.
 BankSource readBankSource(const QString &folder, QStringList &errors);

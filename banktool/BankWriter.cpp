@@ -1,6 +1,7 @@
 #include "banktool/BankWriter.h"
 
 #include "banktool/MarkdownRtf.h"
+#include "banktool/TaskSample.h"
 #include "data/BankSchema.h"
 
 #include <QFile>
@@ -51,13 +52,29 @@ public:
         for (const auto &[code, tasks] : kinds) {
             for (int i = 0; i < tasks->size(); ++i) {
                 const ProgramTask &t = tasks->at(i);
-                QVariantList v{++m_id, typePrefix + code, owner, t.title, QString(), QString(), QString(), QString()};
+                const QString title = code == u'4' ? TaskSample::titleWithSample(t, i + 1) : t.title;
+                QVariantList v{++m_id, typePrefix + code, owner, title, QString(), QString(), QString(), QString()};
                 if (test)
                     v << QString();
                 v << t.answer << t.explain << t.program;
-                v << (t.hasData ? QStringLiteral("data_%1%2.dat").arg(i + 1).arg(1) : QString()) << t.data;
+                v << (t.hasData ? dataFileName(i + 1) : QString()) << t.data;
                 exec(insert, v);
+                cases(table, m_id, t);
             }
+        }
+    }
+
+    // The example as case 1, then the further cases. A task without a data file has no data (null),
+    // which differs from an empty data file.
+    void cases(const QString &table, int taskId, const ProgramTask &t)
+    {
+        const QString insert = QStringLiteral("insert into c_case (task_table, task_id, case_no, input, data, output, hidden)"
+                                              " values (?,?,?,?,?,?,?)");
+        const QVariant noData(QMetaType::fromType<QString>());
+        exec(insert, {table, taskId, 1, t.input, t.hasData ? QVariant(t.data) : noData, t.output, 0});
+        for (int k = 0; k < t.cases.size(); ++k) {
+            const TaskCase &c = t.cases[k];
+            exec(insert, {table, taskId, k + 2, c.input, t.hasData ? QVariant(c.data) : noData, c.output, c.hidden ? 1 : 0});
         }
     }
 
