@@ -58,6 +58,15 @@ bool mentions(const QStringList &lines, const QString &text)
 
 QByteArray shown(const QStringList &lines) { return lines.join(u'\n').toUtf8(); }
 
+// Whether the faults of a unit or task, leaving out those of the whole bank, are just the ones
+// expected (each given by a part of its text).
+bool faultsAre(QStringList faults, const QStringList &expected)
+{
+    faults.removeIf([](const QString &f) { return f.startsWith(u"whole bank"_s); });
+    return faults.size() == expected.size()
+           && std::all_of(expected.begin(), expected.end(), [&](const QString &e) { return mentions(faults, e); });
+}
+
 const QString kReading = u"#include <stdio.h>\nint main(void)\n{\n    int n;\n    scanf(\"%d\", &n);\n    printf(\"%d\\n\", n);\n    return 0;\n}\n"_s;
 
 }
@@ -93,11 +102,8 @@ private slots:
         QFETCH(QStringList, expected);
         BankSource bank;
         bank.chapters << chapter(u"01"_s, keys);
-        QStringList faults = KeyBalance::faults(bank);
-        faults.removeIf([](const QString &f) { return f.startsWith(u"whole bank"_s); });
-        QCOMPARE(faults.size(), expected.size());
-        for (const QString &e : expected)
-            QVERIFY2(mentions(faults, e), shown(faults));
+        const QStringList faults = KeyBalance::faults(bank);
+        QVERIFY2(faultsAre(faults, expected), shown(faults));
     }
 
     // Units balanced one by one may still lean to one letter together.
@@ -234,11 +240,8 @@ private slots:
         }
         (kind == u"pro" ? c.exercise.pro : kind == u"err" ? c.exercise.err : c.exercise.blank) << t;
         bank.chapters << c;
-        QStringList errors = CourseRules::check(bank).errors;
-        errors.removeIf([](const QString &e) { return e.startsWith(u"whole bank"_s); });
-        QCOMPARE(errors.size(), expected.size());
-        for (const QString &e : expected)
-            QVERIFY2(mentions(errors, e), shown(errors));
+        const QStringList errors = CourseRules::check(bank).errors;
+        QVERIFY2(faultsAre(errors, expected), shown(errors));
     }
 
     void programmingTaskWithoutAnExampleMayNotSpeakOfASample()

@@ -41,6 +41,16 @@ ProgramTask correction(int faults, int stated)
     return t;
 }
 
+// A fill-in task whose fill stops the sum one short: it prints 45, not 55.
+ProgramTask fillInPrinting45()
+{
+    ProgramTask t = task();
+    t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s);
+    t.fills = {u"i < n"_s};
+    t.output = u"55\n"_s;
+    return t;
+}
+
 bool mentions(const QStringList &problems, const QString &text)
 {
     for (const QString &p : problems) {
@@ -129,11 +139,7 @@ private slots:
 
     void fillInWithWrongOutputFails()
     {
-        ProgramTask t = task();
-        t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s);
-        t.fills = {u"i < n"_s};
-        t.output = u"55\n"_s;
-        const QStringList problems = checkBlank(t, u"chapter 05, fill-in 1"_s, m_settings);
+        const QStringList problems = checkBlank(fillInPrinting45(), u"chapter 05, fill-in 1"_s, m_settings);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(problems[0].startsWith(u"bank/chapters/05.yaml:7: chapter 05, fill-in 1: "_s), shown(problems));
         QVERIFY2(problems[0].contains(u"line 1 should be \"55\" but is \"45\""_s), shown(problems));
@@ -221,12 +227,8 @@ int main(void)
 
     void messagesAreChineseWhereTheSystemSpeaksChinese()
     {
-        ProgramTask t = task();
-        t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s);
-        t.fills = {u"i < n"_s};
-        t.output = u"55\n"_s;
         qputenv("LC_ALL", "zh_CN.UTF-8");
-        const QStringList problems = checkBlank(t, u"第 05 章 填空题 1"_s, m_settings);
+        const QStringList problems = checkBlank(fillInPrinting45(), u"第 05 章 填空题 1"_s, m_settings);
         qputenv("LC_ALL", "C.UTF-8");
         QVERIFY2(mentions(problems, u"填空后的程序运行样例时的输出与 'output' 不同：第 1 行应为 \"55\"，实际为 \"45\""_s), shown(problems));
     }
