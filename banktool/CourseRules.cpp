@@ -47,8 +47,10 @@ void taskRules(const ProgramTask &t, Kind kind, QStringList &errors)
                                         u"a programming task must read standard input or its data file, but the reference program reads nothing"));
     const auto hidden = std::count_if(t.cases.begin(), t.cases.end(), [](const TaskCase &c) { return c.hidden; });
     if ((kind == Kind::Pro || reads) && hidden < kHiddenCases)
-        errors << at(t.place, localized(u"读入数据的题除样例外至少要有 %1 个隐藏用例（cases），这里有 %2 个",
-                                        u"a task that reads input needs at least %1 hidden cases beside its example, it has %2")
+        errors << at(t.place, (kind == Kind::Pro ? localized(u"编程题除样例外至少要有 %1 个隐藏用例（cases），这里有 %2 个",
+                                                             u"a programming task needs at least %1 hidden cases beside its example, it has %2")
+                                                 : localized(u"读入数据的题除样例外至少要有 %1 个隐藏用例（cases），这里有 %2 个",
+                                                             u"a task that reads input needs at least %1 hidden cases beside its example, it has %2"))
                                   .arg(kHiddenCases).arg(hidden));
     const bool sampleShown = kind == Kind::Pro && TaskSample::hasExample(t);
     if (t.title.contains(QStringLiteral("样例")) && !sampleShown)

@@ -213,7 +213,7 @@ private slots:
             << QStringList{u"chapters/01.yaml:40: a programming task must read standard input or its data file, but the reference program reads nothing"_s};
         QTest::newRow("programming with one hidden case")
             << u"pro"_s << true << QList<bool>{true, false} << ok
-            << QStringList{u"chapters/01.yaml:40: a task that reads input needs at least 2 hidden cases beside its example, it has 1"_s};
+            << QStringList{u"chapters/01.yaml:40: a programming task needs at least 2 hidden cases beside its example, it has 1"_s};
         QTest::newRow("fill-in that reads, no cases") << u"blank"_s << true << QList<bool>{} << u"填空。"_s
                                                       << QStringList{u"needs at least 2 hidden cases beside its example, it has 0"_s};
         QTest::newRow("fill-in that reads nothing") << u"blank"_s << false << QList<bool>{} << u"填空。"_s << QStringList();
