@@ -2,6 +2,7 @@
 
 #include "banktool/Language.h"
 #include "banktool/ProofCache.h"
+#include "judge/OutputComparison.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,20 +49,6 @@ QString shortened(const QString &text)
         lines << localized(u"……（还有 %1 行）", u"... (%1 more lines)").arg(dropped);
     }
     return lines.join(u'\n');
-}
-
-QStringList normalisedLines(const QString &text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = t.split(u'\n');
-    for (QString &line : lines) {
-        while (!line.isEmpty() && line.back().isSpace())
-            line.chop(1);
-    }
-    while (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 QString quoted(const QString &line) { return u'"' + line + u'"'; }
@@ -350,15 +337,14 @@ int statedFaults(const QString &title)
 
 QString outputDifference(const QString &expected, const QString &actual)
 {
-    const QStringList e = normalisedLines(expected), a = normalisedLines(actual);
-    for (qsizetype i = 0; i < std::max(e.size(), a.size()); ++i) {
-        const QString nothing = localized(u"（没有这一行）", u"(nothing)");
-        const QString want = i < e.size() ? quoted(e[i]) : nothing;
-        const QString got = i < a.size() ? quoted(a[i]) : nothing;
-        if (want != got)
-            return localized(u"第 %1 行应为 %2，实际为 %3", u"line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
-    }
-    return {};
+    const QStringList e = OutputComparison::lines(expected), a = OutputComparison::lines(actual);
+    const qsizetype i = OutputComparison::firstDifference(e, a);
+    if (i < 0)
+        return {};
+    const QString nothing = localized(u"（没有这一行）", u"(nothing)");
+    const QString want = i < e.size() ? quoted(e[i]) : nothing;
+    const QString got = i < a.size() ? quoted(a[i]) : nothing;
+    return localized(u"第 %1 行应为 %2，实际为 %3", u"line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
 }
 
 QStringList checkBlank(const ProgramTask &task, const QString &label, const Settings &settings)

@@ -58,8 +58,8 @@ QString fillBlanks(const QString &program, const QStringList &fills);
 int changedLines(const QString &before, const QString &after);
 // The number of faults a correction task's title states ("程序中有 2 处错误"), or -1.
 int statedFaults(const QString &title);
-// Empty when the outputs agree (ignoring trailing spaces on lines and blank lines at the end),
-// otherwise a short account of the first difference.
+// Empty when the outputs agree as a student's output must agree (OutputComparison), otherwise a
+// short account of the first difference.
 QString outputDifference(const QString &expected, const QString &actual);
 
 // Each returns the task's problems as "file:line: label: message"; none when it is proven.
