@@ -180,8 +180,8 @@ public:
             }
             TaskCase c;
             c.place = placeOf(item);
-            allowKeys(item, hasData ? QStringList{"input", "data", "output", "hidden"}
-                                    : QStringList{"input", "output", "hidden"});
+            allowKeys(item, hasData ? QStringList{"input", "data", "output", "hidden", "about"}
+                                    : QStringList{"input", "output", "hidden", "about"});
             c.input = text(item, "input", false);
             c.output = text(item, "output", true);
             if (hasData) {
@@ -199,6 +199,7 @@ public:
             if (!hidden.isEmpty() && hidden != u"true" && hidden != u"false")
                 complain(item["hidden"], localized(u"'hidden' 只能是 true 或 false", u"'hidden' must be true or false"));
             c.hidden = hidden != u"false";
+            c.about = block(item, "about", false);
             found << c;
         }
         return found;

@@ -32,6 +32,7 @@ struct TaskCase
     QString data;         // the data file's text, for a task with a data file
     QString output;       // what the proven program prints
     bool hidden = true;
+    QString about;        // what kind of input it holds ("只有一个数"), told when a hidden case fails
 };
 
 // A fill-in, correction or programming task, with the material that proves it right.

@@ -68,13 +68,13 @@ public:
     // which differs from an empty data file.
     void cases(const QString &table, int taskId, const ProgramTask &t)
     {
-        const QString insert = QStringLiteral("insert into c_case (task_table, task_id, case_no, input, data, output, hidden)"
-                                              " values (?,?,?,?,?,?,?)");
+        const QString insert = QStringLiteral("insert into c_case (task_table, task_id, case_no, input, data, output, hidden, about)"
+                                              " values (?,?,?,?,?,?,?,?)");
         const QVariant noData(QMetaType::fromType<QString>());
-        exec(insert, {table, taskId, 1, t.input, t.hasData ? QVariant(t.data) : noData, t.output, 0});
+        exec(insert, {table, taskId, 1, t.input, t.hasData ? QVariant(t.data) : noData, t.output, 0, QString()});
         for (int k = 0; k < t.cases.size(); ++k) {
             const TaskCase &c = t.cases[k];
-            exec(insert, {table, taskId, k + 2, c.input, t.hasData ? QVariant(c.data) : noData, c.output, c.hidden ? 1 : 0});
+            exec(insert, {table, taskId, k + 2, c.input, t.hasData ? QVariant(c.data) : noData, c.output, c.hidden ? 1 : 0, c.about});
         }
     }
 

@@ -41,7 +41,7 @@ QString rightProgram(const ProgramTask &t, Kind kind)
 
 void taskRules(const ProgramTask &t, Kind kind, QStringList &errors)
 {
-    const bool reads = readsInput(rightProgram(t, kind));
+    const bool reads = readsInput(rightProgram(t, kind)) || t.hasData;
     if (kind == Kind::Pro && !reads)
         errors << at(t.place, localized(u"编程题必须读入标准输入或它的数据文件，参考程序却什么也不读",
                                         u"a programming task must read standard input or its data file, but the reference program reads nothing"));
@@ -85,7 +85,9 @@ void testSetSize(const TestSetSource &t, QStringList &errors)
 
 bool readsInput(const QString &program)
 {
-    static const QRegularExpression reading(QStringLiteral("\\b(scanf|fscanf|getchar|getc|fgetc|gets|fgets|fread)\\s*\\("));
+    // A file the program wrote itself is not input; a stream function reads input from stdin only.
+    static const QRegularExpression reading(
+        QStringLiteral("\\b(scanf|getchar|gets)\\s*\\(|\\b(fscanf|getc|fgetc|fgets|fread)\\s*\\([^;]*\\bstdin\\b"));
     return reading.match(program).hasMatch();
 }
 

@@ -19,7 +19,7 @@ constexpr int kStudyCharacters = 800;
 // Hidden cases beside the example of a task that reads input.
 constexpr int kHiddenCases = 2;
 
-// Whether a program reads standard input or a file.
+// Whether a program reads standard input (a task's data file is known from its 'data').
 bool readsInput(const QString &program);
 
 Findings check(const BankSource &bank);

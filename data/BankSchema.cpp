@@ -14,6 +14,6 @@ QStringList BankSchema::createStatements()
         // The runs a student's program is checked on; case 1 is the task's example. A bank without
         // this table still opens: its tasks have no cases.
         QStringLiteral("create table c_case (task_table text, task_id integer, case_no integer, input text, data text,"
-                       " output text, hidden integer, primary key (task_table, task_id, case_no))"),
+                       " output text, hidden integer, about text, primary key (task_table, task_id, case_no))"),
     };
 }

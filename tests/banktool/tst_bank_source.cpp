@@ -39,7 +39,7 @@ class TestBankSource : public QObject
         return errors;
     }
 
-    // Each case of a task as "case_no|data|output|hidden", with data "null" where the task has no file.
+    // Each case of a task as "case_no|data|output|hidden|about", with data "null" where the task has no file.
     static QStringList casesIn(const QString &file, const QString &taskId, const QString &table = u"c_excer"_s)
     {
         QStringList rows;
@@ -49,13 +49,13 @@ class TestBankSource : public QObject
             if (!db.open())
                 return {db.lastError().text()};
             QSqlQuery q(db);
-            q.prepare(u"select case_no, data, output, hidden from c_case where task_table = ? and task_id = ? order by case_no"_s);
+            q.prepare(u"select case_no, data, output, hidden, about from c_case where task_table = ? and task_id = ? order by case_no"_s);
             q.addBindValue(table);
             q.addBindValue(taskId.toInt());
             q.exec();
             while (q.next())
-                rows << u"%1|%2|%3|%4"_s.arg(q.value(0).toString(), q.value(1).isNull() ? u"null"_s : q.value(1).toString(),
-                                             q.value(2).toString(), q.value(3).toString());
+                rows << u"%1|%2|%3|%4|%5"_s.arg(q.value(0).toString(), q.value(1).isNull() ? u"null"_s : q.value(1).toString(),
+                                                q.value(2).toString(), q.value(3).toString(), q.value(4).toString());
         }
         QSqlDatabase::removeDatabase(u"cases"_s);
         return rows;
@@ -205,7 +205,7 @@ private slots:
               chapterWith("  choice:\n" + choice("B") + "  pro:\n"
                           "    - title: 读文件\n      program: |\n        int main(void) { return 0; }\n"
                           "      answer: ref\n      data: |\n        1 2 3\n      explain: e\n      output: |\n        o\n"
-                          "      cases:\n        - {data: \"\", output: \"0\\n\"}\n"
+                          "      cases:\n        - {data: \"\", output: \"0\\n\", about: 空文件}\n"
                           "        - {data: \"4\", output: \"4\\n\", hidden: false}\n")
                   .replace("\"01\"", "\"02\"").replace("title: 概述", "title: It's 引号"));
         write(QStringLiteral("tests/1.yaml"), "group: 1\nchoice:\n" + choice("C"));
@@ -234,7 +234,7 @@ private slots:
 
         // Its cases: the example first, open; then the further ones.
         const QString id = tasks[0].text(QStringLiteral("id_test"));
-        QCOMPARE(casesIn(file, id), (QStringList{u"1|1 2 3|o\n|0"_s, u"2||0\n|1"_s, u"3|4|4\n|0"_s}));
+        QCOMPARE(casesIn(file, id), (QStringList{u"1|1 2 3|o\n|0|"_s, u"2||0\n|1|空文件"_s, u"3|4|4\n|0|"_s}));
     }
 
     void casesOfATaskWithoutDataFileHaveNoData()
@@ -251,7 +251,7 @@ private slots:
         const RecordSet tasks = SqliteBank(file).testQuestions(QuestionKind::Blank, 3);
         QCOMPARE(tasks.size(), 1);
         QCOMPARE(tasks[0].text(QStringLiteral("title")), u"t"_s); // no sample: not a programming task
-        QCOMPARE(casesIn(file, tasks[0].text(QStringLiteral("id")), u"c_test"_s), (QStringList{u"1|null|25\n|0"_s, u"2|null|1\n|1"_s}));
+        QCOMPARE(casesIn(file, tasks[0].text(QStringLiteral("id")), u"c_test"_s), (QStringList{u"1|null|25\n|0|"_s, u"2|null|1\n|1|"_s}));
     }
 };
 

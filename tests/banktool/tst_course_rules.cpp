@@ -191,8 +191,9 @@ private slots:
     {
         QVERIFY(CourseRules::readsInput(kReading));
         QVERIFY(CourseRules::readsInput(u"while ((c = getchar()) != EOF)"_s));
-        QVERIFY(CourseRules::readsInput(u"fscanf(fp, \"%d\", &x)"_s));
+        QVERIFY(CourseRules::readsInput(u"fscanf(stdin, \"%d\", &x)"_s));
         QVERIFY(CourseRules::readsInput(u"fgets (s, 80, stdin)"_s));
+        QVERIFY(!CourseRules::readsInput(u"fp = fopen(\"poem.txt\", \"r\"); while ((ch = fgetc(fp)) != EOF)"_s)); // its own file
         QVERIFY(!CourseRules::readsInput(u"sscanf(s, \"%d\", &x); printf(\"%d\", x);"_s));
         QVERIFY(!CourseRules::readsInput(u"int scanfed = 0;"_s));
     }
@@ -211,6 +212,7 @@ private slots:
         QTest::newRow("programming without input")
             << u"pro"_s << false << QList<bool>{true, true} << ok
             << QStringList{u"chapters/01.yaml:40: a programming task must read standard input or its data file, but the reference program reads nothing"_s};
+        QTest::newRow("programming reading its data file") << u"pro data"_s << false << QList<bool>{true, true} << ok << QStringList();
         QTest::newRow("programming with one hidden case")
             << u"pro"_s << true << QList<bool>{true, false} << ok
             << QStringList{u"chapters/01.yaml:40: a programming task needs at least 2 hidden cases beside its example, it has 1"_s};
@@ -234,11 +236,12 @@ private slots:
         ChapterSource c = chapter(u"01"_s, u"ABCDABCDAB"_s);
         ProgramTask t = task(c.place.file, 40, reads ? kReading : u"int main(void) { return 0; }"_s);
         t.title = title;
+        t.hasData = kind == u"pro data";
         for (const bool hidden : cases) {
             t.cases << hiddenCase(50);
             t.cases.back().hidden = hidden;
         }
-        (kind == u"pro" ? c.exercise.pro : kind == u"err" ? c.exercise.err : c.exercise.blank) << t;
+        (kind.startsWith(u"pro") ? c.exercise.pro : kind == u"err" ? c.exercise.err : c.exercise.blank) << t;
         bank.chapters << c;
         const QStringList errors = CourseRules::check(bank).errors;
         QVERIFY2(faultsAre(errors, expected), shown(errors));
