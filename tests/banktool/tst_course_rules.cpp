@@ -49,7 +49,7 @@ ProgramTask task(const QString &file, int line, const QString &program)
     return t;
 }
 
-TaskCase hiddenCase(int line) { return TaskCase{SourcePlace{u"chapters/01.yaml"_s, line}, u"2\n"_s, {}, u"2\n"_s, true}; }
+TaskCase hiddenCase(int line) { return TaskCase{SourcePlace{u"chapters/01.yaml"_s, line}, u"2\n"_s, {}, u"2\n"_s, true, {}}; }
 
 bool mentions(const QStringList &lines, const QString &text)
 {

@@ -217,7 +217,7 @@ int main(void)
         a.output = u"3\n"_s;
         QStringList problems = checkAlgorithm(a, u"algorithm 25"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
-        a.cases = {{SourcePlace{a.place.file, 70}, u"1 2 3 4 5\n"_s, {}, u"5\n"_s, true}};
+        a.cases = {{SourcePlace{a.place.file, 70}, u"1 2 3 4 5\n"_s, {}, u"5\n"_s, true, {}}};
         problems = checkAlgorithm(a, u"algorithm 25"_s, m_settings);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(problems[0].contains(u"the program on the case at line 70 was stopped by the checker for undefined behaviour or memory faults"_s),
@@ -258,8 +258,8 @@ int main(void)
         t.data = u"3 8 1 9 4"_s;
         t.output = u"最大值=9\n"_s;
         // Each case brings its own data file; an empty one is a file of no bytes.
-        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"最大值=12\n"_s, true},
-                   {SourcePlace{t.place.file, 44}, {}, {}, u"最大值=0\n"_s, true}};
+        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"最大值=12\n"_s, true, {}},
+                   {SourcePlace{t.place.file, 44}, {}, {}, u"最大值=0\n"_s, true, {}}};
         // The second task of its section: its data file is data_21.dat.
         QStringList problems = checkPro(t, 2, u"chapter 05, programming 2"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
@@ -277,12 +277,12 @@ int main(void)
         t.answer = u"#include <stdio.h>\nint main(void)\n{\n    int a, b;\n    scanf(\"%d%d\", &a, &b);\n    printf(\"%d\\n\", a + b);\n    return 0;\n}\n"_s;
         t.input = u"3 4\n"_s;
         t.output = u"7\n"_s;
-        t.cases = {{SourcePlace{t.place.file, 30}, u"-8 3\n"_s, {}, u"-5\n"_s, true}};
+        t.cases = {{SourcePlace{t.place.file, 30}, u"-8 3\n"_s, {}, u"-5\n"_s, true, {}}};
         QStringList problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
 
         // A case whose expected output is wrong is named by its line, the example still passes.
-        t.cases << TaskCase{SourcePlace{t.place.file, 33}, u"1 1\n"_s, {}, u"3\n"_s, true};
+        t.cases << TaskCase{SourcePlace{t.place.file, 33}, u"1 1\n"_s, {}, u"3\n"_s, true, {}};
         problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(mentions(problems, u"on the case at line 33 prints something else than 'output': line 1 should be \"3\" but is \"2\""_s),
@@ -367,7 +367,7 @@ int main(void)
         t.output = u"7\n"_s;
         QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QVERIFY2(mentions(problems, u"its faults do not show"_s), shown(problems));
-        t.cases = {{SourcePlace{t.place.file, 20}, u"-3\n"_s, {}, u"3\n"_s, true}};
+        t.cases = {{SourcePlace{t.place.file, 20}, u"-3\n"_s, {}, u"3\n"_s, true, {}}};
         problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
     }
@@ -492,7 +492,7 @@ int main(void)
             a.program = u"#include <stdio.h>\nint main(void)\n{\n    printf(\"%d\\n\", "_s + QString::number(i) + u");\n    return 0;\n}\n"_s;
             a.output = i == 4 ? u"wrong\n"_s : QString::number(i) + u'\n';
             const QString label = u"algorithm "_s + QString::number(i);
-            checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }};
+            checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }, {}};
         }
         const QList<QStringList> results = runChecks(checks, m_settings, 2);
         QCOMPARE(results.size(), 6);
