@@ -23,6 +23,7 @@ struct ChoiceQuestion
     QString title;
     QStringList options;
     QString answer;
+    SourcePlace answerPlace; // the line of 'answer:', where a fault of the key is reported
     QString explain;
 };
 
@@ -35,6 +36,7 @@ struct TaskCase
     QString data;         // the data file's text, for a task with a data file
     QString output;       // what the proven program prints
     bool hidden = true;
+    QString about;        // what kind of input it holds ("只有一个数"), told when a hidden case fails
 };
 
 // A fill-in, correction or programming task, with the material that proves it right.
@@ -57,6 +59,9 @@ struct ProgramTask
     QList<TaskCase> cases; // further cases, each proven like the example above
 };
 
+// The data file of the task at position (from 1) in its section: data_11.dat for the first.
+inline QString dataFileName(int position) { return QStringLiteral("data_%1%2.dat").arg(position).arg(1); }
+
 struct QuestionSet
 {
     QList<ChoiceQuestion> choice;
@@ -72,6 +77,7 @@ struct ChapterSource
     QString title;
     QString study;        // Markdown
     std::optional<QString> studyRtf; // an imported chapter's RTF, stored as it stands
+    SourcePlace studyPlace;
     QuestionSet exercise;
 };
 
@@ -103,5 +109,6 @@ struct BankSource
 };
 
 // Reads bank/chapters/*.yaml, bank/tests/*.yaml and bank/algorithms/*.yaml below the folder and
-// checks them. Every fault found is appended to errors as "file:line: message".
+// checks the shape of each item. Every fault found is appended to errors as "file:line: message",
+// in the user's language. The rules that span the course are CourseRules'.
 BankSource readBankSource(const QString &folder, QStringList &errors);

@@ -1,6 +1,7 @@
 #include "banktool/BankWriter.h"
 
 #include "banktool/MarkdownRtf.h"
+#include "banktool/TaskSample.h"
 #include "data/BankSchema.h"
 
 #include <QFile>
@@ -51,14 +52,31 @@ public:
         for (const auto &[code, tasks] : kinds) {
             for (int i = 0; i < tasks->size(); ++i) {
                 const ProgramTask &t = tasks->at(i);
-                QVariantList v{++m_id, typePrefix + code, owner, t.title, QString(), QString(), QString(), QString()};
+                // An imported task keeps its text exactly; ours show their example.
+                const QString title = code == u'4' && !t.legacy ? TaskSample::titleWithSample(t, i + 1) : t.title;
+                QVariantList v{++m_id, typePrefix + code, owner, title, QString(), QString(), QString(), QString()};
                 if (test)
                     v << QString();
                 v << t.answer << t.explain << t.program;
-                const QString dataFile = t.dataFile.isEmpty() ? QStringLiteral("data_%1%2.dat").arg(i + 1).arg(1) : t.dataFile;
+                const QString dataFile = t.dataFile.isEmpty() ? dataFileName(i + 1) : t.dataFile;
                 v << (t.hasData ? dataFile : QString()) << t.data;
                 exec(insert, v);
+                cases(table, m_id, t);
             }
+        }
+    }
+
+    // The example as case 1, then the further cases. A task without a data file has no data (null),
+    // which differs from an empty data file.
+    void cases(const QString &table, int taskId, const ProgramTask &t)
+    {
+        const QString insert = QStringLiteral("insert into c_case (task_table, task_id, case_no, input, data, output, hidden, about)"
+                                              " values (?,?,?,?,?,?,?,?)");
+        const QVariant noData(QMetaType::fromType<QString>());
+        exec(insert, {table, taskId, 1, t.input, t.hasData ? QVariant(t.data) : noData, t.output, 0, QString()});
+        for (int k = 0; k < t.cases.size(); ++k) {
+            const TaskCase &c = t.cases[k];
+            exec(insert, {table, taskId, k + 2, c.input, t.hasData ? QVariant(c.data) : noData, c.output, c.hidden ? 1 : 0, c.about});
         }
     }
 

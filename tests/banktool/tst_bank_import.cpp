@@ -1,6 +1,7 @@
 #include "banktool/BankImport.h"
 #include "banktool/BankSource.h"
 #include "banktool/BankWriter.h"
+#include "banktool/CourseRules.h"
 #include "banktool/ProgramCheck.h"
 #include "data/BankCheck.h"
 #include "data/BankError.h"
@@ -132,6 +133,9 @@ private slots:
         const BankSource sources = readBankSource(folder.path(), errors);
         QCOMPARE(errors, QStringList());
         QVERIFY(ProgramCheck::checksOf(sources).isEmpty()); // nothing imported claims a proof
+        // The course's own rules (balanced keys, hidden cases, ...) are not asked of an old bank.
+        const Findings rules = CourseRules::check(sources);
+        QCOMPARE(rules.errors, QStringList());
         const QString builtFile = folder.filePath(QStringLiteral("built.db"));
         QCOMPARE(writeBank(sources, builtFile), QString());
         SqliteBank built(builtFile);
