@@ -6,7 +6,7 @@
 #include "controls/Twips.h"
 #include "controls/WindowSetup.h"
 #include "data/BankFile.h"
-#include "data/SqliteBank.h"
+#include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
 #include "state/Module1.h"
@@ -61,7 +61,7 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 void Frm_login::Form_Load()
 {
     // A bank that cannot be opened throws; the program then reports it and ends.
-    Module1::conn = std::make_unique<SqliteBank>(BankFile::path());
+    Module1::conn = openQuestionBank(BankFile::path());
 }
 
 bool Frm_login::eventFilter(QObject *watched, QEvent *event)

@@ -23,6 +23,8 @@ void substituteFonts()
 void Startup::prepare(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("智桥辅导学习系统-C语言"));
+    // Lets the desktop match the windows with the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cn.zhiqiao.CTutor"));
     // The program ends only from the start screen; windows hand over to one another in between.
     app.setQuitOnLastWindowClosed(false);
     substituteFonts();

@@ -1,18 +1,39 @@
+#include "app/CommandLine.h"
+#include "app/ExitAfterFirstExpose.h"
 #include "app/Frm_login.h"
 #include "app/Startup.h"
 #include "app/WindowClasses.h"
+#include "state/Module1.h"
 #include "controls/Forms.h"
 #include "data/BankError.h"
 #include "data/BankFile.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZQ_VERSION));
+    // Read before the application object exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    if (command.action != CommandLine::Action::Run) {
+        const bool refused = command.action == CommandLine::Action::Refuse;
+        std::fputs(command.output.toLocal8Bit().constData(), refused ? stderr : stdout);
+        return refused ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     Startup::prepare(app);
     WindowClasses::connect();
+    // ZHIQIAO_EXIT_AFTER_EXPOSE=1 ends the program with status 0 once the start screen is on screen:
+    // the start-up bench and the package test run it with nobody there to close it.
+    if (qEnvironmentVariableIsSet("ZHIQIAO_EXIT_AFTER_EXPOSE"))
+        exitAfterFirstExpose(app);
+    BankFile::setPath(command.bankFile);
     try {
         Forms<Frm_login>::show();
     } catch (const BankError &error) {
@@ -20,5 +41,7 @@ int main(int argc, char *argv[])
                          QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
         return 1;
     }
-    return app.exec();
+    const int status = app.exec();
+    Module1::conn.reset(); // closed while Qt's SQL driver is still there, whatever ended the loop
+    return status;
 }

@@ -1,6 +1,7 @@
 #include "banktool/BankWriter.h"
 
 #include "banktool/MarkdownRtf.h"
+#include "banktool/TaskSample.h"
 #include "data/BankSchema.h"
 
 #include <QFile>
@@ -47,13 +48,30 @@ public:
         for (const auto &[code, tasks] : kinds) {
             for (int i = 0; i < tasks->size(); ++i) {
                 const ProgramTask &t = tasks->at(i);
-                QVariantList v{++m_id, typePrefix + code, owner, t.title, QString(), QString(), QString(), QString()};
+                // An imported task keeps its text exactly; ours show their example.
+                const QString title = code == u'4' && !t.legacy ? TaskSample::titleWithSample(t, i + 1) : t.title;
+                QVariantList v{++m_id, typePrefix + code, owner, title, QString(), QString(), QString(), QString()};
                 if (test)
                     v << QString();
                 v << t.answer << t.explain << t.program;
-                v << (t.hasData ? QStringLiteral("data_%1%2.dat").arg(i + 1).arg(1) : QString()) << t.data;
+                const QString dataFile = t.dataFile.isEmpty() ? dataFileName(i + 1) : t.dataFile;
+                v << (t.hasData ? dataFile : QString()) << t.data;
                 exec(insert, v);
+                cases(table, m_id, t);
             }
+        }
+    }
+
+    // The example as case 1, then the further cases. A task without a data file has no data (null),
+    // which differs from an empty data file.
+    void cases(const QString &table, int taskId, const ProgramTask &t)
+    {
+        const QString insert = BankSchema::insertStatement(QStringLiteral("c_case"));
+        const QVariant noData(QMetaType::fromType<QString>());
+        exec(insert, {table, taskId, 1, t.input, t.hasData ? QVariant(t.data) : noData, t.output, 0, QString()});
+        for (int k = 0; k < t.cases.size(); ++k) {
+            const TaskCase &c = t.cases[k];
+            exec(insert, {table, taskId, k + 2, c.input, t.hasData ? QVariant(c.data) : noData, c.output, c.hidden ? 1 : 0, c.about});
         }
     }
 
@@ -87,15 +105,16 @@ QString writeBank(const BankSource &source, const QString &file)
                 for (const QString &sql : BankSchema::createStatements())
                     w.exec(sql);
                 for (const ChapterSource &c : source.chapters) {
-                    w.exec(BankSchema::insertStatement(QStringLiteral("chapter")),
-                           {c.id, c.title, QString::fromUtf8(MarkdownRtf::convert(c.study, MarkdownRtf::kChapterWidth))});
+                    const QString study = c.studyRtf ? *c.studyRtf
+                                                     : QString::fromUtf8(MarkdownRtf::convert(c.study, MarkdownRtf::kChapterWidth));
+                    w.exec(BankSchema::insertStatement(QStringLiteral("chapter")), {c.id, c.title, study});
                     w.questions(QStringLiteral("c_excer"), c.exercise, QStringLiteral("0"), c.id);
                 }
                 for (const TestSetSource &t : source.testSets)
                     w.questions(QStringLiteral("c_test"), t.questions, QString(), t.group);
                 for (const AlgorithmSource &a : source.algorithms)
                     w.exec(BankSchema::insertStatement(QStringLiteral("jdsf")),
-                           {a.id, a.title, QString::fromUtf8(MarkdownRtf::convert(algorithmMarkdown(a)))});
+                           {a.id, a.title, a.contentRtf ? *a.contentRtf : QString::fromUtf8(MarkdownRtf::convert(algorithmMarkdown(a)))});
                 w.exec(QStringLiteral("commit"));
             } catch (const QString &error) {
                 failure = error;

@@ -1,5 +1,9 @@
 #include "banktool/ProgramCheck.h"
 
+#include "banktool/Language.h"
+#include "banktool/ProofCache.h"
+#include "judge/OutputComparison.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -41,23 +46,9 @@ QString shortened(const QString &text)
     if (lines.size() > kMaxMessageLines) {
         const int dropped = int(lines.size()) - kMaxMessageLines;
         lines = lines.mid(0, kMaxMessageLines);
-        lines << QStringLiteral("... (%1 more lines)").arg(dropped);
+        lines << localized(u"……（还有 %1 行）", u"... (%1 more lines)").arg(dropped);
     }
     return lines.join(u'\n');
-}
-
-QStringList normalisedLines(const QString &text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = t.split(u'\n');
-    for (QString &line : lines) {
-        while (!line.isEmpty() && line.back().isSpace())
-            line.chop(1);
-    }
-    while (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 QString quoted(const QString &line) { return u'"' + line + u'"'; }
@@ -78,7 +69,7 @@ private:
 // One run of a program that must be right: the task's example or one of its further cases.
 struct Trial
 {
-    QString name;      // "the example", "the case at line 40"
+    QString name;      // "the example", "the case at line 40"; with 'what', "the corrected program on the example"
     QString input;
     QString data;      // written as the data file before the run, when the task has one
     QString expected;
@@ -86,9 +77,9 @@ struct Trial
 
 QList<Trial> trialsOf(const QString &input, const QString &data, const QString &output, const QList<TaskCase> &cases)
 {
-    QList<Trial> trials{{QStringLiteral("the example"), input, data, output}};
+    QList<Trial> trials{{localized(u"样例", u"the example"), input, data, output}};
     for (const TaskCase &c : cases)
-        trials << Trial{QStringLiteral("the case at line %1").arg(c.place.line), c.input, c.data, c.output};
+        trials << Trial{localized(u"第 %1 行的用例", u"the case at line %1").arg(c.place.line), c.input, c.data, c.output};
     return trials;
 }
 
@@ -110,39 +101,45 @@ QByteArray dataBytes(const QString &data)
 bool proveRun(Report &report, const Settings &settings, const QString &what, const QString &exe, const QString &dir,
               const QString &dataName, const Trial &trial)
 {
-    const QString subject = QStringLiteral("%1 on %2").arg(what, trial.name);
+    const QString subject = localized(u"%1运行%2时", u"%1 on %2").arg(what, trial.name);
     if (!dataName.isEmpty() && !writeFile(QDir(dir).filePath(dataName), dataBytes(trial.data))) {
-        report.add(QStringLiteral("cannot write the data file %1").arg(dataName));
+        report.add(localized(u"无法写入数据文件 %1", u"cannot write the data file %1").arg(dataName));
         return false;
     }
     const Run r = run(settings, exe, dir, trial.input);
     if (!r.started) {
-        report.add(QStringLiteral("%1 could not be started").arg(subject));
+        report.add(localized(u"%1无法启动", u"%1 could not be started").arg(subject));
         return false;
     }
     if (r.timedOut) {
-        report.add(QStringLiteral("%1 did not finish within %2 s").arg(subject).arg(settings.timeoutMs / 1000.0));
+        report.add(localized(u"%1没有在 %2 秒内结束", u"%1 did not finish within %2 s").arg(subject).arg(settings.timeoutMs / 1000.0));
         return false;
     }
     if (r.tooMuchOutput) {
-        report.add(QStringLiteral("%1 printed more than %2 bytes").arg(subject).arg(kMaxOutput));
+        report.add(localized(u"%1输出超过了 %2 字节", u"%1 printed more than %2 bytes").arg(subject).arg(kMaxOutput));
         return false;
     }
     if (r.crashed) {
-        report.add(QStringLiteral("%1 crashed; it printed:\n%2").arg(subject, shortened(r.output + r.errors)));
+        report.add(localized(u"%1崩溃了，它输出了：\n%2", u"%1 crashed; it printed:\n%2").arg(subject, shortened(r.output + r.errors)));
+        return false;
+    }
+    // The checkers built in stop the program at the first fault; what it printed so far does not matter.
+    if (r.exitCode != 0 && (r.errors.contains(QStringLiteral("Sanitizer")) || r.errors.contains(QStringLiteral("runtime error:")))) {
+        report.add(localized(u"%1被未定义行为或内存错误检查器中止：\n%2", u"%1 was stopped by the checker for undefined behaviour or memory faults:\n%2")
+                       .arg(subject, shortened(r.errors)));
         return false;
     }
     const QString difference = outputDifference(trial.expected, r.output);
     if (!difference.isEmpty()) {
-        QString message = QStringLiteral("%1 prints something else than 'output': %2").arg(subject, difference);
-        message += QStringLiteral("\nAll it printed:\n") + shortened(r.output);
+        QString message = localized(u"%1的输出与 'output' 不同：%2", u"%1 prints something else than 'output': %2").arg(subject, difference);
+        message += localized(u"\n它的全部输出：\n", u"\nAll it printed:\n") + shortened(r.output);
         if (!r.errors.isEmpty())
-            message += QStringLiteral("\nIt also wrote to standard error:\n") + shortened(r.errors);
+            message += localized(u"\n它还向标准错误输出了：\n", u"\nIt also wrote to standard error:\n") + shortened(r.errors);
         report.add(message);
         return false;
     }
     if (r.exitCode != 0) {
-        QString message = QStringLiteral("%1 ends with exit status %2").arg(subject).arg(r.exitCode);
+        QString message = localized(u"%1以退出状态 %2 结束", u"%1 ends with exit status %2").arg(subject).arg(r.exitCode);
         if (!r.errors.isEmpty())
             message += QStringLiteral(":\n") + shortened(r.errors);
         report.add(message);
@@ -158,11 +155,11 @@ bool proveProgram(Report &report, const Settings &settings, const QString &what,
 {
     const Compiled compiled = compile(settings, program, dir, name);
     if (!compiled.ok) {
-        report.add(QStringLiteral("%1 does not compile:\n%2").arg(what, shortened(compiled.messages)));
+        report.add(localized(u"%1编译不通过：\n%2", u"%1 does not compile:\n%2").arg(what, shortened(compiled.messages)));
         return false;
     }
     if (!compiled.clean) {
-        report.add(QStringLiteral("%1 compiles with warnings:\n%2").arg(what, shortened(compiled.messages)));
+        report.add(localized(u"%1编译时有警告：\n%2", u"%1 compiles with warnings:\n%2").arg(what, shortened(compiled.messages)));
         return false;
     }
     const QString exe = QDir(dir).filePath(QFileInfo(name).completeBaseName());
@@ -176,7 +173,7 @@ bool makeTempDir(Report &report, QTemporaryDir &dir)
 {
     if (dir.isValid())
         return true;
-    report.add(QStringLiteral("cannot make a temporary folder: %1").arg(dir.errorString()));
+    report.add(localized(u"无法建立临时文件夹：%1", u"cannot make a temporary folder: %1").arg(dir.errorString()));
     return false;
 }
 
@@ -187,7 +184,7 @@ Compiled compile(const Settings &settings, const QString &source, const QString 
     Compiled result;
     const QString path = QDir(dir).filePath(name);
     if (!writeFile(path, sourceBytes(source))) {
-        result.messages = QStringLiteral("cannot write %1").arg(path);
+        result.messages = localized(u"无法写入 %1", u"cannot write %1").arg(path);
         return result;
     }
     const QString base = QFileInfo(name).completeBaseName();
@@ -205,14 +202,14 @@ Compiled compile(const Settings &settings, const QString &source, const QString 
     gcc.setProcessChannelMode(QProcess::MergedChannels);
     gcc.start(settings.compiler, args);
     if (!gcc.waitForStarted(settings.timeoutMs)) {
-        result.messages = QStringLiteral("cannot start %1: %2").arg(settings.compiler, gcc.errorString());
+        result.messages = localized(u"无法启动 %1：%2", u"cannot start %1: %2").arg(settings.compiler, gcc.errorString());
         return result;
     }
     gcc.closeWriteChannel();
     if (!gcc.waitForFinished(std::max(settings.timeoutMs, 30000))) {
         gcc.kill();
         gcc.waitForFinished();
-        result.messages = QStringLiteral("the compiler did not finish in time");
+        result.messages = localized(u"编译器没有按时结束", u"the compiler did not finish in time");
         return result;
     }
     result.messages = QString::fromUtf8(gcc.readAll()).trimmed();
@@ -340,14 +337,14 @@ int statedFaults(const QString &title)
 
 QString outputDifference(const QString &expected, const QString &actual)
 {
-    const QStringList e = normalisedLines(expected), a = normalisedLines(actual);
-    for (qsizetype i = 0; i < std::max(e.size(), a.size()); ++i) {
-        const QString want = i < e.size() ? quoted(e[i]) : QStringLiteral("(nothing)");
-        const QString got = i < a.size() ? quoted(a[i]) : QStringLiteral("(nothing)");
-        if (want != got)
-            return QStringLiteral("line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
-    }
-    return {};
+    const QStringList e = OutputComparison::lines(expected), a = OutputComparison::lines(actual);
+    const qsizetype i = OutputComparison::firstDifference(e, a);
+    if (i < 0)
+        return {};
+    const QString nothing = localized(u"（没有这一行）", u"(nothing)");
+    const QString want = i < e.size() ? quoted(e[i]) : nothing;
+    const QString got = i < a.size() ? quoted(a[i]) : nothing;
+    return localized(u"第 %1 行应为 %2，实际为 %3", u"line %1 should be %2 but is %3").arg(i + 1).arg(want, got);
 }
 
 QStringList checkBlank(const ProgramTask &task, const QString &label, const Settings &settings)
@@ -355,7 +352,7 @@ QStringList checkBlank(const ProgramTask &task, const QString &label, const Sett
     Report report(task.place, label);
     QTemporaryDir dir;
     if (makeTempDir(report, dir))
-        proveProgram(report, settings, QStringLiteral("the program with its fills"), fillBlanks(task.program, task.fills),
+        proveProgram(report, settings, localized(u"填空后的程序", u"the program with its fills"), fillBlanks(task.program, task.fills),
                      dir.path(), QStringLiteral("blank_filled.c"), trialsOf(task));
     return report.problems();
 }
@@ -366,26 +363,31 @@ QStringList checkErr(const ProgramTask &task, const QString &label, const Settin
     QTemporaryDir dir;
     if (!makeTempDir(report, dir))
         return report.problems();
-    proveProgram(report, settings, QStringLiteral("the corrected program"), task.corrected, dir.path(),
+    proveProgram(report, settings, localized(u"改正后的程序", u"the corrected program"), task.corrected, dir.path(),
                  QStringLiteral("err_corrected.c"), trialsOf(task));
 
-    // The faulty program must show its faults: no program, or one that prints something else.
+    // The faulty program must show its faults: no program, or one that fails the example or a case.
     const Compiled faulty = compile(settings, task.program, dir.path(), QStringLiteral("err_faulty.c"));
-    if (faulty.ok) {
-        const Run r = run(settings, QDir(dir.path()).filePath(QStringLiteral("err_faulty")), dir.path(), task.input);
-        if (r.started && !r.timedOut && !r.crashed && !r.tooMuchOutput && r.exitCode == 0
-            && outputDifference(task.output, r.output).isEmpty())
-            report.add(QStringLiteral("the faulty program compiles and prints the expected output: its faults do not show"));
-    }
+    const auto passes = [&](const Trial &trial) {
+        const Run r = run(settings, QDir(dir.path()).filePath(QStringLiteral("err_faulty")), dir.path(), trial.input);
+        return r.started && !r.timedOut && !r.crashed && !r.tooMuchOutput && r.exitCode == 0
+               && outputDifference(trial.expected, r.output).isEmpty();
+    };
+    const QList<Trial> trials = trialsOf(task);
+    if (faulty.ok && std::all_of(trials.begin(), trials.end(), passes))
+        report.add(localized(u"有错的程序能通过编译，并且在样例和每个用例上都输出预期结果：看不出它的错误",
+                             u"the faulty program compiles and prints the expected output on the example and every case: its faults do not show"));
 
     const int stated = statedFaults(task.title);
     if (stated < 0)
-        report.add(QStringLiteral("the title does not say how many faults there are (\"程序中有 %1 处错误\")").arg(task.faults));
+        report.add(localized(u"题目没有说明有几处错误（\"程序中有 %1 处错误\"）",
+                             u"the title does not say how many faults there are (\"程序中有 %1 处错误\")").arg(task.faults));
     else if (stated != task.faults)
-        report.add(QStringLiteral("the title speaks of %1 faults but 'faults' is %2").arg(stated).arg(task.faults));
+        report.add(localized(u"题目说有 %1 处错误，'faults' 却是 %2", u"the title speaks of %1 faults but 'faults' is %2").arg(stated).arg(task.faults));
     const int changed = changedLines(task.program, task.corrected);
     if (changed != task.faults)
-        report.add(QStringLiteral("'faults' is %1 but %2 lines differ between 'program' and 'corrected'").arg(task.faults).arg(changed));
+        report.add(localized(u"'faults' 是 %1，'program' 与 'corrected' 却有 %2 行不同",
+                             u"'faults' is %1 but %2 lines differ between 'program' and 'corrected'").arg(task.faults).arg(changed));
     return report.problems();
 }
 
@@ -395,78 +397,122 @@ QStringList checkPro(const ProgramTask &task, int position, const QString &label
     QTemporaryDir dir;
     if (!makeTempDir(report, dir))
         return report.problems();
-    const QString dataName = QStringLiteral("data_%1").arg(position) + QStringLiteral("1.dat");
+    const QString dataName = dataFileName(position);
     // The file a task names must be the one its program will find.
     static const QRegularExpression named(QStringLiteral("data_\\d+\\.dat"));
     for (const QString *text : {&task.title, &task.program, &task.answer}) {
         for (auto it = named.globalMatch(*text); it.hasNext();) {
             const QString name = it.next().captured();
             if (name != dataName) {
-                report.add(QStringLiteral("names the data file %1, but as task %2 of its section its file is %3")
+                report.add(localized(u"提到了数据文件 %1，但它是本部分的第 %2 题，数据文件应为 %3",
+                                     u"names the data file %1, but as task %2 of its section its file is %3")
                                .arg(name).arg(position).arg(dataName));
                 break;
             }
         }
     }
     if (task.hasData && !task.answer.contains(dataName))
-        report.add(QStringLiteral("has a data file, but the reference program does not open %1").arg(dataName));
-    proveProgram(report, settings, QStringLiteral("the reference program ('answer')"), task.answer, dir.path(),
+        report.add(localized(u"有数据文件，参考程序却不打开 %1", u"has a data file, but the reference program does not open %1").arg(dataName));
+    proveProgram(report, settings, localized(u"参考程序（answer）", u"the reference program ('answer')"), task.answer, dir.path(),
                  QStringLiteral("pro_answer.c"), trialsOf(task), task.hasData ? dataName : QString());
     const Compiled skeleton = compile(settings, task.program, dir.path(), QStringLiteral("pro_skeleton.c"), false);
     if (!skeleton.ok)
-        report.add(QStringLiteral("the skeleton ('program') does not compile:\n%1").arg(shortened(skeleton.messages)));
+        report.add(localized(u"程序框架（program）编译不通过：\n%1", u"the skeleton ('program') does not compile:\n%1").arg(shortened(skeleton.messages)));
     return report.problems();
 }
 
 QStringList checkAlgorithm(const AlgorithmSource &algorithm, const QString &label, const Settings &settings)
 {
     Report report(algorithm.place, label);
+    Settings underAddressChecker = settings;
+    underAddressChecker.runFlags << settings.addressFlags;
     QTemporaryDir dir;
     if (makeTempDir(report, dir))
-        proveProgram(report, settings, QStringLiteral("the program"), algorithm.program, dir.path(),
+        proveProgram(report, underAddressChecker, localized(u"程序", u"the program"), algorithm.program, dir.path(),
                      QStringLiteral("algorithm.c"),
                      trialsOf(algorithm.input, {}, algorithm.output, algorithm.cases));
     return report.problems();
 }
 
+namespace {
+
+// All that a proof depends on, so that a proof of the same material can be trusted again.
+QByteArray proofMaterial(QStringView kind, int position, const QStringList &fields, const QList<TaskCase> &cases)
+{
+    QStringList all{kind.toString(), QString::number(position)};
+    all << fields;
+    for (const TaskCase &c : cases)
+        all << c.input << c.data << c.output;
+    all << QString::number(cases.size());
+    return all.join(QChar(0x1f)).toUtf8();
+}
+
+QByteArray proofMaterial(QStringView kind, int position, const ProgramTask &t)
+{
+    return proofMaterial(kind, position,
+                         {t.title, t.program, t.fills.join(QChar(0x1e)), t.corrected, QString::number(t.faults), t.answer,
+                          t.hasData ? QStringLiteral("data") : QString(), t.data, t.input, t.output},
+                         t.cases);
+}
+
+}
+
 QList<Check> checksOf(const BankSource &bank)
 {
     QList<Check> checks;
+    // Imported questions and algorithms hold nothing to prove them with.
     auto addSet = [&](const QString &owner, const QuestionSet &set) {
         for (int i = 0; i < set.blank.size(); ++i) {
             const ProgramTask t = set.blank[i];
-            const QString label = QStringLiteral("%1, fill-in %2").arg(owner).arg(i + 1);
-            checks << Check{t.place, label, [t, label](const Settings &s) { return checkBlank(t, label, s); }};
+            if (t.legacy)
+                continue;
+            const QString label = localized(u"%1 填空题 %2", u"%1, fill-in %2").arg(owner).arg(i + 1);
+            checks << Check{t.place, label, [t, label](const Settings &s) { return checkBlank(t, label, s); },
+                            proofMaterial(u"blank", i + 1, t)};
         }
         for (int i = 0; i < set.err.size(); ++i) {
             const ProgramTask t = set.err[i];
-            const QString label = QStringLiteral("%1, correction %2").arg(owner).arg(i + 1);
-            checks << Check{t.place, label, [t, label](const Settings &s) { return checkErr(t, label, s); }};
+            if (t.legacy)
+                continue;
+            const QString label = localized(u"%1 改错题 %2", u"%1, correction %2").arg(owner).arg(i + 1);
+            checks << Check{t.place, label, [t, label](const Settings &s) { return checkErr(t, label, s); },
+                            proofMaterial(u"err", i + 1, t)};
         }
         for (int i = 0; i < set.pro.size(); ++i) {
             const ProgramTask t = set.pro[i];
-            const QString label = QStringLiteral("%1, programming %2").arg(owner).arg(i + 1);
-            checks << Check{t.place, label, [t, i, label](const Settings &s) { return checkPro(t, i + 1, label, s); }};
+            if (t.legacy)
+                continue;
+            const QString label = localized(u"%1 编程题 %2", u"%1, programming %2").arg(owner).arg(i + 1);
+            checks << Check{t.place, label, [t, i, label](const Settings &s) { return checkPro(t, i + 1, label, s); },
+                            proofMaterial(u"pro", i + 1, t)};
         }
     };
     for (const ChapterSource &c : bank.chapters)
-        addSet(QStringLiteral("chapter %1").arg(c.id), c.exercise);
+        addSet(localized(u"第 %1 章", u"chapter %1").arg(c.id), c.exercise);
     for (const TestSetSource &t : bank.testSets)
-        addSet(QStringLiteral("test set %1").arg(t.group), t.questions);
+        addSet(localized(u"测试题 %1", u"test set %1").arg(t.group), t.questions);
     for (const AlgorithmSource &a : bank.algorithms) {
-        const QString label = QStringLiteral("algorithm %1 %2").arg(a.id, a.title);
-        checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }};
+        if (a.contentRtf)
+            continue;
+        const QString label = localized(u"算法 %1 %2", u"algorithm %1 %2").arg(a.id, a.title);
+        checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); },
+                        proofMaterial(u"algorithm", 0, {a.program, a.input, a.output}, a.cases)};
     }
     return checks;
 }
 
-QList<QStringList> runChecks(const QList<Check> &checks, const Settings &settings, int threads)
+QList<QStringList> runChecks(const QList<Check> &checks, const Settings &settings, int threads, ProofCache *cache)
 {
     QList<QStringList> results(checks.size());
     std::atomic<qsizetype> next{0};
     auto work = [&] {
-        for (qsizetype i = next++; i < checks.size(); i = next++)
+        for (qsizetype i = next++; i < checks.size(); i = next++) {
+            if (cache && cache->holds(checks[i].material))
+                continue;
             results[i] = checks[i].run(settings);
+            if (cache && results[i].isEmpty())
+                cache->add(checks[i].material);
+        }
     };
     std::vector<std::thread> pool;
     for (int t = 1; t < std::max(1, threads); ++t)

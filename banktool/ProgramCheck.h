@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+class ProofCache;
+
 // Proves the bank's program tasks with the system C compiler: every program a student is shown as
 // right must compile without a warning and print what the task says it prints.
 namespace ProgramCheck {
@@ -18,6 +20,9 @@ struct Settings
     // Programs that are run are also built to stop at undefined behaviour (an index out of
     // bounds, signed overflow, ...), so a program cannot print the right answer by luck.
     QStringList runFlags = {QStringLiteral("-fsanitize=undefined"), QStringLiteral("-fno-sanitize-recover=undefined")};
+    // Algorithms are taught code meant to be copied: they also run under the address checker (out
+    // of bounds, use after free, leaks), on their edge inputs as well.
+    QStringList addressFlags = {QStringLiteral("-fsanitize=address")};
     int timeoutMs = 5000; // per compile and per run
 };
 
@@ -53,8 +58,8 @@ QString fillBlanks(const QString &program, const QStringList &fills);
 int changedLines(const QString &before, const QString &after);
 // The number of faults a correction task's title states ("程序中有 2 处错误"), or -1.
 int statedFaults(const QString &title);
-// Empty when the outputs agree (ignoring trailing spaces on lines and blank lines at the end),
-// otherwise a short account of the first difference.
+// Empty when the outputs agree as a student's output must agree (OutputComparison), otherwise a
+// short account of the first difference.
 QString outputDifference(const QString &expected, const QString &actual);
 
 // Each returns the task's problems as "file:line: label: message"; none when it is proven.
@@ -69,11 +74,13 @@ struct Check
     SourcePlace place;
     QString label; // e.g. "chapter 03, fill-in 2"
     std::function<QStringList(const Settings &)> run;
+    QByteArray material; // all the proof depends on; the proof cache's key
 };
 
 // One check for every fill-in, correction and programming task and every algorithm.
 QList<Check> checksOf(const BankSource &bank);
-// Runs the checks on a few threads; the result i belongs to check i.
-QList<QStringList> runChecks(const QList<Check> &checks, const Settings &settings, int threads);
+// Runs the checks on a few threads; the result i belongs to check i. With a cache, a check it holds
+// as proven is not run again (and has no problems), and each check that passes is added to it.
+QList<QStringList> runChecks(const QList<Check> &checks, const Settings &settings, int threads, ProofCache *cache = nullptr);
 
 }

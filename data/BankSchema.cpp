@@ -6,18 +6,25 @@ namespace {
 // and answer of a choice question, the program text and data file of a program task.
 const QList<BankSchema::Table> kTables = {
     {QStringLiteral("chapter"),
-     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}},
+     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}, true, {}},
     {QStringLiteral("jdsf"),
-     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}},
+     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}, true, {}},
     {QStringLiteral("c_test"),
      {{"id", "integer primary key"}, {"type", "text"}, {"group_id", "integer"}, {"title", "text"},
       {"ch1", "text"}, {"ch2", "text"}, {"ch3", "text"}, {"ch4", "text"}, {"ch_answer", "text"},
       {"answer", "text"}, {"explain", "text"}, {"content", "text"}, {"data_file", "text"},
-      {"data_file1", "text"}}},
+      {"data_file1", "text"}}, true, {}},
     {QStringLiteral("c_excer"),
      {{"id_test", "integer primary key"}, {"type", "text"}, {"c_id", "text"}, {"title", "text"},
       {"ch_1", "text"}, {"ch_2", "text"}, {"ch_3", "text"}, {"ch_4", "text"}, {"answer", "text"},
-      {"explain", "text"}, {"content", "text"}, {"data_file", "text"}, {"data_file1", "text"}}},
+      {"explain", "text"}, {"content", "text"}, {"data_file", "text"}, {"data_file1", "text"}}, true, {}},
+    // The runs a student's program is checked on; case 1 is the task's example. A bank without
+    // this table still opens: its tasks have no cases.
+    {QStringLiteral("c_case"),
+     {{"task_table", "text"}, {"task_id", "integer"}, {"case_no", "integer"}, {"input", "text"}, {"data", "text"},
+      {"output", "text"}, {"hidden", "integer"}, {"about", "text"}},
+     false,
+     QStringLiteral("primary key (task_table, task_id, case_no)")},
 };
 
 const BankSchema::Table &table(const QString &name)
@@ -51,6 +58,8 @@ QStringList BankSchema::createStatements()
         QStringList columns;
         for (const auto &[field, type] : t.fields)
             columns << field + u' ' + type;
+        if (!t.constraints.isEmpty())
+            columns << t.constraints;
         statements << QStringLiteral("create table %1 (%2)").arg(t.name, columns.join(QStringLiteral(", ")));
     }
     return statements;

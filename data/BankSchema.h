@@ -13,6 +13,8 @@ struct Table
 {
     QString name;
     QList<QPair<QString, QString>> fields; // name and SQL type, in order; the first is the key
+    bool required = true;                  // a bank must hold it to be opened
+    QString constraints;                   // beyond the fields' own, e.g. a key of several fields
 };
 
 const QList<Table> &tables();

@@ -1,7 +1,7 @@
 #include "data/SqliteBank.h"
 
+#include "data/BankCheck.h"
 #include "data/BankError.h"
-#include "data/BankSchema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,21 +57,19 @@ SqliteBank::~SqliteBank()
 void SqliteBank::checkSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const QString where = QDir::toNativeSeparators(m_path);
-    for (const BankSchema::Table &table : BankSchema::tables()) {
+    BankCheck::requireTables(m_path, [&db](const QString &table, QString &cause) -> std::optional<QStringList> {
         QSqlQuery query(db);
-        // Table names come from the fixed schema, never from user input.
-        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table.name))) {
-            const QString cause = query.lastError().text();
-            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2（%3）").arg(where, table.name, cause));
+        // Table names come from the fixed list of the check, never from user input.
+        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
+            cause = query.lastError().text();
+            return std::nullopt;
         }
+        QStringList fields;
         const QSqlRecord record = query.record();
-        for (const auto &field : table.fields) {
-            if (record.indexOf(field.first) < 0)
-                throw BankError(
-                    QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table.name, field.first));
-        }
-    }
+        for (int i = 0; i < record.count(); ++i)
+            fields << record.fieldName(i);
+        return fields;
+    });
 }
 
 RecordSet SqliteBank::select(const QString &sql, const QVariantList &values)

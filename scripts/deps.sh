@@ -9,6 +9,8 @@ packages=(
   libyaml-cpp-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   gcc unrtf xdg-utils
+  dpkg-dev desktop-file-utils appstream time
+  mdbtools-dev libmdb3 mdbtools python3
 )
 
 missing=()

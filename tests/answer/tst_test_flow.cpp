@@ -21,14 +21,22 @@ class TestTestFlow : public QObject
     static bool shown(QWidget *w) { return w && w->isVisible(); }
 
 private slots:
+    void aWholeTestFromTheStartScreenAndBack_data()
+    {
+        QTest::addColumn<BankFormat>("format");
+        QTest::newRow("own bank") << BankFormat::Sqlite;
+        QTest::newRow("old Jet bank") << BankFormat::Jet;
+    }
+
     void aWholeTestFromTheStartScreenAndBack()
     {
+        QFETCH(BankFormat, format);
         TestBank bank;
         bank.addTestChoice(3, "第一题", "B");
         bank.addTestChoice(3, "第二题", "D");
         bank.addTest("2", 3, {{"title", "填空"}, {"content", "int main(void) { return 0; }"}});
         bank.addTestChoice(1, "别的题组");
-        AppFixture app(bank);
+        AppFixture app(bank, format);
 
         QWidget *login = Forms<Frm_login>::show();
         QTest::mouseClick(control<QLabel>(login, "Pic3"), Qt::LeftButton);

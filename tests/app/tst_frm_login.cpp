@@ -1,5 +1,6 @@
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
+#include "data/JetBank.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
 #include "support/AppFixture.h"
@@ -23,13 +24,21 @@ class TestFrmLogin : public QObject
     }
 
 private slots:
+    void opensTheBankAndShowsTheLayout_data()
+    {
+        QTest::addColumn<BankFormat>("format");
+        QTest::newRow("own bank") << BankFormat::Sqlite;
+        QTest::newRow("old Jet bank") << BankFormat::Jet;
+    }
+
     void opensTheBankAndShowsTheLayout()
     {
+        QFETCH(BankFormat, format);
         TestBank bank;
-        AppFixture app(bank);
+        AppFixture app(bank, format);
         Module1::conn.reset();
         auto *login = Forms<Frm_login>::show();
-        QVERIFY(Module1::conn);
+        QCOMPARE(bool(dynamic_cast<JetBank *>(Module1::conn.get())), format == BankFormat::Jet);
         QCOMPARE(login->windowTitle(), QStringLiteral("智桥辅导学习系统-C语言"));
         QCOMPARE(login->size(), QSize(697, 448));
         for (const char *name : {"Pic1", "Pic2", "Pic3"})

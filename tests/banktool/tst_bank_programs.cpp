@@ -6,6 +6,7 @@
 #include "banktool/BankSource.h"
 #include "banktool/BankWriter.h"
 #include "banktool/ProgramCheck.h"
+#include "banktool/ProofCache.h"
 
 #include <QElapsedTimer>
 #include <QStandardPaths>
@@ -41,7 +42,14 @@ private slots:
         ProgramCheck::Settings settings;
         QElapsedTimer clock;
         clock.start();
-        m_results = ProgramCheck::runChecks(m_checks, settings, std::clamp(QThread::idealThreadCount(), 2, 4));
+        // The bank build proves every program and keeps each passed proof in the proof cache of the
+        // build folder. This test reads the same cache, so after a build it proves again only what
+        // the build did not prove (what changed since, what failed), yet on a fresh build folder or
+        // another copy of the sources it proves everything itself.
+        ProofCache cache(QStringLiteral(ZQ_PROOF_CACHE), settings);
+        m_results = ProgramCheck::runChecks(m_checks, settings, std::clamp(QThread::idealThreadCount(), 2, 4), &cache);
+        if (const QString failure = cache.save(); !failure.isEmpty())
+            qWarning("%s", qPrintable(failure));
         qInfo("%lld programs' tasks checked in %.1f s", qlonglong(m_checks.size()), clock.elapsed() / 1000.0);
     }
 

@@ -4,8 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 // The bank tool's checks: each fault in a source is reported with its file and line, and a
 // clean source compiles into a bank the program can open.
@@ -34,6 +39,28 @@ class TestBankSource : public QObject
         return errors;
     }
 
+    // Each case of a task as "case_no|data|output|hidden|about", with data "null" where the task has no file.
+    static QStringList casesIn(const QString &file, const QString &taskId, const QString &table = u"c_excer"_s)
+    {
+        QStringList rows;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"cases"_s);
+            db.setDatabaseName(file);
+            if (!db.open())
+                return {db.lastError().text()};
+            QSqlQuery q(db);
+            q.prepare(u"select case_no, data, output, hidden, about from c_case where task_table = ? and task_id = ? order by case_no"_s);
+            q.addBindValue(table);
+            q.addBindValue(taskId.toInt());
+            q.exec();
+            while (q.next())
+                rows << u"%1|%2|%3|%4|%5"_s.arg(q.value(0).toString(), q.value(1).isNull() ? u"null"_s : q.value(1).toString(),
+                                                q.value(2).toString(), q.value(3).toString(), q.value(4).toString());
+        }
+        QSqlDatabase::removeDatabase(u"cases"_s);
+        return rows;
+    }
+
     static QByteArray chapterWith(const QByteArray &exercise)
     {
         return "id: \"01\"\ntitle: 概述\nstudy: 学习内容\nexercise:\n" + exercise;
@@ -45,17 +72,34 @@ class TestBankSource : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "C.UTF-8"); // messages in English, whatever the machine's language
+    }
+
     void faultsAreReportedWithFileAndLine_data()
     {
         QTest::addColumn<QByteArray>("yaml");
         QTest::addColumn<QString>("expected");
         QTest::newRow("id of one character") << QByteArray("id: \"1\"\ntitle: t\n") << "chapters/01.yaml:1: id must have exactly two characters";
         QTest::newRow("unknown kind") << chapterWith("  essay:\n    - title: x\n") << "chapters/01.yaml:5: unknown key 'essay'";
-        QTest::newRow("answer E") << chapterWith("  choice:\n" + choice("E")) << "chapters/01.yaml:6: answer must be A, B, C or D";
+        // A fault of one field names the field's line, not the question's first.
+        QTest::newRow("answer E") << chapterWith("  choice:\n" + choice("E")) << "chapters/01.yaml:8: answer must be A, B, C or D";
         QTest::newRow("three options") << chapterWith("  choice:\n" + choice("A", "[\"1\", \"2\", \"3\"]"))
-                                       << "chapters/01.yaml:6: a choice question needs exactly four options, found 3";
+                                       << "chapters/01.yaml:7: a choice question needs exactly four options, found 3";
         QTest::newRow("equal options") << chapterWith("  choice:\n" + choice("A", "[\"1\", \"1\", \"3\", \"4\"]"))
-                                       << "chapters/01.yaml:6: the four options must differ";
+                                       << "chapters/01.yaml:7: the four options must differ";
+        QTest::newRow("faults zero") << chapterWith("  err:\n    - title: t\n      program: p\n      corrected: q\n      faults: 0\n"
+                                                    "      explain: e\n      output: o\n")
+                                     << "chapters/01.yaml:9: 'faults' must be a number of at least 1";
+        QTest::newRow("tab in the indentation") << chapterWith("  choice:\n  \t- title: t\n") << "chapters/01.yaml:6: a tab in the indentation";
+        QTest::newRow("output not ASCII")
+            << chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n      output: |\n        最大值=9\n")
+            << "chapters/01.yaml:10: 'output' must be ASCII only";
+        QTest::newRow("case data not ASCII")
+            << chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n      data: \"1\"\n"
+                           "      output: o\n      cases:\n        - input: \"\"\n          data: 张三 90\n          output: o\n")
+            << "chapters/01.yaml:14: 'data' must be ASCII only";
         QByteArray eleven = "  choice:\n";
         for (int i = 0; i < 11; ++i)
             eleven += choice();
@@ -101,6 +145,22 @@ private slots:
         QVERIFY2(all.contains(expected), qPrintable(all));
     }
 
+    void tabsAreNamedInPlainWordsOncePerFile()
+    {
+        const QStringList errors = errorsOf("id: \"01\"\ntitle: t\nstudy: |\n\tline one\n\tline two\n");
+        QCOMPARE(errors.size(), 1); // not yaml-cpp's own message as well
+        QVERIFY2(errors[0].contains(u"chapters/01.yaml:4: a tab in the indentation"_s), qPrintable(errors[0]));
+        QVERIFY2(errors[0].contains(u"(2 lines of this file have them)"_s), qPrintable(errors[0]));
+    }
+
+    void messagesAreChineseWhereTheSystemSpeaksChinese()
+    {
+        qputenv("LC_ALL", "zh_CN.UTF-8");
+        const QString all = errorsOf(chapterWith("  choice:\n" + choice("E"))).join(u'\n');
+        qputenv("LC_ALL", "C.UTF-8");
+        QVERIFY2(all.contains(u"chapters/01.yaml:8: answer 必须是 A、B、C 或 D，不能是 'E'"_s), qPrintable(all));
+    }
+
     void casesAreHiddenUnlessSaidOtherwise()
     {
         const QByteArray yaml = chapterWith("  pro:\n    - title: t\n      program: p\n      answer: a\n      explain: e\n"
@@ -144,7 +204,9 @@ private slots:
         write(QStringLiteral("chapters/02.yaml"),
               chapterWith("  choice:\n" + choice("B") + "  pro:\n"
                           "    - title: 读文件\n      program: |\n        int main(void) { return 0; }\n"
-                          "      answer: ref\n      data: |\n        1 2 3\n      explain: e\n      output: o\n")
+                          "      answer: ref\n      data: |\n        1 2 3\n      explain: e\n      output: |\n        o\n"
+                          "      cases:\n        - {data: \"\", output: \"0\\n\", about: 空文件}\n"
+                          "        - {data: \"4\", output: \"4\\n\", hidden: false}\n")
                   .replace("\"01\"", "\"02\"").replace("title: 概述", "title: It's 引号"));
         write(QStringLiteral("tests/1.yaml"), "group: 1\nchoice:\n" + choice("C"));
         QStringList errors;
@@ -166,7 +228,30 @@ private slots:
         QCOMPARE(tasks[0].text(QStringLiteral("content")), QStringLiteral("int main(void) { return 0; }"));
         QCOMPARE(tasks[0].text(QStringLiteral("data_file")), QStringLiteral("data_11.dat"));
         QCOMPARE(tasks[0].text(QStringLiteral("data_file1")), QStringLiteral("1 2 3"));
+        // A programming task shows its example after its text.
+        QCOMPARE(tasks[0].text(QStringLiteral("title")), u"读文件\n\n【样例】\n数据文件 data_11.dat：\n1 2 3\n输出：\no"_s);
         QCOMPARE(bank.testQuestions(QuestionKind::Choice, 1).at(0).text(QStringLiteral("ch_answer")), QStringLiteral("C"));
+
+        // Its cases: the example first, open; then the further ones.
+        const QString id = tasks[0].text(QStringLiteral("id_test"));
+        QCOMPARE(casesIn(file, id), (QStringList{u"1|1 2 3|o\n|0|"_s, u"2||0\n|1|空文件"_s, u"3|4|4\n|0|"_s}));
+    }
+
+    void casesOfATaskWithoutDataFileHaveNoData()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        write(QStringLiteral("tests/3.yaml"), "group: 3\nblank:\n    - {title: t, program: \"a ___1___\", fills: [x], explain: e,"
+                                              " input: \"5\\n\", output: \"25\\n\", cases: [{input: \"-1\\n\", output: \"1\\n\"}]}\n");
+        QStringList errors;
+        const BankSource source = readBankSource(m_dir.path(), errors);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+        const QString file = m_dir.filePath(QStringLiteral("bank.db"));
+        QCOMPARE(writeBank(source, file), QString());
+        const RecordSet tasks = SqliteBank(file).testQuestions(QuestionKind::Blank, 3);
+        QCOMPARE(tasks.size(), 1);
+        QCOMPARE(tasks[0].text(QStringLiteral("title")), u"t"_s); // no sample: not a programming task
+        QCOMPARE(casesIn(file, tasks[0].text(QStringLiteral("id")), u"c_test"_s), (QStringList{u"1|null|25\n|0|"_s, u"2|null|1\n|1|"_s}));
     }
 };
 

@@ -2,9 +2,11 @@
 // caught and named with its place, and right tasks pass.
 
 #include "banktool/ProgramCheck.h"
+#include "banktool/ProofCache.h"
 
 #include <QElapsedTimer>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +41,16 @@ ProgramTask correction(int faults, int stated)
     return t;
 }
 
+// A fill-in task whose fill stops the sum one short: it prints 45, not 55.
+ProgramTask fillInPrinting45()
+{
+    ProgramTask t = task();
+    t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s);
+    t.fills = {u"i < n"_s};
+    t.output = u"55\n"_s;
+    return t;
+}
+
 bool mentions(const QStringList &problems, const QString &text)
 {
     for (const QString &p : problems) {
@@ -61,6 +73,7 @@ class TestProgramCheck : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("LC_ALL", "C.UTF-8"); // messages in English, whatever the machine's language
         if (QStandardPaths::findExecutable(u"gcc"_s).isEmpty())
             QSKIP("gcc is not installed");
         m_settings.timeoutMs = 3000;
@@ -126,11 +139,7 @@ private slots:
 
     void fillInWithWrongOutputFails()
     {
-        ProgramTask t = task();
-        t.program = QString(kSum).replace(u"i <= n"_s, u"___1___"_s);
-        t.fills = {u"i < n"_s};
-        t.output = u"55\n"_s;
-        const QStringList problems = checkBlank(t, u"chapter 05, fill-in 1"_s, m_settings);
+        const QStringList problems = checkBlank(fillInPrinting45(), u"chapter 05, fill-in 1"_s, m_settings);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(problems[0].startsWith(u"bank/chapters/05.yaml:7: chapter 05, fill-in 1: "_s), shown(problems));
         QVERIFY2(problems[0].contains(u"line 1 should be \"55\" but is \"45\""_s), shown(problems));
@@ -182,6 +191,48 @@ int main(void)
         QVERIFY2(mentions(problems, u"runtime error: index 3 out of bounds"_s), shown(problems));
     }
 
+    // An algorithm is proven under the address checker too, on each of its edge inputs.
+    void algorithmOutOfBoundsOnAnEdgeInputFails()
+    {
+        AlgorithmSource a;
+        a.place = SourcePlace{u"bank/algorithms/25.yaml"_s, 1};
+        // Inserts into a heap array of 4 without looking whether it is full: the undefined
+        // behaviour checker alone does not see a write past a malloc'd block.
+        a.program = uR"(#include <stdio.h>
+#include <stdlib.h>
+int main(void)
+{
+    int *a = malloc(4 * sizeof *a);
+    int n = 0, x;
+    if (a == NULL)
+        return 1;
+    while (scanf("%d", &x) == 1)
+        a[n++] = x;
+    printf("%d\n", n);
+    free(a);
+    return 0;
+}
+)"_s;
+        a.input = u"1 2 3\n"_s;
+        a.output = u"3\n"_s;
+        QStringList problems = checkAlgorithm(a, u"algorithm 25"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
+        a.cases = {{SourcePlace{a.place.file, 70}, u"1 2 3 4 5\n"_s, {}, u"5\n"_s, true, {}}};
+        problems = checkAlgorithm(a, u"algorithm 25"_s, m_settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].contains(u"the program on the case at line 70 was stopped by the checker for undefined behaviour or memory faults"_s),
+                 shown(problems));
+        QVERIFY2(problems[0].contains(u"heap-buffer-overflow"_s), shown(problems));
+    }
+
+    void messagesAreChineseWhereTheSystemSpeaksChinese()
+    {
+        qputenv("LC_ALL", "zh_CN.UTF-8");
+        const QStringList problems = checkBlank(fillInPrinting45(), u"第 05 章 填空题 1"_s, m_settings);
+        qputenv("LC_ALL", "C.UTF-8");
+        QVERIFY2(mentions(problems, u"填空后的程序运行样例时的输出与 'output' 不同：第 1 行应为 \"55\"，实际为 \"45\""_s), shown(problems));
+    }
+
     void referenceProgramReadsItsDataFile()
     {
         ProgramTask t = task();
@@ -207,8 +258,8 @@ int main(void)
         t.data = u"3 8 1 9 4"_s;
         t.output = u"最大值=9\n"_s;
         // Each case brings its own data file; an empty one is a file of no bytes.
-        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"最大值=12\n"_s, true},
-                   {SourcePlace{t.place.file, 44}, {}, {}, u"最大值=0\n"_s, true}};
+        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"最大值=12\n"_s, true, {}},
+                   {SourcePlace{t.place.file, 44}, {}, {}, u"最大值=0\n"_s, true, {}}};
         // The second task of its section: its data file is data_21.dat.
         QStringList problems = checkPro(t, 2, u"chapter 05, programming 2"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
@@ -226,12 +277,12 @@ int main(void)
         t.answer = u"#include <stdio.h>\nint main(void)\n{\n    int a, b;\n    scanf(\"%d%d\", &a, &b);\n    printf(\"%d\\n\", a + b);\n    return 0;\n}\n"_s;
         t.input = u"3 4\n"_s;
         t.output = u"7\n"_s;
-        t.cases = {{SourcePlace{t.place.file, 30}, u"-8 3\n"_s, {}, u"-5\n"_s, true}};
+        t.cases = {{SourcePlace{t.place.file, 30}, u"-8 3\n"_s, {}, u"-5\n"_s, true, {}}};
         QStringList problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
 
         // A case whose expected output is wrong is named by its line, the example still passes.
-        t.cases << TaskCase{SourcePlace{t.place.file, 33}, u"1 1\n"_s, {}, u"3\n"_s, true};
+        t.cases << TaskCase{SourcePlace{t.place.file, 33}, u"1 1\n"_s, {}, u"3\n"_s, true, {}};
         problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(mentions(problems, u"on the case at line 33 prints something else than 'output': line 1 should be \"3\" but is \"2\""_s),
@@ -296,6 +347,29 @@ int main(void)
             QCOMPARE(problems.size(), 1);
             QVERIFY2(problems[0].contains(expected), shown(problems));
         }
+    }
+
+    // Fixing some of the faults must not be enough: the faulty program fails the example or a case.
+    void faultyProgramMayPassTheExampleButNotEveryCase()
+    {
+        ProgramTask t = correction(1, 1);
+        t.corrected = uR"(#include <stdio.h>
+int main(void)
+{
+    int n;
+    scanf("%d", &n);
+    printf("%d\n", n < 0 ? -n : n);
+    return 0;
+}
+)"_s;
+        t.program = QString(t.corrected).replace(u"n < 0 ? -n : n"_s, u"n"_s);
+        t.input = u"7\n"_s;
+        t.output = u"7\n"_s;
+        QStringList problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QVERIFY2(mentions(problems, u"its faults do not show"_s), shown(problems));
+        t.cases = {{SourcePlace{t.place.file, 20}, u"-3\n"_s, {}, u"3\n"_s, true, {}}};
+        problems = checkErr(t, u"chapter 05, correction 1"_s, m_settings);
+        QVERIFY2(problems.isEmpty(), shown(problems));
     }
 
     void correctedProgramMustBeClean()
@@ -374,6 +448,41 @@ int main(void)
                                       u"algorithm 01 冒泡排序"_s}));
     }
 
+    // A check that passed is not run again while its material and the settings stay the same;
+    // a failed one always is.
+    void provenChecksAreNotRunAgain()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"proofs.cache"_s);
+        std::atomic<int> runs{0};
+        auto checkOf = [&](const QByteArray &material, bool passes) {
+            return Check{SourcePlace{u"a.yaml"_s, 1}, u"check"_s, [&runs, passes](const Settings &) {
+                             ++runs;
+                             return passes ? QStringList() : QStringList{u"a.yaml:1: check: fails"_s};
+                         }, material};
+        };
+        const QList<Check> checks = {checkOf("right", true), checkOf("wrong", false)};
+        {
+            ProofCache cache(file, m_settings);
+            runChecks(checks, m_settings, 2, &cache);
+            QCOMPARE(runs.load(), 2);
+            QCOMPARE(cache.save(), QString());
+        }
+        ProofCache cache(file, m_settings);
+        QVERIFY(cache.holds("right"));
+        QVERIFY(!cache.holds("wrong"));
+        const QList<QStringList> results = runChecks(checks, m_settings, 2, &cache);
+        QCOMPARE(runs.load(), 3); // only the failed one again
+        QVERIFY(results[0].isEmpty());
+        QCOMPARE(results[1].size(), 1);
+        QVERIFY(!cache.holds("right, changed"));
+
+        Settings other = m_settings;
+        other.flags << u"-O2"_s;
+        QVERIFY(!ProofCache(file, other).holds("right"));
+        QVERIFY(!ProofCache(QString(), m_settings).holds("right"));
+    }
+
     void checksRunInParallelAndKeepTheirOrder()
     {
         QList<Check> checks;
@@ -383,7 +492,7 @@ int main(void)
             a.program = u"#include <stdio.h>\nint main(void)\n{\n    printf(\"%d\\n\", "_s + QString::number(i) + u");\n    return 0;\n}\n"_s;
             a.output = i == 4 ? u"wrong\n"_s : QString::number(i) + u'\n';
             const QString label = u"algorithm "_s + QString::number(i);
-            checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }};
+            checks << Check{a.place, label, [a, label](const Settings &s) { return checkAlgorithm(a, label, s); }, {}};
         }
         const QList<QStringList> results = runChecks(checks, m_settings, 2);
         QCOMPARE(results.size(), 6);

@@ -32,8 +32,16 @@ class TestUnitExerciseFlow : public QObject
     }
 
 private slots:
+    void fromTheStartScreenAndBack_data()
+    {
+        QTest::addColumn<BankFormat>("format");
+        QTest::newRow("own bank") << BankFormat::Sqlite;
+        QTest::newRow("old Jet bank") << BankFormat::Jet;
+    }
+
     void fromTheStartScreenAndBack()
     {
+        QFETCH(BankFormat, format);
         TestBank bank;
         bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"), kRtfPointers);
         bank.addChapter(QStringLiteral("02"), QStringLiteral("数据类型"), kRtfIntegers);
@@ -41,7 +49,7 @@ private slots:
         bank.addExerciseChoice(QStringLiteral("02"), QStringLiteral("实型常量的写法"));
         bank.addExercise(QStringLiteral("02"), QStringLiteral("02"),
                          {{"title", "补全求和程序"}, {"explain", "循环累加"}, {"content", "int main(void) { return 0; }"}});
-        AppFixture app(bank);
+        AppFixture app(bank, format);
         auto *login = Forms<Frm_login>::show();
         QTest::mouseClick(child<QLabel>(login, QStringLiteral("Pic1")), Qt::LeftButton);
         auto *study = Forms<Frm_study>::loaded();

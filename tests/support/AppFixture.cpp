@@ -2,10 +2,11 @@
 
 #include "app/WindowClasses.h"
 #include "data/BankFile.h"
-#include "data/SqliteBank.h"
+#include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
 #include "state/Module1.h"
+#include "support/JetCopy.h"
 #include "support/TestBank.h"
 #include "workfiles/WorkFolders.h"
 
@@ -41,13 +42,14 @@ void unloadAllForms()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-AppFixture::AppFixture(const TestBank &bank)
+AppFixture::AppFixture(const TestBank &bank, BankFormat format)
 {
     unloadAllForms();
     resetSharedState();
     WindowClasses::connect();
-    BankFile::setPath(bank.path());
-    Module1::conn = std::make_unique<SqliteBank>(bank.path());
+    const QString path = format == BankFormat::Jet ? writeJetCopy(bank) : bank.path();
+    BankFile::setPath(path);
+    Module1::conn = openQuestionBank(path);
     WorkFolders::setBase(m_home.path());
     Shell::setLauncher([this](const Shell::Launch &launch) {
         launches.append(launch);

@@ -7,13 +7,16 @@
 
 class TestBank;
 
+// The store a window test runs on: the program's own bank, or a Jet copy of it.
+enum class BankFormat { Sqlite, Jet };
+
 // Puts the program into a known state for a window test: the given bank opened as the shared
-// connection, fresh shared state, work folders in a temporary home, launches recorded instead of
-// started, and the program's end recorded instead of quitting the test.
+// connection (in the given format), fresh shared state, work folders in a temporary home,
+// launches recorded instead of started, and the program's end recorded instead of quitting.
 class AppFixture
 {
 public:
-    explicit AppFixture(const TestBank &bank);
+    explicit AppFixture(const TestBank &bank, BankFormat format = BankFormat::Sqlite);
     ~AppFixture();
 
     QString workBase() const { return m_home.path(); }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// The start-up check every store makes: the file holds each table and field the windows read.
+namespace BankCheck {
+
+// The fields of a table as the store finds them, or nothing when the file has no such table
+// (then cause may tell why).
+using FieldsOf = std::function<std::optional<QStringList>(const QString &table, QString &cause)>;
+
+// Throws BankError naming the file and the first table or field that is missing. Field names
+// are compared without regard to case, as both database engines do.
+void requireTables(const QString &path, const FieldsOf &fieldsOf);
+
+}

@@ -1,0 +1,244 @@
+#include "judge/Judge.h"
+
+#include "judge/OutputComparison.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMaxCompilerLines = 30;
+
+// The numbers k of the ___k___ markers left in a fill-in file. The markers are ASCII, so the bytes
+// are searched whatever code page the file is in.
+QList<int> unfilledBlanks(const QByteArray &source)
+{
+    static const QRegularExpression marker(QStringLiteral("___(\\d+)___"));
+    QList<int> blanks;
+    for (auto it = marker.globalMatch(QString::fromLatin1(source)); it.hasNext();) {
+        const int k = it.next().captured(1).toInt();
+        if (!blanks.contains(k))
+            blanks << k;
+    }
+    std::sort(blanks.begin(), blanks.end());
+    return blanks;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// A case's data file: its text in the system's code page, ending with a line break unless empty.
+QByteArray dataBytes(const QString &data)
+{
+    return data.isEmpty() ? QByteArray() : (data + u'\n').toLocal8Bit();
+}
+
+// The compiler's first messages.
+QString firstMessages(const QByteArray &output)
+{
+    QStringList lines = QString::fromLocal8Bit(output).trimmed().split(u'\n');
+    if (lines.size() > kMaxCompilerLines) {
+        const qsizetype more = lines.size() - kMaxCompilerLines;
+        lines.resize(kMaxCompilerLines);
+        lines << QStringLiteral("……（编译器还有 %1 行信息）").arg(more);
+    }
+    return lines.join(u'\n');
+}
+
+// The lines of the file that the compiler's errors name ("pro_1.c:5:9: error: ..."), in order.
+QList<int> errorLines(const QString &messages, const QString &fileName)
+{
+    const QRegularExpression error(u'^' + QRegularExpression::escape(fileName) + QStringLiteral(":(\\d+):(?:\\d+:)? (?:fatal )?error"),
+                                   QRegularExpression::MultilineOption);
+    QList<int> lines;
+    for (auto it = error.globalMatch(messages); it.hasNext();) {
+        const int line = it.next().captured(1).toInt();
+        if (!lines.contains(line))
+            lines << line;
+    }
+    return lines;
+}
+
+}
+
+Judge::Judge(QObject *parent) : QObject(parent)
+{
+    // The compiler speaks plain English with plain quotes; its messages are found by their words.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    m_compiler.setEnvironment(environment);
+    connect(&m_compiler, &BoundedProcess::finished, this, &Judge::compiled);
+    connect(&m_runner, &BoundedProcess::finished, this, &Judge::caseRan);
+}
+
+Judge::~Judge()
+{
+    stop();
+}
+
+bool Judge::start(const JudgeTask &task)
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    ++m_check;
+    m_task = task;
+    m_verdict = {};
+    m_verdict.file = task.sourcePath;
+    m_verdict.total = int(task.cases.size());
+    m_verdict.hiddenTotal = int(std::count_if(task.cases.begin(), task.cases.end(), [](const JudgeCase &c) { return c.hidden; }));
+    m_verdict.limits = RunLimits::program();
+
+    const QString compiler = CompilerLookup::find(m_finder);
+    if (compiler.isEmpty()) {
+        m_verdict.compilers = CompilerLookup::searchOrder();
+        finish(VerdictKind::NoCompiler);
+        return true;
+    }
+    QFile file(task.sourcePath);
+    if (!QFileInfo(task.sourcePath).isFile()) {
+        finish(VerdictKind::MissingFile);
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        cannotCheck(QStringLiteral("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(task.sourcePath), file.errorString()));
+        return true;
+    }
+    const QByteArray source = file.readAll();
+    if (task.kind == TaskKind::FillIn) {
+        m_verdict.blanks = unfilledBlanks(source);
+        if (!m_verdict.blanks.isEmpty()) {
+            finish(VerdictKind::BlanksLeft);
+            return true;
+        }
+    }
+
+    m_folder = std::make_unique<QTemporaryDir>();
+    const QString name = QFileInfo(task.sourcePath).fileName();
+    // A copy under the student's own file name, so the compiler's messages name their file.
+    if (!m_folder->isValid() || !writeFile(m_folder->filePath(name), source)) {
+        cannotCheck(QStringLiteral("无法在临时文件夹中准备程序：%1").arg(m_folder->errorString()));
+        return true;
+    }
+    QString program = QFileInfo(name).completeBaseName();
+#ifdef Q_OS_WIN
+    program += QStringLiteral(".exe");
+#endif
+    m_program = m_folder->filePath(program);
+    emit progress(QStringLiteral("正在编译……"));
+    m_compiler.start(compiler, {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-o"), program, name, QStringLiteral("-lm")},
+                     m_folder->path(), {}, RunLimits::compiler(), QProcess::MergedChannels);
+    return true;
+}
+
+void Judge::stop()
+{
+    m_compiler.stop();
+    m_runner.stop();
+    m_folder.reset();
+    m_running = false;
+}
+
+void Judge::compiled(const RunResult &result)
+{
+    if (!result.started) {
+        cannotCheck(QStringLiteral("无法启动 C 编译器：%1").arg(result.startError));
+        return;
+    }
+    m_verdict.compilerMessages = firstMessages(result.output);
+    if (result.bound != Bound::None || result.crashed || result.exitCode != 0 || !QFileInfo::exists(m_program)) {
+        if (result.bound != Bound::None)
+            m_verdict.compilerMessages += QStringLiteral("\n（编译器超出了运行限制，已被终止）");
+        m_verdict.errorLines = errorLines(m_verdict.compilerMessages, QFileInfo(m_task.sourcePath).fileName());
+        finish(VerdictKind::CompileError);
+        return;
+    }
+    m_case = 0;
+    if (m_task.cases.isEmpty())
+        finish(VerdictKind::CompiledOnly);
+    else
+        runCase();
+}
+
+void Judge::runCase()
+{
+    const JudgeCase &c = m_task.cases[m_case];
+    emit progress(QStringLiteral("正在运行测试 %1/%2……").arg(m_case + 1).arg(m_task.cases.size()));
+    // Each case in a folder of its own: what one run writes cannot reach the next.
+    const QString folder = m_folder->filePath(QStringLiteral("case_%1").arg(m_case + 1));
+    if (!QDir().mkpath(folder)
+        || (!m_task.dataName.isEmpty() && !writeFile(QDir(folder).filePath(m_task.dataName), dataBytes(c.data)))) {
+        cannotCheck(QStringLiteral("无法在临时文件夹中准备测试数据"));
+        return;
+    }
+    m_runner.start(m_program, {}, folder, c.input.toLocal8Bit(), m_verdict.limits, QProcess::SeparateChannels);
+}
+
+void Judge::caseRan(const RunResult &result)
+{
+    const JudgeCase &c = m_task.cases[m_case];
+    const QString output = QString::fromLocal8Bit(result.output);
+    FailedCase failed;
+    failed.number = c.number;
+    failed.hidden = c.hidden;
+    failed.description = c.description;
+    if (!c.hidden) {
+        failed.input = c.input;
+        failed.expected = c.expected;
+        failed.actual = output;
+        failed.errors = QString::fromLocal8Bit(result.errors);
+    }
+    failed.firstDifference = OutputComparison::firstDifference(OutputComparison::lines(c.expected), OutputComparison::lines(output));
+    m_verdict.failedCase = failed;
+    m_verdict.bound = result.bound;
+    m_verdict.crashed = result.crashed;
+    m_verdict.exitCode = result.exitCode;
+    if (!result.started) {
+        cannotCheck(QStringLiteral("无法运行编译出的程序：%1").arg(result.startError));
+        return;
+    }
+    if (result.bound == Bound::CpuTime || result.bound == Bound::WallTime) {
+        finish(VerdictKind::TimeLimit);
+        return;
+    }
+    if (result.bound != Bound::None || result.crashed || result.exitCode != 0) {
+        finish(VerdictKind::RunError);
+        return;
+    }
+    if (failed.firstDifference >= 0) {
+        finish(VerdictKind::WrongOutput);
+        return;
+    }
+    m_verdict.failedCase = {};
+    ++m_verdict.passed;
+    if (++m_case < m_task.cases.size())
+        runCase();
+    else
+        finish(VerdictKind::Passed);
+}
+
+void Judge::cannotCheck(const QString &problem)
+{
+    m_verdict.problem = problem;
+    finish(VerdictKind::CannotCheck);
+}
+
+void Judge::finish(VerdictKind kind)
+{
+    m_verdict.kind = kind;
+    m_folder.reset();
+    QTimer::singleShot(0, this, [this, check = m_check, verdict = m_verdict] {
+        if (!m_running || check != m_check)
+            return;
+        m_running = false;
+        emit finished(verdict);
+    });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One run a student's program must pass.
+struct JudgeCase
+{
+    int number = 0;      // the student sees it as 测试 k, or 隐藏测试 k when hidden
+    bool hidden = false; // its input and output are never shown
+    QString description; // for a hidden case: what kind of input it holds ("只有一个数"); may be empty
+    QString input;       // standard input
+    QString data;        // the data file's text, when the task reads one; "" is an empty file
+    QString expected;    // the standard output it must print
+};
+
+enum class TaskKind { FillIn, Correction, Programming };
+
+// A program task as the student has it: the file they edited and the cases it is judged on.
+struct JudgeTask
+{
+    TaskKind kind = TaskKind::Programming;
+    QString sourcePath; // blank_i.c, err_i.c or pro_i.c in the work folder
+    QString dataName;   // "data_11.dat" when the task reads a data file, else empty
+    QList<JudgeCase> cases;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "judge/RunLimits.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+enum class VerdictKind {
+    Passed,        // 全部通过 (k/k)
+    CompiledOnly,  // 编译通过, but the task has no cases
+    NoCompiler,    // 没有找到 C 编译器
+    MissingFile,   // 找不到文件
+    BlanksLeft,    // 还有空没有填
+    CompileError,  // 编译错误
+    TimeLimit,     // 运行超时
+    RunError,      // 运行出错: exit status, signal, or a bound other than time
+    WrongOutput,   // 输出不正确
+    CannotCheck,   // the check itself failed (no temporary folder, the program would not start)
+};
+
+// The case a program failed on. A hidden case carries only its number and description.
+struct FailedCase
+{
+    int number = 0;
+    bool hidden = false;
+    QString description;
+    QString input;
+    QString expected;
+    QString actual;
+    QString errors;                 // what it wrote to standard error
+    qsizetype firstDifference = -1; // the first differing line of the output, from 0
+};
+
+struct Verdict
+{
+    VerdictKind kind = VerdictKind::CannotCheck;
+    int passed = 0; // cases passed
+    int total = 0;  // cases of the task
+    int hiddenTotal = 0;
+    QString file;              // the student's file
+    QStringList compilers;     // NoCompiler: the names looked for
+    QList<int> blanks;         // BlanksLeft: the numbers k of ___k___ still in the file
+    QString compilerMessages;  // CompileError: its first messages; otherwise its warnings, if any
+    QList<int> errorLines;     // CompileError: lines of the student's file named by errors
+    FailedCase failedCase;     // TimeLimit, RunError, WrongOutput
+    Bound bound = Bound::None; // TimeLimit, RunError: the bound the run was stopped at
+    RunLimits limits;          // the bounds the runs had
+    bool crashed = false;      // RunError: ended by a signal ...
+    int exitCode = 0;          // ... whose number this is, or else its exit status
+    QString problem;           // CannotCheck: why
+};

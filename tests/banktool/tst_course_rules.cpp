@@ -1,0 +1,318 @@
+// The rules that span the course, on small hand-made banks: balanced answer keys, no repeated
+// questions, tasks with hidden cases and a sample, study texts long enough.
+
+#include "banktool/CourseRules.h"
+#include "banktool/Duplicates.h"
+#include "banktool/KeyBalance.h"
+#include "banktool/TaskSample.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ChoiceQuestion question(const QString &file, int line, QChar key, const QString &title = {},
+                        const QStringList &options = {u"1"_s, u"2"_s, u"3"_s, u"4"_s})
+{
+    ChoiceQuestion q;
+    q.place = SourcePlace{file, line};
+    q.answerPlace = SourcePlace{file, line + 2};
+    q.title = title.isEmpty() ? u"第 %1 行的题目（ ）。"_s.arg(line) : title;
+    q.options = options;
+    q.answer = key;
+    return q;
+}
+
+// A chapter whose ten choice questions have the keys given, at lines 10, 20, ...
+ChapterSource chapter(const QString &id, const QString &keys)
+{
+    ChapterSource c;
+    c.id = id;
+    c.place = SourcePlace{u"chapters/%1.yaml"_s.arg(id), 1};
+    c.studyPlace = SourcePlace{c.place.file, 3};
+    c.study = QString(800, u'学');
+    for (int i = 0; i < keys.size(); ++i)
+        c.exercise.choice << question(c.place.file, 10 * (i + 1), keys[i]);
+    return c;
+}
+
+ProgramTask task(const QString &file, int line, const QString &program)
+{
+    ProgramTask t;
+    t.place = SourcePlace{file, line};
+    t.title = u"编写程序。"_s;
+    t.answer = program;
+    t.corrected = program;
+    t.program = program;
+    t.output = u"1\n"_s;
+    return t;
+}
+
+TaskCase hiddenCase(int line) { return TaskCase{SourcePlace{u"chapters/01.yaml"_s, line}, u"2\n"_s, {}, u"2\n"_s, true, {}}; }
+
+bool mentions(const QStringList &lines, const QString &text)
+{
+    return std::any_of(lines.begin(), lines.end(), [&](const QString &l) { return l.contains(text); });
+}
+
+QByteArray shown(const QStringList &lines) { return lines.join(u'\n').toUtf8(); }
+
+// Whether the faults of a unit or task, leaving out those of the whole bank, are just the ones
+// expected (each given by a part of its text).
+bool faultsAre(QStringList faults, const QStringList &expected)
+{
+    faults.removeIf([](const QString &f) { return f.startsWith(u"whole bank"_s); });
+    return faults.size() == expected.size()
+           && std::all_of(expected.begin(), expected.end(), [&](const QString &e) { return mentions(faults, e); });
+}
+
+const QString kReading = u"#include <stdio.h>\nint main(void)\n{\n    int n;\n    scanf(\"%d\", &n);\n    printf(\"%d\\n\", n);\n    return 0;\n}\n"_s;
+
+}
+
+class TestCourseRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "C.UTF-8"); // messages in English, whatever the machine's language
+    }
+
+    void keysOfAUnit_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("balanced") << u"ABCDABCDAB"_s << QStringList();
+        QTest::newRow("a letter four times")
+            << u"ABACADBCDA"_s << QStringList{u"chapters/01.yaml:10: A is the key of 4 questions in this unit; each letter must be the key of 2 or 3 (the keys in order: ABACADBCDA)"_s};
+        QTest::newRow("a letter once")
+            << u"ABCABCABCD"_s << QStringList{u"chapters/01.yaml:10: D is the key of 1 questions"_s};
+        QTest::newRow("four in a row")
+            << u"BAAAACCDDB"_s << QStringList{u"A is the key of 4"_s, u"chapters/01.yaml:52: 4 equal keys A in a row"_s};
+        QTest::newRow("nine questions")
+            << u"ABCDABCDA"_s << QStringList{u"chapters/01.yaml:10: the unit has 9 choice questions; it must have exactly 10"_s};
+    }
+
+    void keysOfAUnit()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, expected);
+        BankSource bank;
+        bank.chapters << chapter(u"01"_s, keys);
+        const QStringList faults = KeyBalance::faults(bank);
+        QVERIFY2(faultsAre(faults, expected), shown(faults));
+    }
+
+    // Units balanced one by one may still lean to one letter together.
+    void keysOfTheWholeBank()
+    {
+        BankSource bank;
+        bank.chapters << chapter(u"01"_s, u"ABCDABCDAB"_s) << chapter(u"02"_s, u"ABCDABCDAB"_s);
+        QStringList faults = KeyBalance::faults(bank);
+        QCOMPARE(faults.size(), 4);
+        QVERIFY2(mentions(faults, u"whole bank: A is the key of 6 of 20 choice questions (30.0 %); it must be 22-28 %"_s), shown(faults));
+        QVERIFY2(mentions(faults, u"whole bank: D is the key of 4 of 20"_s), shown(faults));
+
+        bank.chapters[1] = chapter(u"02"_s, u"CDABCDABCD"_s);
+        QCOMPARE(KeyBalance::faults(bank), QStringList());
+        const QString report = KeyBalance::report(bank).simplified();
+        QVERIFY2(report.contains(u"chapters/02.yaml 2 2 3 3 CDABCDABCD"_s), qPrintable(report));
+        QVERIFY2(report.contains(u"all 20 questions 5 5 5 5 25% 25% 25% 25%"_s), qPrintable(report));
+    }
+
+    void repeatedChoiceQuestions_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("warning");
+        const QString code = u"有以下程序段：\nint k = 2, s = 0;\nswitch (k) {\ncase 1: s += 1;\ncase 2: s += 2; break;\n}\n执行后的输出结果是（ ）。"_s;
+        const QStringList options = {u"2"_s, u"3"_s, u"1"_s, u"0"_s};
+        QTest::newRow("other blanks, options shuffled, full-width brackets")
+            << u"有以下程序段：\n  int k=2, s=0;\nswitch (k) { case 1: s += 1; case 2: s += 2; break; }\n执行后的输出结果是( )。"_s
+            << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s} << u"tests/2.yaml:30: this choice question repeats the one at chapters/01.yaml:5"_s
+            << QString();
+        QTest::newRow("a number changed") << QString(code).replace(u"k = 2"_s, u"k = 1"_s) << options << QString()
+                                          << u"tests/2.yaml:30: this choice question is nearly the one at chapters/01.yaml:5"_s;
+        QTest::newRow("same code, asked in other words")
+            << QString(code).replace(u"执行后的输出结果是"_s, u"执行后输出的结果是"_s) << QStringList{u"2"_s, u"3"_s, u"5"_s, u"7"_s} << QString()
+            << u"tests/2.yaml:30: this choice question asks about the same code as the one at chapters/01.yaml:5"_s;
+        QTest::newRow("another question") << QString(code).replace(u"break;"_s, u""_s) << options << QString() << QString();
+        QTest::newRow("short code in other words") << u"int a = 7; a / 2 的值是（ ）。"_s << options << QString() << QString();
+    }
+
+    void repeatedChoiceQuestions()
+    {
+        QFETCH(QString, title);
+        QFETCH(QStringList, options);
+        QFETCH(QString, error);
+        QFETCH(QString, warning);
+        BankSource bank;
+        ChapterSource c;
+        c.exercise.choice << question(u"chapters/01.yaml"_s, 5, u'A',
+                                      u"有以下程序段：\nint k = 2, s = 0;\nswitch (k) {\ncase 1: s += 1;\ncase 2: s += 2; break;\n}\n执行后的输出结果是（ ）。"_s,
+                                      {u"2"_s, u"3"_s, u"1"_s, u"0"_s})
+                          << question(u"chapters/01.yaml"_s, 15, u'A', u"int a = 7; a % 2 的值是（ ）。"_s, {u"1"_s, u"3"_s, u"3.5"_s, u"0"_s});
+        bank.chapters << c;
+        TestSetSource t;
+        t.questions.choice << question(u"tests/2.yaml"_s, 30, u'B', title, options);
+        bank.testSets << t;
+        QStringList errors, warnings;
+        Duplicates::find(bank, errors, warnings);
+        QCOMPARE(errors, error.isEmpty() ? QStringList() : QStringList{error + u" (same title and options)"_s});
+        QCOMPARE(warnings.size(), warning.isEmpty() ? 0 : 1);
+        if (!warning.isEmpty())
+            QVERIFY2(warnings[0].startsWith(warning), shown(warnings));
+    }
+
+    void repeatedTasks()
+    {
+        BankSource bank;
+        ChapterSource c;
+        c.exercise.pro << task(u"chapters/04.yaml"_s, 300, kReading);
+        bank.chapters << c;
+        TestSetSource t;
+        ProgramTask blank = task(u"tests/1.yaml"_s, 150, QString(kReading).replace(u"scanf"_s, u"___1___"_s));
+        blank.fills = {u"scanf"_s};
+        t.questions.blank << blank;                                                                   // the same, filled in
+        t.questions.err << task(u"tests/1.yaml"_s, 200, QString(kReading).replace(u"return 0"_s, u"return 1"_s)); // a number changed
+        t.questions.pro << task(u"tests/1.yaml"_s, 250, QString(kReading).replace(u"n"_s, u"m"_s));      // other names
+        bank.testSets << t;
+        QStringList errors, warnings;
+        Duplicates::find(bank, errors, warnings);
+        QCOMPARE(errors, QStringList{u"tests/1.yaml:150: this task's program repeats the one at chapters/04.yaml:300"_s});
+        QCOMPARE(warnings, QStringList{u"tests/1.yaml:200: this task's program is nearly the one at chapters/04.yaml:300 (only numbers differ)"_s});
+    }
+
+    void programsThatReadInput()
+    {
+        QVERIFY(CourseRules::readsInput(kReading));
+        QVERIFY(CourseRules::readsInput(u"while ((c = getchar()) != EOF)"_s));
+        QVERIFY(CourseRules::readsInput(u"fscanf(stdin, \"%d\", &x)"_s));
+        QVERIFY(CourseRules::readsInput(u"fgets (s, 80, stdin)"_s));
+        QVERIFY(!CourseRules::readsInput(u"fp = fopen(\"poem.txt\", \"r\"); while ((ch = fgetc(fp)) != EOF)"_s)); // its own file
+        QVERIFY(!CourseRules::readsInput(u"sscanf(s, \"%d\", &x); printf(\"%d\", x);"_s));
+        QVERIFY(!CourseRules::readsInput(u"int scanfed = 0;"_s));
+    }
+
+    // Each row: the kind of the task, whether it reads, its cases (hidden or not), its title, and
+    // the faults expected of it.
+    void tasksNeedInputHiddenCasesAndASample_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("reads");
+        QTest::addColumn<QList<bool>>("cases");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("expected");
+        const QString ok = u"编写程序，输入 n，输出 n。格式见样例。"_s;
+        QTest::newRow("programming, right") << u"pro"_s << true << QList<bool>{true, true} << ok << QStringList();
+        QTest::newRow("programming without input")
+            << u"pro"_s << false << QList<bool>{true, true} << ok
+            << QStringList{u"chapters/01.yaml:40: a programming task must read standard input or its data file, but the reference program reads nothing"_s};
+        QTest::newRow("programming reading its data file") << u"pro data"_s << false << QList<bool>{true, true} << ok << QStringList();
+        QTest::newRow("programming with one hidden case")
+            << u"pro"_s << true << QList<bool>{true, false} << ok
+            << QStringList{u"chapters/01.yaml:40: a programming task needs at least 2 hidden cases beside its example, it has 1"_s};
+        QTest::newRow("fill-in that reads, no cases") << u"blank"_s << true << QList<bool>{} << u"填空。"_s
+                                                      << QStringList{u"needs at least 2 hidden cases beside its example, it has 0"_s};
+        QTest::newRow("fill-in that reads nothing") << u"blank"_s << false << QList<bool>{} << u"填空。"_s << QStringList();
+        QTest::newRow("correction that reads") << u"err"_s << true << QList<bool>{true, true} << u"改错。"_s << QStringList();
+        QTest::newRow("correction speaking of a sample")
+            << u"err"_s << false << QList<bool>{} << u"改错，输出格式见样例。"_s
+            << QStringList{u"chapters/01.yaml:40: the title mentions 样例, but only programming tasks show one"_s};
+    }
+
+    void tasksNeedInputHiddenCasesAndASample()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, reads);
+        QFETCH(QList<bool>, cases);
+        QFETCH(QString, title);
+        QFETCH(QStringList, expected);
+        BankSource bank;
+        ChapterSource c = chapter(u"01"_s, u"ABCDABCDAB"_s);
+        ProgramTask t = task(c.place.file, 40, reads ? kReading : u"int main(void) { return 0; }"_s);
+        t.title = title;
+        t.hasData = kind == u"pro data";
+        for (const bool hidden : cases) {
+            t.cases << hiddenCase(50);
+            t.cases.back().hidden = hidden;
+        }
+        (kind.startsWith(u"pro") ? c.exercise.pro : kind == u"err" ? c.exercise.err : c.exercise.blank) << t;
+        bank.chapters << c;
+        const QStringList errors = CourseRules::check(bank).errors;
+        QVERIFY2(faultsAre(errors, expected), shown(errors));
+    }
+
+    void programmingTaskWithoutAnExampleMayNotSpeakOfASample()
+    {
+        BankSource bank;
+        ChapterSource c = chapter(u"01"_s, u"ABCDABCDAB"_s);
+        ProgramTask t = task(c.place.file, 40, kReading);
+        t.title = u"按样例的格式输出。"_s;
+        t.output = u"\n"_s;
+        t.cases << hiddenCase(50) << hiddenCase(53);
+        c.exercise.pro << t;
+        bank.chapters << c;
+        const QStringList errors = CourseRules::check(bank).errors;
+        QVERIFY2(mentions(errors, u"chapters/01.yaml:40: the title mentions 样例, but the task has no example (its output is empty)"_s), shown(errors));
+    }
+
+    void studyTextsTeach()
+    {
+        BankSource bank;
+        bank.chapters << chapter(u"01"_s, u"ABCDABCDAB"_s);
+        bank.chapters[0].study = QString(799, u'学') + u" int main(void) ，。"_s + QString(60, u'x');
+        QVERIFY2(mentions(CourseRules::check(bank).errors, u"chapters/01.yaml:3: the study text has 799 Chinese characters; it needs at least 800"_s),
+                 shown(CourseRules::check(bank).errors));
+        bank.chapters[0].study += u'习';
+        QVERIFY(!mentions(CourseRules::check(bank).errors, u"study text"_s));
+    }
+
+    void testSetsHoldThreeTasksOfEachKind()
+    {
+        BankSource bank;
+        TestSetSource t;
+        t.place = SourcePlace{u"tests/4.yaml"_s, 1};
+        for (int i = 0; i < 3; ++i)
+            t.questions.blank << task(t.place.file, 10 + i, u"int main(void) { return 0; }"_s);
+        t.questions.err << task(t.place.file, 20, u"int main(void) { return 1; }"_s);
+        bank.testSets << t;
+        const QStringList errors = CourseRules::check(bank).errors;
+        QVERIFY2(mentions(errors, u"tests/4.yaml:1: a test set's 'err' holds 1 tasks; it must hold exactly 3"_s), shown(errors));
+        QVERIFY2(mentions(errors, u"tests/4.yaml:1: a test set's 'pro' holds 0 tasks"_s), shown(errors));
+        QVERIFY2(!mentions(errors, u"'blank' holds"_s), shown(errors));
+    }
+
+    void sampleFollowsTheTitle_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("hasData");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("input") << u"3 4\n"_s << false << u"求和。\n\n【样例】\n输入：\n3 4\n输出：\n7\n8"_s;
+        QTest::newRow("data file") << QString() << true << u"求和。\n\n【样例】\n数据文件 data_21.dat：\n1 2\n3\n输出：\n7\n8"_s;
+        QTest::newRow("input and data file") << u"5\n\n"_s << true
+                                             << u"求和。\n\n【样例】\n输入：\n5\n数据文件 data_21.dat：\n1 2\n3\n输出：\n7\n8"_s;
+        QTest::newRow("nothing read") << u"\n"_s << false << u"求和。\n\n【样例】\n输出：\n7\n8"_s;
+    }
+
+    void sampleFollowsTheTitle()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, hasData);
+        QFETCH(QString, expected);
+        ProgramTask t;
+        t.title = u"求和。"_s;
+        t.input = input;
+        t.hasData = hasData;
+        t.data = u"1 2\n3"_s;
+        t.output = u"7\n8\n\n"_s;
+        QCOMPARE(TaskSample::titleWithSample(t, 2), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCourseRules)
+#include "tst_course_rules.moc"

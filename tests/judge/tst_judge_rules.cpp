@@ -1,0 +1,109 @@
+// The rules behind a verdict, without a compiler: when outputs agree, which compiler is taken, and
+// how verdicts are worded for the student.
+
+#include "judge/CompilerLookup.h"
+#include "judge/OutputComparison.h"
+#include "judge/VerdictText.h"
+
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+class TestJudgeRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outputsAgreeUpToLineEndsAndTrailingBlanks_data()
+    {
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<int>("difference");
+        QTest::newRow("same") << u"1 2\n3\n"_s << u"1 2\n3\n"_s << -1;
+        QTest::newRow("no final line break") << u"55\n"_s << u"55"_s << -1;
+        QTest::newRow("CR LF") << u"a\nb\n"_s << u"a\r\nb\r\n"_s << -1;
+        QTest::newRow("blanks at line end") << u"1 2 3\n"_s << u"1 2 3  \t\n"_s << -1;
+        QTest::newRow("empty lines at the end") << u"x\n"_s << u"x\n\n\r\n"_s << -1;
+        QTest::newRow("blanks inside a line") << u"a b\n"_s << u"a  b\n"_s << 0;
+        QTest::newRow("leading blank") << u"a\nb\n"_s << u"a\n b\n"_s << 1;
+        QTest::newRow("line missing") << u"a\nb\n"_s << u"a\n"_s << 1;
+        QTest::newRow("line too many") << u"a\n"_s << u"a\nb\n"_s << 1;
+        QTest::newRow("empty line inside") << u"a\nb\n"_s << u"a\n\nb\n"_s << 1;
+        QTest::newRow("nothing printed") << u"7\n"_s << QString() << 0;
+    }
+
+    void outputsAgreeUpToLineEndsAndTrailingBlanks()
+    {
+        QFETCH(QString, expected);
+        QFETCH(QString, actual);
+        QFETCH(int, difference);
+        QCOMPARE(OutputComparison::firstDifference(OutputComparison::lines(expected), OutputComparison::lines(actual)), difference);
+    }
+
+    void firstCompilerFoundIsTaken()
+    {
+        const QStringList installed{u"cc"_s, u"clang"_s};
+        const auto finder = [&](const QString &name) { return installed.contains(name) ? u"/usr/bin/"_s + name : QString(); };
+        QCOMPARE(CompilerLookup::find(finder), u"/usr/bin/cc"_s);
+        QCOMPARE(CompilerLookup::find([](const QString &) { return QString(); }), QString());
+    }
+
+    void timeLimitsSayWhichTime()
+    {
+        Verdict v;
+        v.kind = VerdictKind::TimeLimit;
+        v.failedCase.number = 2;
+        v.bound = Bound::CpuTime;
+        QVERIFY(VerdictText::text(v).startsWith(u"运行超时\n\n测试 2：程序用了超过 2 秒的 CPU 时间，已被终止。"_s));
+        v.bound = Bound::WallTime;
+        QVERIFY(VerdictText::text(v).contains(u"程序运行超过 5 秒还没有结束"_s));
+    }
+
+    void hiddenCaseSaysOnlyWhatKindOfInputItHolds()
+    {
+        Verdict v;
+        v.kind = VerdictKind::RunError;
+        v.passed = 1;
+        v.failedCase.number = 3;
+        v.failedCase.hidden = true;
+        v.crashed = true;
+        v.exitCode = SIGFPE;
+        QCOMPARE(VerdictText::text(v),
+                 u"运行出错\n\n隐藏测试 3：程序异常终止：SIGFPE（算术错误，例如整数除以 0）。\n"
+                 u"隐藏测试的输入和答案不公开；前面的 1 个测试都通过了，请想一想程序还有哪些情况没有照顾到。"_s);
+        v.failedCase.description = u"空文件"_s;
+        QVERIFY(VerdictText::text(v).contains(u"\n这个测试的输入：空文件。隐藏测试的输入和答案不公开"_s));
+    }
+
+    void longOutputIsCutAfterTheFirstDifference()
+    {
+        Verdict v;
+        v.kind = VerdictKind::WrongOutput;
+        v.failedCase.number = 1;
+        QStringList lines;
+        for (int i = 1; i <= 100; ++i)
+            lines << QString::number(i);
+        v.failedCase.expected = lines.join(u'\n');
+        lines[59] = u"x"_s;
+        v.failedCase.actual = lines.join(u'\n');
+        v.failedCase.firstDifference = 59;
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.contains(u"> 60 | x\n  61 | 61\n"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"  64 | 64\n……（后面还有 36 行）"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"输入：\n（无）"_s), qPrintable(text));
+    }
+
+    void warningsFollowTheVerdictOfAProgramThatRan()
+    {
+        Verdict v;
+        v.kind = VerdictKind::Passed;
+        v.passed = v.total = 2;
+        v.compilerMessages = u"pro_1.c:4:9: warning: unused variable 'k'"_s;
+        QVERIFY(VerdictText::text(v).endsWith(u"编译器的警告（不影响运行，但常常指出错误）：\npro_1.c:4:9: warning: unused variable 'k'"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJudgeRules)
+#include "tst_judge_rules.moc"
