@@ -14,5 +14,5 @@ PaperLoader ExercisePaperLoad::loader(QuestionBank *bank, const QString &chapter
             return bank->exerciseQuestions(kind, chapterId);
         },
     };
-    return PaperLoader(paper, folder, std::move(source));
+    return PaperLoader(paper, WorkKind::Exercise, folder, std::move(source));
 }

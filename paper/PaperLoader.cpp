@@ -1,8 +1,8 @@
 #include "paper/PaperLoader.h"
 
 #include "platform/Blanks.h"
+#include "workfiles/CleanUp.h"
 #include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFolders.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ QString fileKind(QuestionKind kind)
 
 }
 
-PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
-    : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
+PaperLoader::PaperLoader(Paper &paper, WorkKind kind, QString folder, Source source)
+    : m_paper(paper), m_kind(kind), m_folder(std::move(folder)), m_source(std::move(source))
 {
 }
 
@@ -43,7 +43,7 @@ void PaperLoader::empty()
 
 void PaperLoader::clearFolder()
 {
-    WorkFolders::emptyFolderIfAny(m_folder, {QStringLiteral("*.c")});
+    CleanUp::emptyFolderIfAny(m_kind, m_folder, {QStringLiteral("*.c")});
 }
 
 void PaperLoader::startAtFirst()

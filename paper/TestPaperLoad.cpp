@@ -13,5 +13,5 @@ PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, c
             return bank->testQuestions(kind, group);
         },
     };
-    return PaperLoader(paper, folder, std::move(source));
+    return PaperLoader(paper, WorkKind::Test, folder, std::move(source));
 }
