@@ -97,13 +97,16 @@ void checkApart(const QString &history)
     }
 }
 
-}
-
-QString History::folder(WorkKind kind)
+// The kind's history folder, made ready as the work folders are, under the same rule for links.
+QString readyHistory(WorkKind kind)
 {
     QStringList levels = WorkFolders::levels(kind);
     levels.insert(levels.size() - 1, QStringLiteral("history"));
-    return WorkFolders::ready(levels);
+    const QString history = WorkFolders::ready(levels);
+    checkApart(history);
+    return history;
+}
+
 }
 
 void History::keep(WorkKind kind, const QString &workFolder, const QStringList &names)
@@ -117,8 +120,7 @@ void History::keep(WorkKind kind, const QString &workFolder, const QStringList &
     QString history;
     QString run;
     try {
-        history = folder(kind);
-        checkApart(history);
+        history = readyHistory(kind);
         run = newRun(history);
     } catch (const WorkFileError &error) {
         throw refused(names.first(), error.message());

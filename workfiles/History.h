@@ -11,9 +11,6 @@
 namespace History {
 inline constexpr int kept = 20;
 
-// The kind's history folder, made ready as the work folders are (the same rule for links).
-QString folder(WorkKind kind);
-
 // Moves the named entries of the work folder (files, or links as links) into a new run folder of
 // the kind's history, then removes the oldest runs beyond the newest 20. Throws WorkFileError naming
 // the first entry that could not be moved: it and the ones after it stay where they were.

@@ -131,21 +131,21 @@ QString WorkFolders::ready(const QStringList &levels)
     const QString realHome = QFileInfo(shownBase).canonicalFilePath();
     if (realHome.isEmpty())
         throw WorkFileError(QStringLiteral("主文件夹 %1 不存在，无法建立工作文件夹。").arg(shownBase));
-    QString shown = shownBase + levels.join(QDir::separator());
+    const QString wanted = shownBase + levels.join(QDir::separator());
     QString real = realHome;
-    QString below = shownBase;
-    for (const QString &level : levels) {
-        below += level;
-        CreateFolders(real, level);
-        const QString next = QFileInfo(join(real, level)).canonicalFilePath();
+    QString level = shownBase; // the level as the student names it, links unresolved
+    for (const QString &name : levels) {
+        level += name;
+        CreateFolders(real, name);
+        const QString next = QFileInfo(join(real, name)).canonicalFilePath();
         if (next.isEmpty() || !QFileInfo(next).isDir())
-            throw WorkFileError(QStringLiteral("无法建立文件夹 %1：%2 不是文件夹，也无法建立。").arg(shown, below));
+            throw WorkFileError(QStringLiteral("无法建立文件夹 %1：%2 不是文件夹，也无法建立。").arg(wanted, level));
         if (!isInside(next, realHome))
             throw WorkFileError(QStringLiteral("文件夹 %1 不能使用：%2 是符号链接，指向主文件夹 %3 以外的 %4。"
                                                "为了不动到别处的文件，请删除或改正这个链接。")
-                                    .arg(shown, below, realHome, next));
+                                    .arg(wanted, level, realHome, next));
         real = next;
-        below += QDir::separator();
+        level += QDir::separator();
     }
     return real;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 // A home of the test's own for the work folders, with what the work-file tests put into it:
 // files with given bytes, links, and a look at what a folder holds.
@@ -34,6 +36,16 @@ public:
     {
         QDir().mkpath(QFileInfo(at).path());
         QVERIFY(QFile::link(target, at));
+    }
+    // The message of the WorkFileError the step throws, or "<done>" when it throws none.
+    static QString failureOf(const std::function<void()> &step)
+    {
+        try {
+            step();
+            return QStringLiteral("<done>");
+        } catch (const WorkFileError &e) {
+            return e.message();
+        }
     }
     // Every entry but folders, hidden ones included, by name.
     static QStringList files(const QString &folder)

@@ -1,7 +1,6 @@
 #include "workfiles/CleanUp.h"
 #include "workfiles/History.h"
 #include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFileError.h"
 
 #include "WorkHome.h"
 
@@ -27,15 +26,9 @@ class TestCleanUp : public QObject
             kept << WorkHome::bytes(WorkFolders::join(WorkFolders::join(history(home), run), file));
         return kept;
     }
-    // The message of the WorkFileError a clean-up throws, or "<done>".
     static QString refusal(const QString &folder)
     {
-        try {
-            CleanUp::emptyFolderIfAny(WorkKind::Test, folder, testKinds);
-            return QStringLiteral("<done>");
-        } catch (const WorkFileError &e) {
-            return e.message();
-        }
+        return WorkHome::failureOf([&] { CleanUp::emptyFolderIfAny(WorkKind::Test, folder, testKinds); });
     }
 
 private slots:

@@ -15,6 +15,14 @@ class TestEditor : public QObject
     QTemporaryDir m_bin;
     QByteArray m_path;
 
+    // The task file written into the work folder of the kind, as a paper's load writes it.
+    static QString writtenTask(WorkKind kind, const QString &name)
+    {
+        const QString folder = WorkFolders::ready(kind);
+        TaskFiles::write(folder, name, QStringLiteral("int main(void) { return 0; }"));
+        return WorkFolders::join(folder, name);
+    }
+
     void fakeProgram(const QString &name)
     {
         QFile exe(m_bin.filePath(name));
@@ -53,9 +61,8 @@ private slots:
     void theFirstEditorOfTheListGetsTheFileIfItExists()
     {
         WorkHome home;
-        const QString folder = WorkFolders::ready(WorkKind::Test);
-        const QString task = WorkFolders::join(folder, "pro_1.c");
-        TaskFiles::write(folder, "pro_1.c", QStringLiteral("int main(void){return 0;}"));
+        const QString task = writtenTask(WorkKind::Test, "pro_1.c");
+        const QString folder = QFileInfo(task).path();
         fakeProgram(QStringLiteral("gedit"));
         fakeProgram(QStringLiteral("geany"));
 
@@ -74,9 +81,7 @@ private slots:
     void withoutAnEditorTheDesktopOpensTheFile()
     {
         WorkHome home;
-        const QString folder = WorkFolders::ready(WorkKind::Test);
-        const QString task = WorkFolders::join(folder, "pro_1.c");
-        TaskFiles::write(folder, "pro_1.c", QStringLiteral("int main(void){return 0;}"));
+        const QString task = writtenTask(WorkKind::Test, "pro_1.c");
         fakeProgram(QStringLiteral("xdg-open"));
         Editor::launch(nullptr, task);
         QCOMPARE(m_launches.size(), 1);
@@ -100,10 +105,8 @@ private slots:
         QFETCH(bool, fileExists);
         QFETCH(bool, programsThere);
         WorkHome home;
-        const QString folder = WorkFolders::ready(WorkKind::Exercise);
-        const QString task = WorkFolders::join(folder, "err_2.c");
-        if (fileExists)
-            TaskFiles::write(folder, "err_2.c", QStringLiteral("int x"));
+        const QString task = fileExists ? writtenTask(WorkKind::Exercise, "err_2.c")
+                                        : WorkFolders::join(WorkFolders::ready(WorkKind::Exercise), "err_2.c");
         if (programsThere) {
             fakeProgram(QStringLiteral("geany"));
             fakeProgram(QStringLiteral("xdg-open"));

@@ -1,5 +1,4 @@
 #include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
 #include "WorkHome.h"
@@ -37,12 +36,8 @@ private slots:
         QDir(folder).mkdir(QStringLiteral("err_2.c"));
         WorkHome::put(home.path("plain.txt"));
         for (const QString &into : {folder, home.path("plain.txt")}) {
-            try {
-                TaskFiles::write(into, QStringLiteral("err_2.c"), QStringLiteral("int x;"));
-                QFAIL("neither a folder in the way nor a file as the folder can be written");
-            } catch (const WorkFileError &e) {
-                QVERIFY(e.message().startsWith(QStringLiteral("无法写入工作文件 %1").arg(WorkFolders::join(into, "err_2.c"))));
-            }
+            const QString told = WorkHome::failureOf([&] { TaskFiles::write(into, "err_2.c", QStringLiteral("int x;")); });
+            QVERIFY2(told.startsWith(QStringLiteral("无法写入工作文件 %1：").arg(WorkFolders::join(into, "err_2.c"))), qPrintable(told));
         }
         QCOMPARE(WorkHome::files(folder), QStringList());
         QVERIFY(QFileInfo(WorkFolders::join(folder, "err_2.c")).isDir());

@@ -1,4 +1,3 @@
-#include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
 #include "WorkHome.h"
@@ -10,15 +9,9 @@ class TestWorkFolders : public QObject
 {
     Q_OBJECT
 
-    // The message of the WorkFileError that ready() throws, or "<made>" when it makes the folder.
     static QString refusal(WorkKind kind)
     {
-        try {
-            WorkFolders::ready(kind);
-            return QStringLiteral("<made>");
-        } catch (const WorkFileError &e) {
-            return e.message();
-        }
+        return WorkHome::failureOf([kind] { WorkFolders::ready(kind); });
     }
 
 private slots:
@@ -126,12 +119,7 @@ private slots:
         QVERIFY(!WorkFolders::testPath().startsWith(QStringLiteral("/c_zhiqiao")));
 
         qputenv("HOME", "/");
-        try {
-            WorkFolders::base();
-            QFAIL("the root is no home");
-        } catch (const WorkFileError &e) {
-            QVERIFY(e.message().startsWith(QStringLiteral("找不到您的主文件夹")));
-        }
+        QVERIFY(WorkHome::failureOf([] { WorkFolders::base(); }).startsWith(QStringLiteral("找不到您的主文件夹")));
         qputenv("HOME", saved);
     }
 };
