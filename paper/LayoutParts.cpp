@@ -4,14 +4,11 @@
 #include "controls/ClickLabel.h"
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
-#include "controls/Twips.h"
 
 #include <QLineEdit>
-#include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {
