@@ -24,6 +24,9 @@ public:
     // Fills paper and writes the task files into folder, the work folder of the kind.
     PaperLoader(Paper &paper, WorkKind kind, QString folder, Source source);
 
+    // The bank a source reads; a BankError when it is not open (null).
+    static QuestionBank &opened(QuestionBank *bank);
+
     void empty();          // every text, choice and position of the paper emptied
     void clearFolder();    // all files out of the folder if it holds a C source (the student's to the history)
     void startAtFirst();   // every section at its question 1
