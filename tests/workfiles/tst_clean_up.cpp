@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <unistd.h>
+
 class TestCleanUp : public QObject
 {
     Q_OBJECT
@@ -133,19 +135,38 @@ private slots:
         QCOMPARE(WorkHome::bytes(outside.filePath("a.c")), QByteArray("outside"));
     }
 
+    void aMoveThatFailsIsNamedAndLosesNothing_data()
+    {
+        QTest::addColumn<bool>("readOnly"); // else a file stands where the history folder should be
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("history is a file") << false << "不是文件夹";
+        QTest::newRow("history is read-only") << true << "无法建立历史文件夹";
+    }
+
     void aMoveThatFailsIsNamedAndLosesNothing()
     {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, cause);
+        if (readOnly && ::geteuid() == 0)
+            QSKIP("the superuser writes into a read-only folder");
         WorkHome home;
         const QString folder = WorkFolders::ready(WorkKind::Test);
         TaskFiles::write(folder, "blank_1.c", QStringLiteral("int a;"));
         WorkHome::put(WorkFolders::join(folder, "err_1.c"), "edited");
         WorkHome::put(WorkFolders::join(folder, "notes.txt"), "notes");
-        WorkHome::put(home.path("c_zhiqiao/history"), "a file where the history should be");
+        if (readOnly) {
+            QVERIFY(QDir().mkpath(history(home)));
+            QVERIFY(QFile::setPermissions(history(home), QFile::ReadOwner | QFile::ExeOwner));
+        } else {
+            WorkHome::put(home.path("c_zhiqiao/history"), "a file where the history should be");
+        }
 
         const QString told = refusal(folder);
+        if (readOnly)
+            QFile::setPermissions(history(home), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY2(told.startsWith(QStringLiteral("无法把工作文件 %1 移入历史文件夹：").arg(WorkFolders::join(folder, "err_1.c"))),
                  qPrintable(told));
-        QVERIFY(told.contains(QStringLiteral("不是文件夹")));
+        QVERIFY2(told.contains(cause), qPrintable(told));
         QCOMPARE(WorkHome::files(folder), QStringList({"blank_1.c", "err_1.c", "notes.txt"}));
         QCOMPARE(WorkHome::bytes(WorkFolders::join(folder, "err_1.c")), QByteArray("edited"));
         QCOMPARE(WorkHome::bytes(WorkFolders::join(folder, "blank_1.c")), QByteArray("int a;\r\n"));
