@@ -63,9 +63,8 @@ Frm_exer::Frm_exer(QWidget *parent)
 void Frm_exer::Form_Load()
 {
     sheet.clearQuestion();
-    exer_path = WorkFolders::exercisePath();
+    exer_path = WorkFolders::ready(WorkKind::Exercise);
     WorkFolderLink::show(c.folder, exer_path, false);
-    WorkFolders::create(exer_path);
     PaperLoader loader = ExercisePaperLoad::loader(conn.get(), chapter_id, ExercisePaper, exer_path);
     loader.empty();
     loader.clearFolder();

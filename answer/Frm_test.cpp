@@ -9,6 +9,7 @@
 #include "platform/Blanks.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
+#include "workfiles/CleanUp.h"
 #include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
@@ -89,10 +90,10 @@ void Frm_test::Cmd_start_Click()
     Com_group_Click(entry);
 
     test_clock = 0;
-    test_path = WorkFolders::testPath();
-    WorkFolders::create(test_path);
     try {
-        WorkFolders::emptyFolderIfAny(test_path, {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
+        test_path = WorkFolders::ready(WorkKind::Test);
+        CleanUp::emptyFolderIfAny(WorkKind::Test, test_path,
+                                  {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
     } catch (const WorkFileError &error) {
         MessageBox::show(this, QStringLiteral("无法开始综合练习。\n\n%1").arg(error.message()), QStringLiteral("信息提示"),
                          QMessageBox::Ok, QMessageBox::Critical);

@@ -32,5 +32,5 @@ void TaskPaging::previous()
 
 void TaskPaging::openInEditor(const QString &folder)
 {
-    Editor::launch(WorkFolders::join(folder, TaskFiles::sourceName(m_kind, m_section.current)));
+    Editor::launch(m_tab.text->window(), WorkFolders::join(folder, TaskFiles::sourceName(m_kind, m_section.current)));
 }

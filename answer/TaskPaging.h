@@ -18,7 +18,8 @@ public:
     void show();            // "【n】" + the task's text
     void next();
     void previous();
-    // The task's source file in the paper's work folder, or the editor alone when it is missing.
+    // The task's source file in the paper's work folder, or the editor alone when it is missing;
+    // a box tells the student when no program could be started.
     void openInEditor(const QString &folder);
 
 private:

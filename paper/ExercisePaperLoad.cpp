@@ -8,5 +8,5 @@ PaperLoader ExercisePaperLoad::loader(QuestionBank *bank, const QString &chapter
         QStringLiteral("answer"),
         [bank, chapterId](QuestionKind kind) { return PaperLoader::opened(bank).exerciseQuestions(kind, chapterId); },
     };
-    return PaperLoader(paper, folder, std::move(source));
+    return PaperLoader(paper, WorkKind::Exercise, folder, std::move(source));
 }

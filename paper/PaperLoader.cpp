@@ -2,8 +2,8 @@
 
 #include "data/BankError.h"
 #include "platform/Blanks.h"
+#include "workfiles/CleanUp.h"
 #include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFolders.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ QString fileKind(QuestionKind kind)
 
 }
 
-PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
-    : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
+PaperLoader::PaperLoader(Paper &paper, WorkKind kind, QString folder, Source source)
+    : m_paper(paper), m_kind(kind), m_folder(std::move(folder)), m_source(std::move(source))
 {
 }
 
@@ -51,7 +51,7 @@ void PaperLoader::empty()
 
 void PaperLoader::clearFolder()
 {
-    WorkFolders::emptyFolderIfAny(m_folder, {QStringLiteral("*.c")});
+    CleanUp::emptyFolderIfAny(m_kind, m_folder, {QStringLiteral("*.c")});
 }
 
 void PaperLoader::startAtFirst()

@@ -2,6 +2,7 @@
 
 #include "data/QuestionBank.h"
 #include "paper/Paper.h"
+#include "workfiles/WorkFolders.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,14 +21,14 @@ public:
         std::function<RecordSet(QuestionKind)> rows;     // one section's rows, in the bank's order
     };
 
-    // Fills paper and writes the task files into folder.
-    PaperLoader(Paper &paper, QString folder, Source source);
+    // Fills paper and writes the task files into folder, the work folder of the kind.
+    PaperLoader(Paper &paper, WorkKind kind, QString folder, Source source);
 
     // The bank a source reads; a BankError when it is not open (null).
     static QuestionBank &opened(QuestionBank *bank);
 
     void empty();          // every text, choice and position of the paper emptied
-    void clearFolder();    // all files of the folder deleted if it holds a C source
+    void clearFolder();    // all files out of the folder if it holds a C source (the student's to the history)
     void startAtFirst();   // every section at its question 1
     void loadChoices();
     void loadTasks(QuestionKind kind);   // Blank, Err or Pro, writing the task files
@@ -49,6 +50,7 @@ private:
     ProgramSection &section(QuestionKind kind);
 
     Paper &m_paper;
+    WorkKind m_kind;
     QString m_folder;
     Source m_source;
     QList<Cut> m_cuts;

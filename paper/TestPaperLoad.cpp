@@ -7,5 +7,5 @@ PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, c
         QStringLiteral("ch_answer"),
         [bank, group](QuestionKind kind) { return PaperLoader::opened(bank).testQuestions(kind, group); },
     };
-    return PaperLoader(paper, folder, std::move(source));
+    return PaperLoader(paper, WorkKind::Test, folder, std::move(source));
 }

@@ -5,7 +5,7 @@
 #include <functional>
 
 // Starts other programs without waiting for them: the student's C editor and the file manager.
-// Nothing here reports a failure; a missing editor simply opens nothing.
+// Nothing here tells the student anything; callers decide what a program that did not start means.
 class Shell
 {
 public:

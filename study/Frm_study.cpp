@@ -11,6 +11,7 @@
 #include "platform/RichTextBox.h"
 #include "state/Module1.h"
 #include "study/StudyWindow.h"
+#include "workfiles/CleanUp.h"
 #include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
@@ -76,10 +77,9 @@ void Frm_study::Cmd_excer_Click()
         MessageBox::show(this, QStringLiteral("请选择练习内容！"), QString(), QMessageBox::Ok, QMessageBox::NoIcon);
         return;
     }
-    exer_path = WorkFolders::exercisePath();
-    WorkFolders::create(exer_path);
     try {
-        WorkFolders::emptyFolderIfAny(exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
+        exer_path = WorkFolders::ready(WorkKind::Exercise);
+        CleanUp::emptyFolderIfAny(WorkKind::Exercise, exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
     } catch (const WorkFileError &error) {
         MessageBox::show(this, QStringLiteral("练习文件夹无法清空，单元练习不能开始。\n\n%1").arg(error.message()),
                          QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Warning);

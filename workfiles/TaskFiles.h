@@ -9,6 +9,10 @@ QString sourceName(const QString &kind, int i);
 // "data_21.dat" for task 2: the digit 1 after the number belongs to every data file name.
 QString dataName(int i);
 // Creates or replaces folder/name holding text and one CR LF, in the system's code page and
-// without a byte-order mark. Throws WorkFileError naming the file when it cannot be written whole.
+// without a byte-order mark. A link of that name is replaced, never written through. Throws
+// WorkFileError naming the file when it cannot be written whole.
 void write(const QString &folder, const QString &name, const QString &text);
+// Whether path is a plain file holding exactly what this run last wrote there, so that removing
+// it loses nothing of the student's. Nothing of this is kept between runs.
+bool isAsHandedOut(const QString &path);
 }

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 
 QString &baseOverride()
@@ -27,6 +30,24 @@ bool isSeparator(QChar c)
     return c == u'/' || c == u'\\';
 }
 
+QString passwordDatabaseHome()
+{
+    const passwd *entry = getpwuid(getuid());
+    return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QString();
+}
+
+}
+
+QString WorkFolders::home()
+{
+    QString folder = qEnvironmentVariable("HOME");
+    if (folder.isEmpty())
+        folder = passwordDatabaseHome();
+    // Never the root: the work folders would land in /c_zhiqiao, shared by every user.
+    if (!QDir::isAbsolutePath(folder) || QDir(folder).isRoot())
+        throw WorkFileError(QStringLiteral("找不到您的主文件夹（环境变量 HOME 没有设置，系统的用户资料中也没有），"
+                                           "无法建立工作文件夹。"));
+    return QDir::cleanPath(folder);
 }
 
 QString WorkFolders::base()
@@ -36,7 +57,7 @@ QString WorkFolders::base()
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\");
 #else
-    return withSeparator(QDir::homePath());
+    return withSeparator(home());
 #endif
 }
 
@@ -47,18 +68,22 @@ void WorkFolders::setBase(const QString &folder)
 
 QString WorkFolders::testPath()
 {
-    return base() + QDir::toNativeSeparators(QStringLiteral("c_zhiqiao/test"));
+    return path(WorkKind::Test);
 }
 
 QString WorkFolders::exercisePath()
 {
-    return base() + QDir::toNativeSeparators(QStringLiteral("c_zhiqiao/excer"));
+    return path(WorkKind::Exercise);
 }
 
-QString WorkFolders::belowBase(const QString &path)
+QStringList WorkFolders::levels(WorkKind kind)
 {
-    const QString b = base();
-    return path.startsWith(b) ? path.mid(b.size()) : path;
+    return {QStringLiteral("c_zhiqiao"), kind == WorkKind::Test ? QStringLiteral("test") : QStringLiteral("excer")};
+}
+
+QString WorkFolders::path(WorkKind kind)
+{
+    return base() + levels(kind).join(QDir::separator());
 }
 
 QString WorkFolders::join(const QString &folder, const QString &name)
@@ -89,9 +114,45 @@ void WorkFolders::CreateFolders(const QString &base, const QString &relativePath
         dir.mkdir(current + rest);
 }
 
-void WorkFolders::create(const QString &workFolder)
+bool WorkFolders::isInside(const QString &path, const QString &folder)
 {
-    CreateFolders(base(), belowBase(workFolder));
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    return path.size() > prefix.size() && path.startsWith(prefix);
+}
+
+// A level of the work tree (c_zhiqiao, test, excer, history and its kinds) may be a symbolic link,
+// or lie behind one, only when it leads to a folder strictly inside the student's real home (the
+// home with its own links resolved); a link to the home itself, to anywhere beyond it, or to nothing
+// is refused. Each level is checked before the next one is made, so no folder is ever created
+// outside the home, and the work is then done in the real path, through no link at all.
+QString WorkFolders::ready(const QStringList &levels)
+{
+    const QString shownBase = base();
+    const QString realHome = QFileInfo(shownBase).canonicalFilePath();
+    if (realHome.isEmpty())
+        throw WorkFileError(QStringLiteral("主文件夹 %1 不存在，无法建立工作文件夹。").arg(shownBase));
+    const QString wanted = shownBase + levels.join(QDir::separator());
+    QString real = realHome;
+    QString level = shownBase; // the level as the student names it, links unresolved
+    for (const QString &name : levels) {
+        level += name;
+        CreateFolders(real, name);
+        const QString next = QFileInfo(join(real, name)).canonicalFilePath();
+        if (next.isEmpty() || !QFileInfo(next).isDir())
+            throw WorkFileError(QStringLiteral("无法建立文件夹 %1：%2 不是文件夹，也无法建立。").arg(wanted, level));
+        if (!isInside(next, realHome))
+            throw WorkFileError(QStringLiteral("文件夹 %1 不能使用：%2 是符号链接，指向主文件夹 %3 以外的 %4。"
+                                               "为了不动到别处的文件，请删除或改正这个链接。")
+                                    .arg(wanted, level, realHome, next));
+        real = next;
+        level += QDir::separator();
+    }
+    return real;
+}
+
+QString WorkFolders::ready(WorkKind kind)
+{
+    return ready(levels(kind));
 }
 
 QString WorkFolders::DirFirst(const QString &pattern)
@@ -108,25 +169,7 @@ QString WorkFolders::DirFirst(const QString &pattern)
     const QDir dir(folder);
     if (!dir.exists())
         return {};
-    const QStringList names = dir.entryList({wildcard},
-                                            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                            QDir::Name);
+    // A folder named like a source ("x.c") is no source: folders, and links to them, do not count.
+    const QStringList names = dir.entryList({wildcard}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     return names.isEmpty() ? QString() : names.first();
-}
-
-void WorkFolders::emptyFolderIfAny(const QString &folder, const QStringList &wildcards)
-{
-    const bool holdsAny = std::any_of(wildcards.begin(), wildcards.end(), [&](const QString &w) {
-        return !DirFirst(join(folder, w)).isEmpty();
-    });
-    if (!holdsAny)
-        return;
-    const QDir dir(folder);
-    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &file : files) {
-        QFile f(file.absoluteFilePath());
-        if (!f.remove())
-            throw WorkFileError(QStringLiteral("无法删除工作文件 %1：%2")
-                                    .arg(QDir::toNativeSeparators(file.absoluteFilePath()), f.errorString()));
-    }
 }

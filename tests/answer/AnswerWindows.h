@@ -39,8 +39,7 @@ inline QString text(QWidget *window, const QString &name)
 inline QWidget *startTest(int group = 1)
 {
     Module1::group_no = group;
-    Module1::test_path = WorkFolders::testPath();
-    WorkFolders::create(Module1::test_path);
+    Module1::test_path = WorkFolders::ready(WorkKind::Test);
     return Forms<Frm_t_main>::show();
 }
 

@@ -255,6 +255,30 @@ private slots:
         QCOMPARE(app.launches[2].arguments, QStringList{test_path});
     }
 
+    // Issue 12: with no editor and no desktop program on PATH, the student is told, in one box.
+    void anEditorButtonThatStartsNothingSaysSo()
+    {
+        TestBank bank;
+        bank.addTest("4", 1, {{"title", "编程"}, {"content", "int main(void) { return 0; }"}});
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        QTemporaryDir emptyBin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", emptyBin.path().toLocal8Bit());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(w, "Cmd_pro_vc");
+        qputenv("PATH", path);
+
+        QVERIFY(app.launches.isEmpty());
+        QCOMPARE(MessageBox::askedCount(), 1);
+        const auto asked = MessageBox::takeLastAsked();
+        QCOMPARE(asked->title, QStringLiteral("信息提示"));
+        QCOMPARE(asked->icon, QMessageBox::Information);
+        QVERIFY(asked->text.contains(WorkFolders::join(test_path, "pro_1.c")));
+        QVERIFY(asked->text.contains(QStringLiteral("sudo apt install geany")));
+        QVERIFY(w->isVisible());
+    }
+
     void closingShowsTheReview_data()
     {
         QTest::addColumn<bool>("byCloseBox");

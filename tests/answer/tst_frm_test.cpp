@@ -34,12 +34,30 @@ class TestFrmTest : public QObject
         emit combo(w)->activated(entry);
     }
     static QString testFolder() { return WorkFolders::testPath(); }
-    static void putFile(const QString &name)
+    static void putFile(const QString &name, const QByteArray &bytes = "x")
     {
-        QDir().mkpath(testFolder());
+        QDir().mkpath(QFileInfo(WorkFolders::join(testFolder(), name)).path());
         QFile f(WorkFolders::join(testFolder(), name));
         f.open(QIODevice::WriteOnly);
-        f.write("x");
+        f.write(bytes);
+    }
+    // Set 1 chosen and "开始" clicked; the message asked, if any, is answered with OK.
+    static void start(QWidget *w)
+    {
+        choose(w, 0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(w, "Cmd_start");
+    }
+    // The start was refused: the message says why, the set choice stays, no test window opened.
+    static void checkRefused(QWidget *w, const QString &cause)
+    {
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QVERIFY2(asked->text.startsWith(QStringLiteral("无法开始综合练习。\n\n") + cause), qPrintable(asked->text));
+        QCOMPARE(asked->title, QStringLiteral("信息提示"));
+        QCOMPARE(asked->icon, QMessageBox::Critical);
+        QVERIFY(w->isVisible());
+        QVERIFY(!Forms<Frm_t_main>::loaded());
     }
 
 private slots:
@@ -169,6 +187,80 @@ private slots:
         click(w, "Cmd_start");
         QCOMPARE(filesIn(testFolder()), after);
         QVERIFY(QDir(WorkFolders::join(testFolder(), "keep")).exists()); // sub-folders stay
+    }
+
+    // Issue 12: a second test start keeps what the student wrote, and only that.
+    void aSecondStartMovesEditedWorkIntoTheHistory()
+    {
+        TestBank bank;
+        bank.addTest("4", 1, {{"title", "编程一"}, {"content", "int one;"}});
+        bank.addTest("4", 1, {{"title", "编程二"}, {"content", "int two;"}});
+        AppFixture app(bank);
+        QWidget *w = open();
+        start(w);
+        putFile("pro_1.c", "int one; /* mine */\r\n");
+        Forms<Frm_t_main>::unload();
+        Forms<Frm_test>::show();
+        start(w);
+
+        QCOMPARE(MessageBox::askedCount(), 0);
+        const QString history = WorkFolders::join(app.workBase(), "c_zhiqiao/history/test");
+        const QStringList runs = QDir(history).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(runs.size(), 1);
+        const QString run = WorkFolders::join(history, runs.first());
+        QCOMPARE(filesIn(run), QStringList{"pro_1.c"});
+        QCOMPARE(fileBytes(WorkFolders::join(run, "pro_1.c")), QByteArray("int one; /* mine */\r\n"));
+        QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "pro_1.c")), QByteArray("int one;\r\n"));
+        QCOMPARE(filesIn(testFolder()), (QStringList{"pro_1.c", "pro_2.c"}));
+    }
+
+    void aMoveThatFailsKeepsTheWindowAndTheFiles()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        putFile("x.c", "mine");
+        QFile blocker(WorkFolders::join(app.workBase(), "c_zhiqiao/history"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the history folder should be
+        QWidget *w = open();
+        start(w);
+        checkRefused(w, QStringLiteral("无法把工作文件 %1 移入历史文件夹").arg(WorkFolders::join(testFolder(), "x.c")));
+        QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "x.c")), QByteArray("mine"));
+    }
+
+    // Issue 16: a work folder linked outside the home is refused, and nothing there is touched.
+    void aWorkFolderLinkedOutsideIsRefused()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QTemporaryDir outside;
+        QDir().mkpath(outside.filePath("test"));
+        QFile kept(outside.filePath("test/keep.c"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("outside");
+        kept.close();
+        QVERIFY(QFile::link(outside.path(), WorkFolders::join(app.workBase(), "c_zhiqiao")));
+        QWidget *w = open();
+        start(w);
+        checkRefused(w, QStringLiteral("文件夹 %1 不能使用：%2 是符号链接")
+                            .arg(testFolder(), WorkFolders::join(app.workBase(), "c_zhiqiao")));
+        QCOMPARE(fileBytes(outside.filePath("test/keep.c")), QByteArray("outside"));
+        QCOMPARE(QDir(outside.filePath("test")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.c"});
+    }
+
+    // Issue 16: without a home the test does not start, and nothing is made at the root.
+    void noHomeNoStart()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        const bool atRootBefore = QFileInfo::exists(QStringLiteral("/c_zhiqiao"));
+        const QByteArray home = qgetenv("HOME");
+        WorkFolders::setBase({});
+        qputenv("HOME", "/");
+        QWidget *w = open();
+        start(w);
+        qputenv("HOME", home);
+        checkRefused(w, QStringLiteral("找不到您的主文件夹"));
+        QCOMPARE(QFileInfo::exists(QStringLiteral("/c_zhiqiao")), atRootBefore);
     }
 
     void leavingReturnsToTheStartScreen_data()

@@ -192,8 +192,7 @@ private:
     {
         using namespace Module1;
         group_no = 1;
-        test_path = WorkFolders::testPath();
-        WorkFolders::create(test_path);
+        test_path = WorkFolders::ready(WorkKind::Test);
         chapter_id = QStringLiteral("01");
         chapter_title = QStringLiteral("概述");
         QWidget *w = nullptr;

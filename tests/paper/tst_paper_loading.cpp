@@ -34,6 +34,23 @@ class TestPaperLoading : public QObject
             f.write("old");
         }
     }
+    // The files the clean-ups of a kind ("test", "excer") moved into the history, of every run.
+    static QStringList inHistory(const QString &kind)
+    {
+        const QString history = WorkFolders::join(WorkFolders::base(), "c_zhiqiao/history/" + kind);
+        QStringList files;
+        for (const QString &run : QDir(history).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            files << filesIn(WorkFolders::join(history, run));
+        files.sort();
+        return files;
+    }
+    // What the folder held before and no longer holds.
+    static QStringList gone(QStringList before, const QStringList &after)
+    {
+        before.removeIf([&](const QString &name) { return after.contains(name); });
+        before.sort();
+        return before;
+    }
 
 private slots:
     void testSetTwoWithFourTwoThreeOneRows()
@@ -105,6 +122,7 @@ private slots:
         putFiles(WorkFolders::testPath(), before);
         startTest(1);
         QCOMPARE(filesIn(test_path), after);
+        QCOMPARE(inHistory("test"), gone(before, after)); // nothing of the student's is lost
     }
 
     void emptySectionsShowOnlyTheirPrefixes()
@@ -237,6 +255,7 @@ private slots:
         putFiles(WorkFolders::exercisePath(), before);
         startExercise("01");
         QCOMPARE(filesIn(exer_path), after);
+        QCOMPARE(inHistory("excer"), gone(before, after));
     }
 
     void exerciseKeepsFiveTasksOfAKind()

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Module1;
@@ -156,9 +157,47 @@ private slots:
         QVERIFY(exer_path.startsWith(QDir::toNativeSeparators(app.workBase())));
         QVERIFY(QDir(folder).exists());
         QVERIFY(!QFile::exists(WorkFolders::join(folder, QStringLiteral("old.cpp"))));
+        // The student's file is kept in the exercises' history, not deleted.
+        const QDir history(WorkFolders::join(app.workBase(), QStringLiteral("c_zhiqiao/history/excer")));
+        const QStringList runs = history.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(runs.size(), 1);
+        QVERIFY(QFile::exists(history.filePath(runs.first() + QStringLiteral("/old.cpp"))));
         QVERIFY(!study->isVisible());
         QCOMPARE(Forms<Frm_study>::loaded(), study); // hidden, not unloaded
         QVERIFY(Forms<Frm_exer>::loaded() && Forms<Frm_exer>::loaded()->isVisible());
+    }
+
+    // Issue 16: an exercise folder linked outside the home is refused by name, and nothing there is touched.
+    void anExerciseFolderLinkedOutsideIsRefused()
+    {
+        TestBank bank;
+        addChapters(bank);
+        AppFixture app(bank);
+        QTemporaryDir outside;
+        QFile kept(outside.filePath(QStringLiteral("keep.c")));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("outside");
+        kept.close();
+        QVERIFY(QDir().mkpath(WorkFolders::join(app.workBase(), QStringLiteral("c_zhiqiao"))));
+        QVERIFY(QFile::link(outside.path(), WorkFolders::exercisePath()));
+
+        auto *study = Forms<Frm_study>::show();
+        pick(listOf(study, "List_item"), 0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
+
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QVERIFY2(asked->text.startsWith(QStringLiteral("练习文件夹无法清空，单元练习不能开始。\n\n文件夹 %1 不能使用：%1 是符号链接")
+                                            .arg(WorkFolders::exercisePath())),
+                 qPrintable(asked->text));
+        QCOMPARE(asked->icon, QMessageBox::Warning);
+        QVERIFY(study->isVisible());
+        QVERIFY(!Forms<Frm_exer>::loaded());
+        QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.c"});
+        QFile again(outside.filePath(QStringLiteral("keep.c")));
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), QByteArray("outside"));
     }
 
     void closingReturnsToTheStartScreenAndReopensFresh_data()

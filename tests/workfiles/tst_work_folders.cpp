@@ -1,161 +1,126 @@
-#include "platform/Shell.h"
-#include "workfiles/Editor.h"
-#include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "WorkHome.h"
+
+#include <pwd.h>
+#include <unistd.h>
 
 class TestWorkFolders : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_home;
-
-    QString folder() const { return m_home.filePath(QStringLiteral("c_zhiqiao/test")); }
-
-    void touch(const QString &name)
+    static QString refusal(WorkKind kind)
     {
-        QFile f(WorkFolders::join(folder(), name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
+        return WorkHome::failureOf([kind] { WorkFolders::ready(kind); });
     }
-
-    QStringList files() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
 private slots:
-    void init()
-    {
-        WorkFolders::setBase(m_home.path());
-        QDir(m_home.filePath(QStringLiteral("c_zhiqiao"))).removeRecursively();
-    }
-
-    void cleanupTestCase()
-    {
-        WorkFolders::setBase({});
-        Shell::setLauncher({});
-    }
-
     void workPathsLieUnderTheBase()
     {
-        QCOMPARE(WorkFolders::testPath(), QDir::toNativeSeparators(folder()));
-        QCOMPARE(WorkFolders::belowBase(WorkFolders::exercisePath()), QDir::toNativeSeparators(QStringLiteral("c_zhiqiao/excer")));
+        WorkHome home;
+        QCOMPARE(WorkFolders::testPath(), QDir::toNativeSeparators(home.testFolder()));
+        QCOMPARE(WorkFolders::exercisePath(), QDir::toNativeSeparators(home.path("c_zhiqiao/excer")));
+        QCOMPARE(WorkFolders::levels(WorkKind::Exercise), QStringList({"c_zhiqiao", "excer"}));
     }
 
     void createFoldersBuildsTheChainLevelByLevel()
     {
+        WorkHome home;
         WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
-        QVERIFY(QFileInfo(folder()).isDir());
+        QVERIFY(QFileInfo(home.testFolder()).isDir());
         // Existing levels and a leading separator are no error.
-        WorkFolders::CreateFolders(m_home.path(), QStringLiteral("/c_zhiqiao/test/inner"));
-        QVERIFY(QFileInfo(WorkFolders::join(folder(), QStringLiteral("inner"))).isDir());
+        WorkFolders::CreateFolders(home.path(), QStringLiteral("/c_zhiqiao/test/inner"));
+        QVERIFY(QFileInfo(home.path("c_zhiqiao/test/inner")).isDir());
         // A level that cannot be made is passed over silently.
-        WorkFolders::CreateFolders(m_home.path(), QStringLiteral("c_zhiqiao/test/%1/x").arg(QString(300, u'n')));
+        WorkFolders::CreateFolders(home.path(), QStringLiteral("c_zhiqiao/test/%1/x").arg(QString(300, u'n')));
     }
 
-    void dirFirstFindsAnyEntryOrNothing()
+    void dirFirstFindsFilesOnly()
     {
-        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
-        touch(QStringLiteral(".hidden.c"));
-        QDir(folder()).mkdir(QStringLiteral("sub.cpp"));
-        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder(), QStringLiteral("*.c"))), QStringLiteral(".hidden.c"));
-        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder(), QStringLiteral("*.cpp"))), QStringLiteral("sub.cpp"));
-        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder(), QStringLiteral("?.exe"))), QString());
+        WorkHome home;
+        const QString folder = home.testFolder();
+        WorkHome::put(WorkFolders::join(folder, ".hidden.c"));
+        QDir(folder).mkdir(QStringLiteral("sub.cpp"));
+        WorkHome::link(QStringLiteral("nowhere"), WorkFolders::join(folder, "dangling.exe"));
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder, "*.c")), QStringLiteral(".hidden.c"));
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder, "*.cpp")), QString()); // a folder is no source
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder, "*.exe")), QStringLiteral("dangling.exe"));
+        QCOMPARE(WorkFolders::DirFirst(WorkFolders::join(folder, "?.exe")), QString());
         QCOMPARE(WorkFolders::DirFirst(QString()), QString());
-        QCOMPARE(WorkFolders::DirFirst(m_home.filePath(QStringLiteral("nowhere/*.c"))), QString());
+        QCOMPARE(WorkFolders::DirFirst(home.path("nowhere/*.c")), QString());
     }
 
-    void cleanUpEmptiesOnlyFoldersHoldingSources()
+    void readyMakesTheFolderAndGivesItsRealPath()
     {
-        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
-        const QStringList testKinds = {QStringLiteral("*.c"), QStringLiteral("*.cpp"), QStringLiteral("*.exe")};
-        touch(QStringLiteral("notes.txt"));
-        WorkFolders::emptyFolderIfAny(folder(), testKinds);
-        QCOMPARE(files(), QStringList({"notes.txt"}));
-
-        touch(QStringLiteral("program.exe"));
-        WorkFolders::emptyFolderIfAny(folder(), {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
-        QCOMPARE(files(), QStringList({"notes.txt", "program.exe"}));
-
-        touch(QStringLiteral("main.cpp"));
-        QDir(folder()).mkdir(QStringLiteral("keep"));
-        WorkFolders::emptyFolderIfAny(folder(), testKinds);
-        QCOMPARE(files(), QStringList());
-        QVERIFY(QFileInfo(WorkFolders::join(folder(), QStringLiteral("keep"))).isDir());
+        WorkHome home;
+        const QString made = WorkFolders::ready(WorkKind::Test);
+        QCOMPARE(made, QFileInfo(home.testFolder()).canonicalFilePath());
+        // Links that stay inside the home are followed, and the folder is used by its real path.
+        QDir().mkpath(home.path("elsewhere/mine"));
+        WorkHome::link(home.path("elsewhere/mine"), home.path("c_zhiqiao/excer"));
+        QCOMPARE(WorkFolders::ready(WorkKind::Exercise), QFileInfo(home.path("elsewhere/mine")).canonicalFilePath());
     }
 
-    void taskFilesHoldTheTextAndOneCrLf()
+    // Issue 16, links: no folder of the work tree leads outside the home, so no clean-up or task file
+    // can reach a file there.
+    void linksOutsideTheHomeAreRefused_data()
     {
-        QCOMPARE(TaskFiles::sourceName(QStringLiteral("pro"), 3), QStringLiteral("pro_3.c"));
-        QCOMPARE(TaskFiles::dataName(3), QStringLiteral("data_31.dat"));
-        QCOMPARE(TaskFiles::dataName(12), QStringLiteral("data_121.dat"));
-
-        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
-        TaskFiles::write(folder(), QStringLiteral("blank_1.c"), QStringLiteral("/* 求和 */\nint main(void) { return 0; }"));
-        QFile f(WorkFolders::join(folder(), QStringLiteral("blank_1.c")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("/* \xe6\xb1\x82\xe5\x92\x8c */\nint main(void) { return 0; }\r\n"));
-        f.close();
-
-        // A second write replaces the file whole.
-        TaskFiles::write(folder(), QStringLiteral("blank_1.c"), QStringLiteral("x"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("x\r\n"));
+        QTest::addColumn<QString>("linked");   // the level made a link, below the home
+        QTest::addColumn<bool>("toTheHome");   // to the home itself rather than an outside folder
+        QTest::newRow("c_zhiqiao") << "c_zhiqiao" << false;
+        QTest::newRow("test") << "c_zhiqiao/test" << false;
+        QTest::newRow("test to the home") << "c_zhiqiao/test" << true;
     }
 
-    void aFileThatCannotBeWrittenIsReportedByName()
+    void linksOutsideTheHomeAreRefused()
     {
-        const QString notAFolder = m_home.filePath(QStringLiteral("plain.txt"));
-        QFile(notAFolder).open(QIODevice::WriteOnly);
-        try {
-            TaskFiles::write(notAFolder, QStringLiteral("err_2.c"), QStringLiteral("int x;"));
-            QFAIL("writing into a file as if it were a folder must fail");
-        } catch (const WorkFileError &e) {
-            QVERIFY(e.message().contains(QStringLiteral("无法写入工作文件")));
-            QVERIFY(e.message().contains(QStringLiteral("err_2.c")));
-        }
+        QFETCH(QString, linked);
+        QFETCH(bool, toTheHome);
+        WorkHome home;
+        QTemporaryDir outside;
+        WorkHome::put(outside.filePath("keep.c"), "outside");
+        const QString target = toTheHome ? home.path() : outside.path();
+        WorkHome::link(target, home.path(linked));
+
+        const QString told = refusal(WorkKind::Test);
+        QVERIFY2(told.startsWith(QStringLiteral("文件夹 %1 不能使用：%2 是符号链接")
+                                     .arg(QDir::toNativeSeparators(home.testFolder()), QDir::toNativeSeparators(home.path(linked)))),
+                 qPrintable(told));
+        QVERIFY(told.contains(QFileInfo(target).canonicalFilePath()));
+        QCOMPARE(WorkHome::bytes(outside.filePath("keep.c")), QByteArray("outside"));
+        QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.c"});
     }
 
-    void editorIsLookedUpInOrderAndStartedWithTheFileIfItExists()
+    void aLevelThatIsNoFolderIsNamed()
     {
-        QList<Shell::Launch> launches;
-        Shell::setLauncher([&](const Shell::Launch &l) { launches << l; return true; });
-        QTemporaryDir bin;
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
-        auto fakeProgram = [&](const QString &name) {
-            QFile exe(bin.filePath(name));
-            QVERIFY(exe.open(QIODevice::WriteOnly));
-            exe.write("#!/bin/sh\n");
-            exe.setPermissions(exe.permissions() | QFile::ExeOwner);
-        };
-        WorkFolders::CreateFolders(WorkFolders::base(), QStringLiteral("c_zhiqiao/test"));
-        const QString task = WorkFolders::join(folder(), QStringLiteral("pro_1.c"));
-        TaskFiles::write(folder(), QStringLiteral("pro_1.c"), QStringLiteral("int main(void){return 0;}"));
+        WorkHome home;
+        QTemporaryDir outside;
+        WorkHome::link(outside.filePath("gone"), home.path("c_zhiqiao"));
+        const QString told = QStringLiteral("无法建立文件夹 %1：%2 不是文件夹")
+                                 .arg(QDir::toNativeSeparators(home.path("c_zhiqiao/excer")),
+                                      QDir::toNativeSeparators(home.path("c_zhiqiao")));
+        QVERIFY(refusal(WorkKind::Exercise).startsWith(told));
+        QVERIFY(!QFileInfo::exists(outside.filePath("gone"))); // a dangling link creates nothing
+        QFile::remove(home.path("c_zhiqiao"));
+        WorkHome::put(home.path("c_zhiqiao"));
+        QVERIFY(refusal(WorkKind::Exercise).startsWith(told));
+    }
 
-        // No editor of the list: the desktop's choice for an existing file, nothing without one.
-        Editor::launch(task);
-        Editor::launch(WorkFolders::join(folder(), QStringLiteral("pro_2.c")));
-        QCOMPARE(launches.size(), 1);
-        QCOMPARE(launches[0].program, QStringLiteral("xdg-open"));
-        QCOMPARE(launches[0].arguments, QStringList({task}));
+    // Issue 16, HOME unset: the home comes from the password database, never the root.
+    void theHomeWithoutHomeSet()
+    {
+        WorkFolders::setBase({});
+        const QByteArray saved = qgetenv("HOME");
+        const passwd *entry = getpwuid(getuid());
+        QVERIFY(entry && entry->pw_dir);
 
-        fakeProgram(QStringLiteral("gedit"));
-        fakeProgram(QStringLiteral("geany"));
-        launches.clear();
-        Editor::launch(task);
-        Editor::launch(WorkFolders::join(folder(), QStringLiteral("missing.c")));
-        QCOMPARE(launches.size(), 2);
-        QCOMPARE(launches[0].program, bin.filePath(QStringLiteral("geany")));
-        QCOMPARE(launches[0].arguments, QStringList({task}));
-        QCOMPARE(launches[1].arguments, QStringList());
+        qunsetenv("HOME");
+        QCOMPARE(WorkFolders::home(), QDir::cleanPath(QFile::decodeName(entry->pw_dir)));
+        QVERIFY(!WorkFolders::testPath().startsWith(QStringLiteral("/c_zhiqiao")));
 
-        launches.clear();
-        Editor::openFolder(folder());
-        QCOMPARE(launches[0].arguments, QStringList({folder()}));
-        qputenv("PATH", oldPath);
+        qputenv("HOME", "/");
+        QVERIFY(WorkHome::failureOf([] { WorkFolders::base(); }).startsWith(QStringLiteral("找不到您的主文件夹")));
+        qputenv("HOME", saved);
     }
 };
 
