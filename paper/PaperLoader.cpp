@@ -1,5 +1,6 @@
 #include "paper/PaperLoader.h"
 
+#include "data/BankError.h"
 #include "data/RowRules.h"
 #include "platform/Blanks.h"
 #include "workfiles/TaskFiles.h"
@@ -35,6 +36,13 @@ QString fileKind(QuestionKind kind)
 PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
     : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
 {
+}
+
+QuestionBank &PaperLoader::opened(QuestionBank *bank)
+{
+    if (!bank)
+        throw BankError(QStringLiteral("题库没有打开。"));
+    return *bank;
 }
 
 void PaperLoader::empty()
