@@ -106,9 +106,7 @@ class TestBadRows : public QObject
 private slots:
     void initTestCase_data()
     {
-        QTest::addColumn<BankFormat>("format");
-        QTest::newRow("own bank") << BankFormat::Sqlite;
-        QTest::newRow("old Jet bank") << BankFormat::Jet;
+        addBankFormatRows();
     }
 
     void eachBadRowIsNamedOnceAndTheGoodRowsServe()
