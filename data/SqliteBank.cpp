@@ -116,12 +116,13 @@ RecordSet SqliteBank::select(const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     run(query, sql, values);
+    // The names once: a record per row would ask the driver for every column's type again.
+    const QSqlRecord names = query.record();
     RecordSet rows;
     while (query.next()) {
-        const QSqlRecord r = query.record();
         QVariantMap fields;
-        for (int i = 0; i < r.count(); ++i)
-            fields.insert(r.fieldName(i), r.value(i));
+        for (int i = 0; i < names.count(); ++i)
+            fields.insert(names.fieldName(i), query.value(i));
         rows.append(Record(std::move(fields)));
     }
     if (query.lastError().isValid())
@@ -188,17 +189,17 @@ QList<CheckedRow> SqliteBank::checkRows(const QString &table, const QStringList 
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     run(query, QStringLiteral("select %1 from %2 order by %2.%3").arg(columns.join(QStringLiteral(", ")), table, key), {});
 
+    const QSqlRecord names = query.record();
     QList<CheckedRow> rows;
     while (query.next()) {
-        const QSqlRecord r = query.record();
         CheckedRow row;
         QVariantMap fields;
-        for (int i = 0; i < r.count(); ++i) {
-            const QString name = r.fieldName(i);
+        for (int i = 0; i < names.count(); ++i) {
+            const QString name = names.fieldName(i);
             if (!name.startsWith(u'!'))
-                fields.insert(name, r.value(i));
-            else if (!r.isNull(i))
-                row.faults.insert(name.mid(1), r.value(i).toString() == u"blob" ? TextFault::Binary : TextFault::Encoding);
+                fields.insert(name, query.value(i));
+            else if (!query.isNull(i))
+                row.faults.insert(name.mid(1), query.value(i).toString() == u"blob" ? TextFault::Binary : TextFault::Encoding);
         }
         row.values = Record(std::move(fields));
         rows.append(std::move(row));
