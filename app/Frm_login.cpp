@@ -1,5 +1,6 @@
 #include "app/Frm_login.h"
 
+#include "app/BadRowsNotice.h"
 #include "app/LoginArt.h"
 #include "controls/Navigation.h"
 #include "controls/Controls.h"
@@ -62,6 +63,7 @@ void Frm_login::Form_Load()
 {
     // A bank that cannot be opened throws; the program then reports it and ends.
     Module1::conn = openQuestionBank(BankFile::path());
+    BadRowsNotice::showIfAny(this, *Module1::conn);
 }
 
 bool Frm_login::eventFilter(QObject *watched, QEvent *event)

@@ -7,11 +7,11 @@
 // Without files: the bundled bank beside the program, and a Jet copy of it written by
 // tests/support/jetwriter.py (python3) into a temporary folder.
 
+#include "Timing.h"
 #include "data/JetBank.h"
 #include "data/SqliteBank.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,21 +22,10 @@
 
 namespace {
 
+using Timing::median;
+using Timing::milliseconds;
+
 constexpr QuestionKind kKinds[] = {QuestionKind::Choice, QuestionKind::Blank, QuestionKind::Err, QuestionKind::Pro};
-
-double milliseconds(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct Figures
 {
@@ -56,7 +45,7 @@ void round(const std::function<std::unique_ptr<QuestionBank>()> &open, int group
         for (QuestionKind kind : kKinds)
             bank->exerciseQuestions(kind, chapter);
     }));
-    f.chapterList.push_back(milliseconds([&] { bank->chapters(); }));
+    f.chapterList.push_back(milliseconds([&] { bank->chapterList(); }));
 }
 
 void report(const char *what, const std::vector<double> &sqlite, const std::vector<double> &jet)
@@ -88,7 +77,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    const QString chapter = SqliteBank(sqliteFile).chapters().value(0).text(QStringLiteral("id"));
+    const QString chapter = SqliteBank(sqliteFile).chapterList().value(0).text(QStringLiteral("id"));
     Figures sqlite, jet;
     for (int i = 0; i < runs; ++i) {
         const int group = 1 + i % 5;

@@ -1,11 +1,11 @@
 #include "data/BankFile.h"
 
+#include "data/BankAccess.h"
 #include "data/BankError.h"
 #include "data/InstalledBank.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 QString &givenPath()
@@ -38,15 +38,26 @@ QString BankFile::path()
 {
     if (!givenPath().isEmpty())
         return givenPath();
-    const QStringList tried = candidates();
-    for (const QString &file : tried) {
-        if (QFileInfo::exists(file))
-            return file;
-    }
+    // Whatever stands at a candidate's place is taken, so that opening it says what is wrong
+    // with it; only a place that cannot be seen passes on to the next.
     QStringList places;
-    for (const QString &file : tried)
-        places << QStringLiteral("  ") + QDir::toNativeSeparators(file);
-    throw BankError(QStringLiteral("找不到题库文件。查找过：\n%1").arg(places.join(u'\n')));
+    QString denied;
+    for (const QString &file : candidates()) {
+        const BankAccess::Finding found = BankAccess::check(file);
+        if (found.problem != BankAccess::Problem::Missing && found.problem != BankAccess::Problem::FolderDenied)
+            return file;
+        QString place = QStringLiteral("  ") + QDir::toNativeSeparators(file);
+        if (found.problem == BankAccess::Problem::FolderDenied) {
+            const QString folder = QDir::toNativeSeparators(found.detail);
+            place += QStringLiteral("（没有权限进入文件夹 %1）").arg(folder);
+            if (denied.isEmpty())
+                denied = folder;
+        }
+        places << place;
+    }
+    const QString headline = denied.isEmpty() ? QStringLiteral("找不到题库文件。")
+                                              : QStringLiteral("没有权限进入文件夹 %1，无法查找其中的题库文件。").arg(denied);
+    throw BankError(QStringLiteral("%1查找过：\n%2").arg(headline, places.join(u'\n')));
 }
 
 void BankFile::setPath(const QString &file)

@@ -6,25 +6,30 @@ namespace {
 // and answer of a choice question, the program text and data file of a program task.
 const QList<BankSchema::Table> kTables = {
     {QStringLiteral("chapter"),
-     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}, true, {}},
+     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}, true, {}, {}},
     {QStringLiteral("jdsf"),
-     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}, true, {}},
+     {{"id", "text primary key"}, {"title", "text"}, {"content", "text"}}, true, {}, {}},
     {QStringLiteral("c_test"),
      {{"id", "integer primary key"}, {"type", "text"}, {"group_id", "integer"}, {"title", "text"},
       {"ch1", "text"}, {"ch2", "text"}, {"ch3", "text"}, {"ch4", "text"}, {"ch_answer", "text"},
       {"answer", "text"}, {"explain", "text"}, {"content", "text"}, {"data_file", "text"},
-      {"data_file1", "text"}}, true, {}},
+      {"data_file1", "text"}}, true, {},
+     // A test set's questions of one kind; the key orders them (an index holds it after its fields).
+     {{QStringLiteral("c_test_by_set"), QStringLiteral("group_id, type")}}},
     {QStringLiteral("c_excer"),
      {{"id_test", "integer primary key"}, {"type", "text"}, {"c_id", "text"}, {"title", "text"},
       {"ch_1", "text"}, {"ch_2", "text"}, {"ch_3", "text"}, {"ch_4", "text"}, {"answer", "text"},
-      {"explain", "text"}, {"content", "text"}, {"data_file", "text"}, {"data_file1", "text"}}, true, {}},
+      {"explain", "text"}, {"content", "text"}, {"data_file", "text"}, {"data_file1", "text"}}, true, {},
+     // A chapter's exercise questions of one kind.
+     {{QStringLiteral("c_excer_by_chapter"), QStringLiteral("c_id, type")}}},
     // The runs a student's program is checked on; case 1 is the task's example. A bank without
-    // this table still opens: its tasks have no cases.
+    // this table still opens: its tasks have no cases. The key finds a task's cases in order.
     {QStringLiteral("c_case"),
      {{"task_table", "text"}, {"task_id", "integer"}, {"case_no", "integer"}, {"input", "text"}, {"data", "text"},
       {"output", "text"}, {"hidden", "integer"}, {"about", "text"}},
      false,
-     QStringLiteral("primary key (task_table, task_id, case_no)")},
+     QStringLiteral("primary key (task_table, task_id, case_no)"),
+     {}},
 };
 
 const BankSchema::Table &table(const QString &name)
@@ -61,6 +66,10 @@ QStringList BankSchema::createStatements()
         if (!t.constraints.isEmpty())
             columns << t.constraints;
         statements << QStringLiteral("create table %1 (%2)").arg(t.name, columns.join(QStringLiteral(", ")));
+    }
+    for (const Table &t : kTables) {
+        for (const auto &[name, fields] : t.indexes)
+            statements << QStringLiteral("create index %1 on %2 (%3)").arg(name, t.name, fields);
     }
     return statements;
 }

@@ -15,10 +15,11 @@ struct Table
     QList<QPair<QString, QString>> fields; // name and SQL type, in order; the first is the key
     bool required = true;                  // a bank must hold it to be opened
     QString constraints;                   // beyond the fields' own, e.g. a key of several fields
+    QList<QPair<QString, QString>> indexes; // name and fields of each index the queries look up by
 };
 
 const QList<Table> &tables();
 QStringList fields(const QString &table);        // the field names, in order
-QStringList createStatements();
+QStringList createStatements(); // the tables, then their indexes
 QString insertStatement(const QString &table);   // every field in order, each a ? placeholder
 }

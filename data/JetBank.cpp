@@ -1,7 +1,9 @@
 #include "data/JetBank.h"
 
+#include "data/BankAccess.h"
 #include "data/BankCheck.h"
 #include "data/BankError.h"
+#include "data/BankSchema.h"
 #include "data/JetHeader.h"
 
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <mdbtools.h>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -60,14 +63,28 @@ bool equals(const QVariant &stored, const QVariant &wanted)
     return whole && number == wanted.toInt();
 }
 
+// The items in the ascending order of their keys, items of equal keys as they came.
+template <class T>
+QList<T> sortedBy(const QList<QVariant> &keys, const QList<T> &items)
+{
+    QList<qsizetype> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return before(keys[a], keys[b]); });
+    QList<T> sorted;
+    for (qsizetype i : order)
+        sorted.append(items[i]);
+    return sorted;
+}
+
 }
 
 struct JetBank::Database
 {
+    using Columns = QHash<QString, MdbColumn *>; // by lower-case name
     struct Table
     {
         MdbTableDef *def = nullptr;
-        QHash<QString, MdbColumn *> columns; // by lower-case name
+        Columns columns;
     };
 
     ~Database()
@@ -98,18 +115,68 @@ struct JetBank::Database
             const qint64 stored = (header & 0x80000000u) ? length : qint64(header & 0x3FFFFFFFu);
             return text(col, std::min(stored, fileSize));
         }
-        default: return text(col, length);
+        default:
+            // Binary data is never shown: the bytes in the row (of an OLE object only its header)
+            // mark it as such.
+            if (binary(col))
+                return QByteArray(reinterpret_cast<const char *>(mdb->pg_buf) + start, length);
+            return text(col, length);
         }
     }
 
-    // A stored text (UCS-2, compressed or not) takes at most twice its bytes in UTF-8.
-    QString text(MdbColumn *col, qint64 stored) const
+    static bool binary(const MdbColumn *col) { return col->col_type == MDB_BINARY || col->col_type == MDB_OLE; }
+
+    // A stored text (UCS-2, compressed or not) takes at most twice its bytes in UTF-8. What
+    // libmdb could not convert to UTF-8 comes as its bytes, as the SQLite store hands it over.
+    QVariant text(MdbColumn *col, qint64 stored) const
     {
         mdb_set_bind_size(mdb, size_t(2 * stored + 64));
         char *converted = mdb_col_to_string(mdb, mdb->pg_buf, col->cur_value_start, col->col_type, col->cur_value_len);
-        const QString result = QString::fromUtf8(converted);
+        const QByteArray bytes(converted);
         g_free(converted);
-        return result;
+        if (!QByteArrayView(bytes).isValidUtf8())
+            return bytes;
+        return QString::fromUtf8(bytes);
+    }
+
+    // Calls take with the columns of each row of the table that meets every condition, the row
+    // just fetched.
+    void scan(const QString &path, const QString &name, const QList<Condition> &where,
+              const std::function<void(const Columns &)> &take)
+    {
+        const auto found = tables.constFind(name);
+        if (found == tables.cend())
+            throw BankError(QStringLiteral("题库中没有表 %1").arg(name));
+        const Table &table = *found;
+        MdbTableDef *def = table.def;
+        // One scan at a time: a scan keeps its position in the handle.
+        mdb_rewind_table(def);
+        guint fetched = 0;
+        while (mdb_fetch_row(def)) {
+            if (fetchedDeletedRow(def))
+                continue;
+            ++fetched;
+            const bool wanted = std::all_of(where.begin(), where.end(), [&](const Condition &c) {
+                return equals(value(table.columns.value(c.first)), c.second);
+            });
+            if (wanted)
+                take(table.columns);
+        }
+        // libmdb 1.0.0 skips rows moved to an overflow page: a bank that has them would lose
+        // questions without a word.
+        if (fetched != def->num_rows)
+            throw BankError(QStringLiteral("题库文件 %1 的表 %2 记有 %3 行，只读出了 %4 行；请先压缩并修复这个数据库文件")
+                                .arg(native(path), name)
+                                .arg(def->num_rows)
+                                .arg(fetched));
+    }
+
+    QVariantMap values(const Columns &columns, const QStringList &fields) const
+    {
+        QVariantMap values;
+        for (const QString &field : fields)
+            values.insert(field, value(columns.value(field.toLower())));
+        return values;
     }
 
     bool fetchedDeletedRow(const MdbTableDef *def) const
@@ -125,9 +192,8 @@ struct JetBank::Database
 
 JetBank::JetBank(const QString &path) : m_path(path), m_db(std::make_unique<Database>())
 {
+    BankAccess::requireReadable(path);
     QFile file(path);
-    if (!file.exists())
-        throw BankError(QStringLiteral("找不到题库文件 %1").arg(native(path)));
     if (!file.open(QIODevice::ReadOnly))
         throw BankError(QStringLiteral("无法读取题库文件 %1").arg(native(path)));
     const QByteArray header = file.read(4096);
@@ -172,50 +238,19 @@ JetBank::JetBank(const QString &path) : m_path(path), m_db(std::make_unique<Data
 
 JetBank::~JetBank() = default;
 
-RecordSet JetBank::select(const QString &name, const QList<Condition> &where, const QString &orderBy)
+RecordSet JetBank::select(const QString &table, const QList<Condition> &where, const QString &orderBy, QStringList fields)
 {
-    const auto found = m_db->tables.constFind(name);
-    if (found == m_db->tables.cend())
-        throw BankError(QStringLiteral("题库中没有表 %1").arg(name));
-    const Database::Table &table = *found;
-    MdbTableDef *def = table.def;
-    // One scan at a time: a scan keeps its position in the handle.
-    mdb_rewind_table(def);
-    guint fetched = 0;
+    if (fields.isEmpty())
+        fields = BankSchema::fields(table);
     RecordSet rows;
     QList<QVariant> keys;
-    while (mdb_fetch_row(def)) {
-        if (m_db->fetchedDeletedRow(def))
-            continue;
-        ++fetched;
-        const bool wanted = std::all_of(where.begin(), where.end(), [&](const Condition &c) {
-            return equals(m_db->value(table.columns.value(c.first)), c.second);
-        });
-        if (!wanted)
-            continue;
-        QVariantMap fields;
-        for (auto it = table.columns.cbegin(); it != table.columns.cend(); ++it)
-            fields.insert(it.key(), m_db->value(it.value()));
+    m_db->scan(m_path, table, where, [&](const Database::Columns &columns) {
+        QVariantMap row = m_db->values(columns, fields);
         if (!orderBy.isEmpty())
-            keys.append(fields.value(orderBy));
-        rows.append(Record(std::move(fields)));
-    }
-    // libmdb 1.0.0 skips rows moved to an overflow page: a bank that has them would lose
-    // questions without a word.
-    if (fetched != def->num_rows)
-        throw BankError(QStringLiteral("题库文件 %1 的表 %2 记有 %3 行，只读出了 %4 行；请先压缩并修复这个数据库文件")
-                            .arg(native(m_path), name)
-                            .arg(def->num_rows)
-                            .arg(fetched));
-    if (orderBy.isEmpty())
-        return rows;
-    QList<qsizetype> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return before(keys[a], keys[b]); });
-    RecordSet sorted;
-    for (qsizetype i : order)
-        sorted.append(rows[i]);
-    return sorted;
+            keys.append(m_db->value(columns.value(orderBy)));
+        rows.append(Record(std::move(row)));
+    });
+    return orderBy.isEmpty() ? rows : sortedBy(keys, rows);
 }
 
 RecordSet JetBank::rows(const QString &table)
@@ -255,4 +290,38 @@ RecordSet JetBank::exerciseQuestions(QuestionKind kind, const QString &chapterId
     return select(QStringLiteral("c_excer"),
                   {{QStringLiteral("type"), QStringLiteral("0%1").arg(int(kind))}, {QStringLiteral("c_id"), chapterId}},
                   QStringLiteral("id_test"));
+}
+
+RecordSet JetBank::chapterList()
+{
+    return select(QStringLiteral("chapter"), {}, QStringLiteral("id"), {QStringLiteral("id"), QStringLiteral("title")});
+}
+
+RecordSet JetBank::algorithmList()
+{
+    return select(QStringLiteral("jdsf"), {}, QStringLiteral("id"), {QStringLiteral("id"), QStringLiteral("title")});
+}
+
+QList<CheckedRow> JetBank::checkRows(const QString &table, const QStringList &values, const QStringList &texts,
+                                     const QStringList &longTexts)
+{
+    const QString key = BankSchema::fields(table).first();
+    QList<CheckedRow> rows;
+    QList<QVariant> keys;
+    m_db->scan(m_path, table, {}, [&](const Database::Columns &columns) {
+        CheckedRow row;
+        row.values = Record(m_db->values(columns, values));
+        // A text column holds UCS-2, which libmdb converts whole or not at all; a long text's
+        // column type alone tells binary data.
+        for (const QString &field : texts + longTexts) {
+            MdbColumn *col = columns.value(field.toLower());
+            if (Database::binary(col))
+                row.faults.insert(field, TextFault::Binary);
+            else if (texts.contains(field) && m_db->value(col).typeId() == QMetaType::QByteArray)
+                row.faults.insert(field, TextFault::Encoding);
+        }
+        keys.append(m_db->value(columns.value(key)));
+        rows.append(std::move(row));
+    });
+    return sortedBy(keys, rows);
 }

@@ -22,17 +22,22 @@ public:
     RecordSet chapter(const QString &id, const QString &title) override;
     RecordSet algorithms() override;
     RecordSet algorithm(const QString &id) override;
+    RecordSet chapterList() override;
+    RecordSet algorithmList() override;
     RecordSet testQuestions(QuestionKind kind, int group) override;
     RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) override;
+    QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
+                                const QStringList &longTexts) override;
 
-    // Every row of one of the bank's tables, in the order the file keeps them.
+    // Every row of one of the bank's tables (the fields the program reads), in the order the file keeps them.
     RecordSet rows(const QString &table);
 
 private:
     struct Database;
     using Condition = QPair<QString, QVariant>; // field = value, as SQLite compares them
-
-    RecordSet select(const QString &table, const QList<Condition> &where, const QString &orderBy);
+    // The rows that meet every condition, ordered by orderBy (none: as the file keeps them),
+    // holding the given fields (none: every field the program reads).
+    RecordSet select(const QString &table, const QList<Condition> &where, const QString &orderBy, QStringList fields = {});
 
     QString m_path;
     std::unique_ptr<Database> m_db;

@@ -2,10 +2,22 @@
 
 #include "data/Record.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 // The kinds of question, in the order of the tabs.
 enum class QuestionKind { Choice = 1, Blank = 2, Err = 3, Pro = 4 };
+
+// Why a text field cannot be shown.
+enum class TextFault { Binary, Encoding };
+
+// One row as the start-up check reads it (see checkRows).
+struct CheckedRow
+{
+    Record values;
+    QHash<QString, TextFault> faults; // only the text fields that cannot be shown
+};
 
 // The read-only question bank. Every query returns its rows in the bank's order; a failure
 // throws BankError. A store of another format can stand behind the same interface.
@@ -18,6 +30,17 @@ public:
     virtual RecordSet chapter(const QString &id, const QString &title) = 0;
     virtual RecordSet algorithms() = 0;                                             // by id
     virtual RecordSet algorithm(const QString &id) = 0;
+    // What the chapter and algorithm lists show: only the fields id and title, by id. The study
+    // texts stay unread until one is chosen.
+    virtual RecordSet chapterList() = 0;
+    virtual RecordSet algorithmList() = 0;
     virtual RecordSet testQuestions(QuestionKind kind, int group) = 0;              // c_test, by id
     virtual RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) = 0; // c_excer, by id_test
+
+    // Every row of a table in the order of its key, for the start-up check: the fields of values
+    // as the queries read them, and the faults of the fields of texts. Fields of longTexts (the
+    // study texts, which may be megabytes long) are only looked at for holding binary data; their
+    // content is not read.
+    virtual QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
+                                        const QStringList &longTexts) = 0;
 };

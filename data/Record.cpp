@@ -13,7 +13,9 @@ const QVariant &Record::value(const QString &field) const
 QString Record::text(const QString &field) const
 {
     const QVariant &v = value(field);
-    return v.isNull() ? QString() : v.toString();
+    if (v.isNull())
+        return {};
+    return readable(field) ? v.toString() : unreadableNotice();
 }
 
 qsizetype Record::actualSize(const QString &field) const
@@ -24,4 +26,15 @@ qsizetype Record::actualSize(const QString &field) const
     if (v.typeId() == QMetaType::QByteArray)
         return v.toByteArray().size();
     return v.toString().toUtf8().size();
+}
+
+bool Record::isNull(const QString &field) const
+{
+    return value(field).isNull();
+}
+
+bool Record::readable(const QString &field) const
+{
+    const QVariant &v = value(field);
+    return v.isNull() || v.typeId() != QMetaType::QByteArray;
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "data/BankError.h"
 #include "data/QuestionBank.h"
 
 #include <QString>
+
+class QSqlError;
+class QSqlQuery;
 
 // The bundled bank: an SQLite file opened read-only, queried with bound parameters.
 class SqliteBank : public QuestionBank
 {
 public:
-    // Opens the file and checks that it holds every table and field the program reads.
-    // Throws BankError naming the file and the cause.
+    // Opens the file and checks that it holds every table and field the program reads. A file
+    // another program holds locked is waited for a second. Throws BankError naming the file and
+    // the cause.
     explicit SqliteBank(const QString &path);
     ~SqliteBank() override;
 
@@ -17,12 +22,19 @@ public:
     RecordSet chapter(const QString &id, const QString &title) override;
     RecordSet algorithms() override;
     RecordSet algorithm(const QString &id) override;
+    RecordSet chapterList() override;
+    RecordSet algorithmList() override;
     RecordSet testQuestions(QuestionKind kind, int group) override;
     RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) override;
+    QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
+                                const QStringList &longTexts) override;
 
 private:
     RecordSet select(const QString &sql, const QVariantList &values);
+    void run(QSqlQuery &query, const QString &sql, const QVariantList &values) const;
     void checkSchema();
+    // What a failed statement means, in words: a lock held by another program, or the engine's text.
+    BankError failure(const QSqlError &error) const;
 
     QString m_connectionName;
     QString m_path;

@@ -1,6 +1,7 @@
 #include "paper/PaperLoader.h"
 
 #include "data/BankError.h"
+#include "data/RowRules.h"
 #include "platform/Blanks.h"
 #include "workfiles/CleanUp.h"
 #include "workfiles/TaskFiles.h"
@@ -65,6 +66,10 @@ void PaperLoader::startAtFirst()
 RecordSet PaperLoader::fetch(QuestionKind kind, int capacity)
 {
     RecordSet rows = m_source.rows(kind);
+    // A choice whose correct option is no option would teach a wrong answer; the start-up
+    // check has named it.
+    if (kind == QuestionKind::Choice)
+        rows.removeIf([&](const Record &row) { return !RowRules::answerFault(row, m_source.answerField).isEmpty(); });
     if (rows.size() > capacity) {
         m_cuts.append({kind, rows.size(), capacity});
         rows.resize(capacity);
@@ -83,7 +88,7 @@ void PaperLoader::loadChoices()
         for (int k = 1; k <= 4; ++k)
             ch.option(i, k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
         ch.explain(i) = row.text(QStringLiteral("explain"));
-        ch.answer(i) = trimBlanks(row.text(m_source.answerField)); // as typed: other characters stay
+        ch.answer(i) = trimBlanks(row.text(m_source.answerField));
     }
 }
 
@@ -106,9 +111,10 @@ void PaperLoader::loadTasks(QuestionKind kind)
         s.title(i) = row.text(QStringLiteral("title"));
         s.explain(i) = row.text(QStringLiteral("explain"));
         s.answer(i) = row.text(QStringLiteral("answer"));
-        if (row.actualSize(QStringLiteral("content")) > 0)
+        // A text that cannot be shown is not written either: the file would hold its notice, not a program.
+        if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content")))
             TaskFiles::write(m_folder, TaskFiles::sourceName(fileKind(kind), i), row.text(QStringLiteral("content")));
-        if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0)
+        if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0 && row.readable(QStringLiteral("data_file1")))
             TaskFiles::write(m_folder, TaskFiles::dataName(i), row.text(QStringLiteral("data_file1")));
     }
 }

@@ -10,7 +10,7 @@ packages=(
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   gcc unrtf xdg-utils
   dpkg-dev desktop-file-utils appstream time
-  mdbtools-dev libmdb3 mdbtools python3
+  mdbtools-dev libmdb3 mdbtools python3 libsqlite3-dev
 )
 
 missing=()

@@ -40,7 +40,7 @@ Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
 
 void Frm_jdsf::Form_Load()
 {
-    StudyWindow::fill(this, List1, [] { return conn->algorithms(); });
+    StudyWindow::fill(this, List1, [] { return conn->algorithmList(); });
 }
 
 void Frm_jdsf::List1_Click()

@@ -48,7 +48,7 @@ Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
 void Frm_study::Form_Load()
 {
     Cmd_excer->setEnabled(false);
-    StudyWindow::fill(this, List_item, [] { return conn->chapters(); });
+    StudyWindow::fill(this, List_item, [] { return conn->chapterList(); });
 }
 
 void Frm_study::List_item_Click()

@@ -3,6 +3,7 @@
 #include "controls/Controls.h"
 #include "controls/Twips.h"
 #include "data/BankError.h"
+#include "data/RowRules.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 
@@ -37,8 +38,10 @@ void StudyWindow::fill(QWidget *form, QListWidget *list, const std::function<Rec
     QStringList entries;
     try {
         const RecordSet rows = query();
-        for (const Record &row : rows)
-            entries << row.text(QStringLiteral("id")) + u' ' + row.text(QStringLiteral("title"));
+        for (const Record &row : rows) {
+            if (RowRules::listed(row))
+                entries << row.text(QStringLiteral("id")) + u' ' + row.text(QStringLiteral("title"));
+        }
     } catch (const BankError &error) {
         reportBankError(form, error);
         return;

@@ -18,8 +18,9 @@ namespace StudyWindow {
 QListWidget *listBox(QWidget *parent, const QString &name, QRect twips);
 RichTextBox *richTextBox(QWidget *parent, const QString &name, QRect twips);
 
-// Fills the list with one "id title" entry per row, in the bank's order. With no rows the list
-// keeps what it had; a bank failure is reported and leaves the list as it was.
+// Fills the list with one "id title" entry per row, in the bank's order, leaving out the rows that
+// no entry could open (RowRules::listed). With no rows the list keeps what it had; a bank
+// failure is reported and leaves the list as it was.
 void fill(QWidget *form, QListWidget *list, const std::function<RecordSet()> &query);
 // The text of the selected entry, empty when nothing is selected.
 QString currentText(const QListWidget *list);

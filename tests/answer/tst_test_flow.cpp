@@ -23,9 +23,7 @@ class TestTestFlow : public QObject
 private slots:
     void aWholeTestFromTheStartScreenAndBack_data()
     {
-        QTest::addColumn<BankFormat>("format");
-        QTest::newRow("own bank") << BankFormat::Sqlite;
-        QTest::newRow("old Jet bank") << BankFormat::Jet;
+        addBankFormatRows();
     }
 
     void aWholeTestFromTheStartScreenAndBack()

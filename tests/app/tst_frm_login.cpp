@@ -26,9 +26,7 @@ class TestFrmLogin : public QObject
 private slots:
     void opensTheBankAndShowsTheLayout_data()
     {
-        QTest::addColumn<BankFormat>("format");
-        QTest::newRow("own bank") << BankFormat::Sqlite;
-        QTest::newRow("old Jet bank") << BankFormat::Jet;
+        addBankFormatRows();
     }
 
     void opensTheBankAndShowsTheLayout()

@@ -1,6 +1,7 @@
 #include "data/BankError.h"
 #include "data/BankFile.h"
 #include "data/InstalledBank.h"
+#include "support/FilePermissions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,6 +32,7 @@ private slots:
 
     void cleanup()
     {
+        QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir(m_folder).removeRecursively();
         BankFile::setPath({});
     }
@@ -64,6 +66,32 @@ private slots:
         QVERIFY(message.startsWith(QStringLiteral("找不到题库文件")));
         for (const QString &place : BankFile::candidates())
             QVERIFY2(message.contains(QDir::toNativeSeparators(place)), qPrintable(message));
+    }
+
+    void aFolderThatMayNotBeEnteredIsNamedNotMissing()
+    {
+        put(QStringLiteral("c_qiyuan.db"));
+        QVERIFY(QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QString message;
+        {
+            FilePermissionsHold hold;
+            REQUIRE_PERMISSIONS_HOLD(hold);
+            try {
+                BankFile::path();
+            } catch (const BankError &e) {
+                message = e.message();
+            }
+        }
+        const QString folder = QDir::toNativeSeparators(m_folder);
+        QVERIFY2(message.startsWith(QStringLiteral("没有权限进入文件夹 %1，无法查找其中的题库文件。").arg(folder)), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("c_qiyuan.db（没有权限进入文件夹 %1）").arg(folder)), qPrintable(message));
+    }
+
+    void aFolderInTheBanksPlaceIsTakenForTheBank()
+    {
+        QVERIFY(QDir().mkdir(m_folder + QStringLiteral("/c_qiyuan.db")));
+        put(QStringLiteral("c_qiyuan.mdb"));
+        QCOMPARE(BankFile::path(), m_folder + "/c_qiyuan.db"); // opening it says it is a folder
     }
 };
 

@@ -74,6 +74,16 @@ private slots:
         QCOMPARE(column(bank->algorithms(), "id"), QStringList({"B1", "a2", "b1"})); // by bytes, as SQLite orders
         QCOMPARE(column(bank->algorithm(QStringLiteral("a2")), "title"), QStringList({"甲"}));
         QCOMPARE(bank->algorithm(QStringLiteral("A2")).size(), 0);
+
+        // The lists read the same rows, without their study texts.
+        const RecordSet chapterList = bank->chapterList();
+        QCOMPARE(column(chapterList, "id"), QStringList({"01", "02", "10"}));
+        QCOMPARE(column(chapterList, "title"), QStringList({"概述", "数组", "十"}));
+        QVERIFY_THROWS_EXCEPTION(BankError, chapterList[0].text(QStringLiteral("content")));
+        const RecordSet algorithmList = bank->algorithmList();
+        QCOMPARE(column(algorithmList, "id"), QStringList({"B1", "a2", "b1"}));
+        QCOMPARE(column(algorithmList, "title"), QStringList({"大写", "甲", "乙"}));
+        QVERIFY_THROWS_EXCEPTION(BankError, algorithmList[0].text(QStringLiteral("content")));
     }
 
     void exerciseRowsOfAChapterAndKind()

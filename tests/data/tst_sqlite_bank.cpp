@@ -66,6 +66,32 @@ private slots:
         file.close();
         QVERIFY(openFailure(garbage).contains(QStringLiteral("不是有效的题库")));
     }
+
+    // A bank 100 times the course's would otherwise scan a whole table for every paper.
+    void questionsAndCasesAreLookedUpByAnIndex()
+    {
+        TestBank source;
+        const QString connection = QStringLiteral("query-plans");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(source.path());
+            QVERIFY(db.open());
+            const QStringList lookups = {
+                QStringLiteral("select * from c_test where type = '1' and group_id = 3 order by id"),
+                QStringLiteral("select * from c_excer where type = '04' and c_id = '01' order by id_test"),
+                QStringLiteral("select * from c_case where task_table = 'c_test' and task_id = 7 order by case_no"),
+            };
+            for (const QString &sql : lookups) {
+                QSqlQuery plan(db);
+                QVERIFY(plan.exec(QStringLiteral("explain query plan ") + sql));
+                QStringList steps;
+                while (plan.next())
+                    steps << plan.value(3).toString();
+                QVERIFY2(steps.size() == 1 && steps[0].contains(QStringLiteral(" USING INDEX ")), qPrintable(sql + QStringLiteral(": ") + steps.join(QStringLiteral("; "))));
+            }
+        }
+        QSqlDatabase::removeDatabase(connection);
+    }
 };
 
 QTEST_MAIN(TestSqliteBank)

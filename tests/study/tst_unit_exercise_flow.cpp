@@ -34,9 +34,7 @@ class TestUnitExerciseFlow : public QObject
 private slots:
     void fromTheStartScreenAndBack_data()
     {
-        QTest::addColumn<BankFormat>("format");
-        QTest::newRow("own bank") << BankFormat::Sqlite;
-        QTest::newRow("old Jet bank") << BankFormat::Jet;
+        addBankFormatRows();
     }
 
     void fromTheStartScreenAndBack()

@@ -12,7 +12,15 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
+
+void addBankFormatRows()
+{
+    QTest::addColumn<BankFormat>("format");
+    QTest::newRow("own bank") << BankFormat::Sqlite;
+    QTest::newRow("old Jet bank") << BankFormat::Jet;
+}
 
 void resetSharedState()
 {

@@ -9,6 +9,8 @@ class TestBank;
 
 // The store a window test runs on: the program's own bank, or a Jet copy of it.
 enum class BankFormat { Sqlite, Jet };
+// A test's data: the column "format" with a row for each store.
+void addBankFormatRows();
 
 // Puts the program into a known state for a window test: the given bank opened as the shared
 // connection (in the given format), fresh shared state, work folders in a temporary home,

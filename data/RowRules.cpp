@@ -1,0 +1,33 @@
+#include "data/RowRules.h"
+
+#include "platform/Blanks.h"
+
+QString RowRules::idFault(const Record &row)
+{
+    const QString id = QStringLiteral("id");
+    if (row.isNull(id))
+        return QStringLiteral("编号为空");
+    if (!row.readable(id))
+        return QStringLiteral("编号是二进制数据");
+    if (row.text(id).size() != 2)
+        return QStringLiteral("编号“%1”不是两个字符").arg(row.text(id));
+    return {};
+}
+
+bool RowRules::listed(const Record &row)
+{
+    return idFault(row).isEmpty() && row.readable(QStringLiteral("title"));
+}
+
+QString RowRules::answerFault(const Record &row, const QString &field)
+{
+    if (!row.readable(field))
+        return QStringLiteral("正确答案是二进制数据");
+    const QString answer = trimBlanks(row.text(field));
+    if (answer.isEmpty())
+        return QStringLiteral("没有正确答案");
+    static const QStringList letters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+    if (!letters.contains(answer))
+        return QStringLiteral("正确答案“%1”不是 A、B、C、D 之一").arg(row.text(field));
+    return {};
+}
