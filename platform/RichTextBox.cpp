@@ -9,6 +9,8 @@ RichTextBox::RichTextBox(QWidget *parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
+    // A scroll bar that comes and goes narrows the text and lays it all out again.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void RichTextBox::setTextRTF(const QByteArray &rtf)
@@ -20,6 +22,9 @@ void RichTextBox::setTextRTF(const QByteArray &rtf)
     doc->setUndoRedoEnabled(false);
     if (!rtf.isEmpty())
         RtfReader::load(rtf, doc);
+    // No width yet: the layout the box makes for it waits for the box's width, instead of laying
+    // the text out once unwrapped and then again.
+    doc->setPageSize(QSizeF(0, 0));
     // setDocument() deletes only the editor's initial document; earlier ones
     // made here are ours to delete.
     QTextDocument *old = document();
