@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
+#include <optional>
 #include <vector>
 
 using rtf::CharProps;
@@ -46,20 +48,27 @@ int clampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 class Parser {
 public:
+    // Empties the document; reading starts with the first readMore().
     Parser(QByteArrayView input, QTextDocument *doc)
-        : m_input(input), m_doc(doc), m_cursor(doc), m_document(m_cursor),
+        : m_lexer(input), m_doc(doc), m_cursor(doc), m_document(m_cursor),
           m_tables(m_cursor, std::max<qint64>(20000, input.size() / 8)), m_fonts(m_decoders),
           m_text(m_decoders), m_pictures(doc)
     {
         m_stack.reserve(64);
         m_stack.push_back(GroupState{});
+        m_doc->clear();
+        m_doc->setUndoRedoEnabled(false);
+        m_cursor = QTextCursor(m_doc);
     }
 
-    void run();
+    // Reads until about `bytes` more of the input are read; true once all of it is.
+    bool readMore(qsizetype bytes);
 
 private:
     GroupState &top() { return m_stack.back(); }
 
+    void handle(Token t);
+    void finish();
     void handleWord(const Token &t);
     void handleTextWord(Kw kw, const Token &t);
     void handleSymbol(char c);
@@ -86,7 +95,7 @@ private:
 
     void finishPicture();
 
-    QByteArrayView m_input;
+    rtf::Lexer m_lexer;
     QTextDocument *m_doc;
     QTextCursor m_cursor;
     rtf::CursorOutput m_document;
@@ -96,7 +105,8 @@ private:
     int m_extraDepth = 0; // groups past kMaxDepth
     bool m_star = false;  // \* seen: the next unknown word starts a skipped destination
     int m_skip = 0;       // \uc fallback characters still to drop
-    bool m_done = false;
+    bool m_done = false;  // the document's own group has ended
+    bool m_finished = false;
 
     // document settings
     rtf::Decoders m_decoders;
@@ -123,52 +133,63 @@ private:
     rtf::PictureStore m_pictures;
 };
 
-void Parser::run()
+bool Parser::readMore(qsizetype bytes)
 {
-    m_doc->clear();
-    m_doc->setUndoRedoEnabled(false);
-    m_cursor = QTextCursor(m_doc);
+    if (m_finished)
+        return true;
     m_cursor.beginEditBlock();
-
-    rtf::Lexer lexer(m_input);
-    while (!m_done) {
-        Token t = lexer.next();
+    const qsizetype stopAt = m_lexer.remaining() - std::min(bytes, m_lexer.remaining());
+    do {
+        const Token t = m_lexer.next();
         if (t.kind == Token::End)
             break;
-        if (m_skip > 0) {
-            switch (t.kind) {
-            case Token::Open:
-            case Token::Close:
-                m_skip = 0; // fallback text never crosses a group
-                break;
-            case Token::Text: {
-                const qsizetype n = std::min<qsizetype>(m_skip, t.text.size());
-                m_skip -= int(n);
-                t.text = t.text.sliced(n);
-                if (t.text.isEmpty())
-                    continue;
-                break;
-            }
-            default:
-                --m_skip;
-                continue;
-            }
-        }
+        handle(t);
+    } while (!m_done && m_lexer.remaining() > stopAt);
+    if (m_done || m_lexer.remaining() == 0)
+        finish();
+    m_cursor.endEditBlock();
+    return m_finished;
+}
+
+void Parser::handle(Token t)
+{
+    if (m_skip > 0) {
         switch (t.kind) {
-        case Token::Open: openGroup(); break;
-        case Token::Close: closeGroup(); break;
-        case Token::Word: handleWord(t); break;
-        case Token::Symbol: handleSymbol(t.symbol); break;
-        case Token::Hex: handleHex(t.hex); break;
-        case Token::Text: handleText(t.text); break;
-        case Token::Binary:
-            if (top().dest == Dest::Pict && m_stack.size() == m_pictDepth)
-                m_pict.data.append(t.text.data(), t.text.size());
+        case Token::Open:
+        case Token::Close:
+            m_skip = 0; // fallback text never crosses a group
             break;
-        case Token::End: break;
+        case Token::Text: {
+            const qsizetype n = std::min<qsizetype>(m_skip, t.text.size());
+            m_skip -= int(n);
+            t.text = t.text.sliced(n);
+            if (t.text.isEmpty())
+                return;
+            break;
+        }
+        default:
+            --m_skip;
+            return;
         }
     }
+    switch (t.kind) {
+    case Token::Open: openGroup(); break;
+    case Token::Close: closeGroup(); break;
+    case Token::Word: handleWord(t); break;
+    case Token::Symbol: handleSymbol(t.symbol); break;
+    case Token::Hex: handleHex(t.hex); break;
+    case Token::Text: handleText(t.text); break;
+    case Token::Binary:
+        if (top().dest == Dest::Pict && m_stack.size() == m_pictDepth)
+            m_pict.data.append(t.text.data(), t.text.size());
+        break;
+    case Token::End: break;
+    }
+}
 
+void Parser::finish()
+{
+    m_finished = true;
     if (top().dest == Dest::Pict && m_pictDepth)
         finishPicture(); // truncated picture: show what arrived
     flushText();
@@ -176,7 +197,6 @@ void Parser::run()
         m_tables.close();
     else
         m_document.blockFormat(blockFormat());
-    m_cursor.endEditBlock();
 }
 
 void Parser::openGroup()
@@ -600,7 +620,57 @@ QByteArrayView skipLeadIn(QByteArrayView data)
         ++i;
     return data.sliced(i);
 }
+
+constexpr qsizetype kAll = std::numeric_limits<qsizetype>::max();
+
+// Plain text goes in as it is, a piece at a time at the document's end.
+class PlainText {
+public:
+    PlainText(QByteArrayView data, QTextDocument *doc) : m_text(decodePlainText(data))
+    {
+        doc->clear();
+        doc->setUndoRedoEnabled(false);
+        m_cursor = QTextCursor(doc);
+    }
+
+    bool readMore(qsizetype characters)
+    {
+        qsizetype end = m_done + std::min(std::max<qsizetype>(characters, 1), m_text.size() - m_done);
+        // A line break written \r\n and a surrogate pair go in whole.
+        if (end < m_text.size() && (m_text[end - 1] == u'\r' || m_text[end - 1].isHighSurrogate()))
+            ++end;
+        if (end > m_done)
+            m_cursor.insertText(m_text.sliced(m_done, end - m_done));
+        m_done = end;
+        return m_done == m_text.size();
+    }
+
+private:
+    QString m_text;
+    qsizetype m_done = 0;
+    QTextCursor m_cursor;
+};
 } // namespace
+
+struct Reading::Source {
+    std::optional<Parser> rtf;
+    std::optional<PlainText> plain;
+};
+
+Reading::Reading(QByteArrayView data, QTextDocument *doc) : m_source(std::make_unique<Source>())
+{
+    if (looksLikeRtf(data))
+        m_source->rtf.emplace(skipLeadIn(data), doc);
+    else
+        m_source->plain.emplace(data, doc);
+}
+
+Reading::~Reading() = default;
+
+bool Reading::readMore(qsizetype amount)
+{
+    return m_source->rtf ? m_source->rtf->readMore(amount) : m_source->plain->readMore(amount);
+}
 
 bool looksLikeRtf(QByteArrayView data)
 {
@@ -609,7 +679,7 @@ bool looksLikeRtf(QByteArrayView data)
 
 void readRtf(QByteArrayView data, QTextDocument *doc)
 {
-    Parser(skipLeadIn(data), doc).run();
+    Parser(skipLeadIn(data), doc).readMore(kAll);
 }
 
 QString decodePlainText(QByteArrayView data)
@@ -626,12 +696,7 @@ QString decodePlainText(QByteArrayView data)
 
 void load(QByteArrayView data, QTextDocument *doc)
 {
-    if (looksLikeRtf(data)) {
-        readRtf(data, doc);
-        return;
-    }
-    doc->setUndoRedoEnabled(false);
-    doc->setPlainText(decodePlainText(data));
+    Reading(data, doc).readMore(kAll);
 }
 
 } // namespace RtfReader
