@@ -146,6 +146,8 @@ bool Parser::readMore(qsizetype bytes)
     } while (!m_done && m_lexer.remaining() > stopAt);
     if (m_done || m_lexer.remaining() == 0)
         finish();
+    else if (!m_text.awaitsLowSurrogate())
+        flushText(); // what is read shows now, not when its paragraph ends
     m_cursor.endEditBlock();
     return m_finished;
 }
