@@ -57,7 +57,8 @@ Token Lexer::next()
         }
         default: {
             const char *start = m_p;
-            while (m_p < m_end && !kStop.stop[static_cast<unsigned char>(*m_p)])
+            const char *limit = m_end - m_p > kMaxTextRun ? m_p + kMaxTextRun : m_end;
+            while (m_p < limit && !kStop.stop[static_cast<unsigned char>(*m_p)])
                 ++m_p;
             Token t = Token::of(Token::Text);
             t.text = QByteArrayView(start, m_p - start);

@@ -26,12 +26,17 @@ struct Token {
 
 // Splits RTF into tokens in one forward pass. Never reads past the input,
 // clamps parameters to int and never fails: bad input only yields odd tokens.
+// A long run of text comes in pieces of at most kMaxTextRun bytes, so that a
+// reader can stop between any two tokens after little work.
 class Lexer {
 public:
+    static constexpr qsizetype kMaxTextRun = 4096;
+
     explicit Lexer(QByteArrayView input)
         : m_p(input.data()), m_end(input.data() + input.size()) {}
 
     Token next();
+    qsizetype remaining() const { return m_end - m_p; }
 
 private:
     Token control();

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <vector>
 
 using rtf::CharProps;
@@ -46,20 +47,27 @@ int clampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 class Parser {
 public:
+    // Empties the document; reading starts with the first readMore().
     Parser(QByteArrayView input, QTextDocument *doc)
-        : m_input(input), m_doc(doc), m_cursor(doc), m_document(m_cursor),
+        : m_lexer(input), m_doc(doc), m_cursor(doc), m_document(m_cursor),
           m_tables(m_cursor, std::max<qint64>(20000, input.size() / 8)), m_fonts(m_decoders),
           m_text(m_decoders), m_pictures(doc)
     {
         m_stack.reserve(64);
         m_stack.push_back(GroupState{});
+        m_doc->clear();
+        m_doc->setUndoRedoEnabled(false);
+        m_cursor = QTextCursor(m_doc);
     }
 
-    void run();
+    // Reads until about `bytes` more of the input are read; true once all of it is.
+    bool readMore(qsizetype bytes);
 
 private:
     GroupState &top() { return m_stack.back(); }
 
+    void handle(Token t);
+    void finish();
     void handleWord(const Token &t);
     void handleTextWord(Kw kw, const Token &t);
     void handleSymbol(char c);
@@ -86,7 +94,7 @@ private:
 
     void finishPicture();
 
-    QByteArrayView m_input;
+    rtf::Lexer m_lexer;
     QTextDocument *m_doc;
     QTextCursor m_cursor;
     rtf::CursorOutput m_document;
@@ -96,7 +104,8 @@ private:
     int m_extraDepth = 0; // groups past kMaxDepth
     bool m_star = false;  // \* seen: the next unknown word starts a skipped destination
     int m_skip = 0;       // \uc fallback characters still to drop
-    bool m_done = false;
+    bool m_done = false;  // the document's own group has ended
+    bool m_finished = false;
 
     // document settings
     rtf::Decoders m_decoders;
@@ -123,52 +132,65 @@ private:
     rtf::PictureStore m_pictures;
 };
 
-void Parser::run()
+bool Parser::readMore(qsizetype bytes)
 {
-    m_doc->clear();
-    m_doc->setUndoRedoEnabled(false);
-    m_cursor = QTextCursor(m_doc);
+    if (m_finished)
+        return true;
     m_cursor.beginEditBlock();
-
-    rtf::Lexer lexer(m_input);
-    while (!m_done) {
-        Token t = lexer.next();
+    const qsizetype stopAt = m_lexer.remaining() - std::min(bytes, m_lexer.remaining());
+    do {
+        const Token t = m_lexer.next();
         if (t.kind == Token::End)
             break;
-        if (m_skip > 0) {
-            switch (t.kind) {
-            case Token::Open:
-            case Token::Close:
-                m_skip = 0; // fallback text never crosses a group
-                break;
-            case Token::Text: {
-                const qsizetype n = std::min<qsizetype>(m_skip, t.text.size());
-                m_skip -= int(n);
-                t.text = t.text.sliced(n);
-                if (t.text.isEmpty())
-                    continue;
-                break;
-            }
-            default:
-                --m_skip;
-                continue;
-            }
-        }
+        handle(t);
+    } while (!m_done && m_lexer.remaining() > stopAt);
+    if (m_done || m_lexer.remaining() == 0)
+        finish();
+    else if (!m_text.awaitsLowSurrogate())
+        flushText(); // what is read shows now, not when its paragraph ends
+    m_cursor.endEditBlock();
+    return m_finished;
+}
+
+void Parser::handle(Token t)
+{
+    if (m_skip > 0) {
         switch (t.kind) {
-        case Token::Open: openGroup(); break;
-        case Token::Close: closeGroup(); break;
-        case Token::Word: handleWord(t); break;
-        case Token::Symbol: handleSymbol(t.symbol); break;
-        case Token::Hex: handleHex(t.hex); break;
-        case Token::Text: handleText(t.text); break;
-        case Token::Binary:
-            if (top().dest == Dest::Pict && m_stack.size() == m_pictDepth)
-                m_pict.data.append(t.text.data(), t.text.size());
+        case Token::Open:
+        case Token::Close:
+            m_skip = 0; // fallback text never crosses a group
             break;
-        case Token::End: break;
+        case Token::Text: {
+            const qsizetype n = std::min<qsizetype>(m_skip, t.text.size());
+            m_skip -= int(n);
+            t.text = t.text.sliced(n);
+            if (t.text.isEmpty())
+                return;
+            break;
+        }
+        default:
+            --m_skip;
+            return;
         }
     }
+    switch (t.kind) {
+    case Token::Open: openGroup(); break;
+    case Token::Close: closeGroup(); break;
+    case Token::Word: handleWord(t); break;
+    case Token::Symbol: handleSymbol(t.symbol); break;
+    case Token::Hex: handleHex(t.hex); break;
+    case Token::Text: handleText(t.text); break;
+    case Token::Binary:
+        if (top().dest == Dest::Pict && m_stack.size() == m_pictDepth)
+            m_pict.data.append(t.text.data(), t.text.size());
+        break;
+    case Token::End: break;
+    }
+}
 
+void Parser::finish()
+{
+    m_finished = true;
     if (top().dest == Dest::Pict && m_pictDepth)
         finishPicture(); // truncated picture: show what arrived
     flushText();
@@ -176,7 +198,6 @@ void Parser::run()
         m_tables.close();
     else
         m_document.blockFormat(blockFormat());
-    m_cursor.endEditBlock();
 }
 
 void Parser::openGroup()
@@ -587,7 +608,24 @@ void Parser::finishPicture()
 
 } // namespace
 
+struct rtf::Parsing::State {
+    State(QByteArrayView rtf, QTextDocument *doc) : parser(rtf, doc) {}
+    Parser parser;
+};
+
+rtf::Parsing::Parsing(QByteArrayView rtf, QTextDocument *doc)
+    : m_state(std::make_unique<State>(rtf, doc))
+{
+}
+
+rtf::Parsing::~Parsing() = default;
+
+bool rtf::Parsing::readMore(qsizetype bytes)
+{
+    return m_state->parser.readMore(bytes);
+}
+
 void rtf::parse(QByteArrayView rtf, QTextDocument *doc)
 {
-    Parser(rtf, doc).run();
+    Parser(rtf, doc).readMore(std::numeric_limits<qsizetype>::max());
 }

@@ -4,7 +4,12 @@
 #include "rtf/RtfParser.h"
 
 #include <QStringDecoder>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace RtfReader {
 
@@ -19,7 +24,55 @@ QByteArrayView skipLeadIn(QByteArrayView data)
         ++i;
     return data.sliced(i);
 }
+
+// Plain text goes in as it is, a piece at a time at the document's end.
+class PlainText {
+public:
+    PlainText(QByteArrayView data, QTextDocument *doc) : m_text(decodePlainText(data))
+    {
+        doc->clear();
+        doc->setUndoRedoEnabled(false);
+        m_cursor = QTextCursor(doc);
+    }
+
+    bool readMore(qsizetype characters)
+    {
+        qsizetype end = m_done + std::min(std::max<qsizetype>(characters, 1), m_text.size() - m_done);
+        // A line break written \r\n and a surrogate pair go in whole.
+        if (end < m_text.size() && (m_text[end - 1] == u'\r' || m_text[end - 1].isHighSurrogate()))
+            ++end;
+        if (end > m_done)
+            m_cursor.insertText(m_text.sliced(m_done, end - m_done));
+        m_done = end;
+        return m_done == m_text.size();
+    }
+
+private:
+    QString m_text;
+    qsizetype m_done = 0;
+    QTextCursor m_cursor;
+};
 } // namespace
+
+struct Reading::Source {
+    std::optional<rtf::Parsing> rtf;
+    std::optional<PlainText> plain;
+};
+
+Reading::Reading(QByteArrayView data, QTextDocument *doc) : m_source(std::make_unique<Source>())
+{
+    if (looksLikeRtf(data))
+        m_source->rtf.emplace(skipLeadIn(data), doc);
+    else
+        m_source->plain.emplace(data, doc);
+}
+
+Reading::~Reading() = default;
+
+bool Reading::readMore(qsizetype amount)
+{
+    return m_source->rtf ? m_source->rtf->readMore(amount) : m_source->plain->readMore(amount);
+}
 
 bool looksLikeRtf(QByteArrayView data)
 {
@@ -45,12 +98,7 @@ QString decodePlainText(QByteArrayView data)
 
 void load(QByteArrayView data, QTextDocument *doc)
 {
-    if (looksLikeRtf(data)) {
-        readRtf(data, doc);
-        return;
-    }
-    doc->setUndoRedoEnabled(false);
-    doc->setPlainText(decodePlainText(data));
+    Reading(data, doc).readMore(std::numeric_limits<qsizetype>::max());
 }
 
 } // namespace RtfReader

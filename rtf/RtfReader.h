@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
+
 class QTextDocument;
 
 // Reads the RTF written by Word, WordPad and our bank tool (Chinese text as
@@ -22,5 +24,24 @@ QString decodePlainText(QByteArrayView data);
 
 // RTF when it looks like RTF, otherwise the data as plain text.
 void load(QByteArrayView data, QTextDocument *doc);
+
+// load() a slice at a time, so that a long text can be read between other work: each slice
+// is one edit of the document, added at its end. The document is emptied at once; the data
+// must outlive the reading.
+class Reading {
+public:
+    Reading(QByteArrayView data, QTextDocument *doc);
+    ~Reading();
+    Reading(const Reading &) = delete;
+    Reading &operator=(const Reading &) = delete;
+
+    // Reads on by about `amount` (bytes of RTF, characters of plain text), at least a little;
+    // true once the whole text is in the document.
+    bool readMore(qsizetype amount);
+
+private:
+    struct Source;
+    std::unique_ptr<Source> m_source;
+};
 
 } // namespace RtfReader

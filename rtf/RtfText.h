@@ -26,6 +26,8 @@ public:
     // What was read since the last take, without the control characters that
     // would read as paragraph breaks or the document's own frame markers.
     QString take();
+    // A \uN high surrogate waits for its other half, which take() would not wait for.
+    bool awaitsLowSurrogate() const { return m_highSurrogate != 0; }
 
 private:
     void decodePending();

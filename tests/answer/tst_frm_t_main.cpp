@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(app.launches[2].arguments, QStringList{test_path});
     }
 
-    // Issue 12: with no editor and no desktop program on PATH, the student is told, in one box.
+    // With no editor and no desktop program on PATH, the student is told, in one box.
     void anEditorButtonThatStartsNothingSaysSo()
     {
         TestBank bank;

@@ -189,7 +189,7 @@ private slots:
         QVERIFY(QDir(WorkFolders::join(testFolder(), "keep")).exists()); // sub-folders stay
     }
 
-    // Issue 12: a second test start keeps what the student wrote, and only that.
+    // A second test start keeps what the student wrote, and only that.
     void aSecondStartMovesEditedWorkIntoTheHistory()
     {
         TestBank bank;
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "x.c")), QByteArray("mine"));
     }
 
-    // Issue 16: a work folder linked outside the home is refused, and nothing there is touched.
+    // A work folder linked outside the home is refused, and nothing there is touched.
     void aWorkFolderLinkedOutsideIsRefused()
     {
         TestBank bank;
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(QDir(outside.filePath("test")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.c"});
     }
 
-    // Issue 16: without a home the test does not start, and nothing is made at the root.
+    // Without a home the test does not start, and nothing is made at the root.
     void noHomeNoStart()
     {
         TestBank bank;

@@ -80,6 +80,7 @@ private slots:
     void pictures();
     void malformedInputStillReads();
     void hostileInputStaysBounded();
+    void readingAPartAtATimeGivesTheSameDocument();
 };
 
 void TestRtfReader::plainTextAndDetection()
@@ -533,6 +534,28 @@ void TestRtfReader::hostileInputStaysBounded()
     QCOMPARE(imgs.size(), 5000);
     QCOMPARE(imgs.first().width(), 4000.0);
     QVERIFY2(timer.elapsed() < 20000, "hostile input took too long");
+}
+
+void TestRtfReader::readingAPartAtATimeGivesTheSameDocument()
+{
+    // Parts as small as one token end between the halves of a GBK pair, of a \uN surrogate pair
+    // and of a \uc fallback, inside a table row and a picture.
+    const QByteArray rtf = kWordPadHeader + "\\f0 \\'b0{\\b \\'a1} " + gbk(u"第一段"_s)
+        + " \\u-10179?\\u-8704?{\\uc2\\u20013\\'d6\\'d0}\\par\\qc\\cf1 "
+        + QByteArray(9000, 'x') + "\\par\\trowd\\cellx2000\\cellx4000\\pard\\intbl a\\cell "
+        + gbk(u"整型"_s) + "\\cell\\row\\pard{\\pict\\pngblip\\picwgoal600\\pichgoal600 "
+        + pngHex({4, 4}, Qt::blue) + "}" + gbk(u"后记"_s) + "\\par}";
+    const QByteArray plain = u"一\r\n二😀三"_s.toUtf8() + QByteArray(9000, 'y');
+    for (const QByteArray &text : {rtf, plain}) {
+        QTextDocument whole, inParts;
+        RtfReader::load(text, &whole);
+        RtfReader::Reading reading(text, &inParts);
+        int parts = 1;
+        while (!reading.readMore(1))
+            ++parts;
+        QVERIFY(parts > 20);
+        QCOMPARE(inParts.toHtml(), whole.toHtml());
+    }
 }
 
 QTEST_MAIN(TestRtfReader)

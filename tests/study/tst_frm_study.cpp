@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QTemporaryDir>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QtTest>
 
 using namespace Module1;
@@ -167,7 +169,7 @@ private slots:
         QVERIFY(Forms<Frm_exer>::loaded() && Forms<Frm_exer>::loaded()->isVisible());
     }
 
-    // Issue 16: an exercise folder linked outside the home is refused by name, and nothing there is touched.
+    // An exercise folder linked outside the home is refused by name, and nothing there is touched.
     void anExerciseFolderLinkedOutsideIsRefused()
     {
         TestBank bank;
@@ -198,6 +200,42 @@ private slots:
         QFile again(outside.filePath(QStringLiteral("keep.c")));
         QVERIFY(again.open(QIODevice::ReadOnly));
         QCOMPARE(again.readAll(), QByteArray("outside"));
+    }
+
+    void theExitButtonAnswersWhileABigTextIsShown()
+    {
+        QString big = QStringLiteral("{\\rtf1\\ansi\\ansicpg936 ");
+        for (int i = 0; big.size() < 3 * RichTextBox::kMaxTextBytes; ++i)
+            big += QStringLiteral("\\'d5\\'fb\\'d0\\'cd %1\\par\r\n").arg(i); // 整型 i
+        big += u'}';
+        TestBank bank;
+        bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"), big);
+        AppFixture app(bank);
+        auto *login = Forms<Frm_login>::show();
+        login->hide();
+        QPointer<Frm_study> study = Forms<Frm_study>::show();
+        auto *box = study->findChild<RichTextBox *>(QStringLiteral("Rtxt_content"));
+        pick(listOf(study, "List_item"), 0);
+        QVERIFY(box->isReading());
+        QVERIFY(shownText(study).contains(QStringLiteral("整型 0\n整型 1\n")));
+
+        // The student's click waits in the event queue, behind the rest of the text.
+        QPushButton *exit = buttonOf(study, "cmd_exit");
+        bool readingWhenPressed = false;
+        connect(exit, &QPushButton::pressed, exit, [&] { readingWhenPressed = box->isReading(); });
+        const QPointF at = exit->rect().center(), global = exit->mapToGlobal(at);
+        QCoreApplication::postEvent(exit, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                          Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(exit, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                          Qt::NoButton, Qt::NoModifier));
+        for (int turns = 0; Forms<Frm_study>::loaded() && turns < 100; ++turns)
+            QCoreApplication::processEvents();
+        QVERIFY(readingWhenPressed);
+        QVERIFY(!Forms<Frm_study>::loaded());
+        QVERIFY(login->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(study.isNull()); // the box went with it, half read
+        QCoreApplication::processEvents();
     }
 
     void closingReturnsToTheStartScreenAndReopensFresh_data()

@@ -59,7 +59,7 @@ private slots:
                  QStringList({"main.cpp", "notes.txt", "program.exe"}));
     }
 
-    // Issue 12: what the student changed or made goes to the history; an untouched task file goes.
+    // What the student changed or made goes to the history; an untouched task file goes.
     void editedWorkGoesToTheHistoryUntouchedTaskFilesAreDeleted()
     {
         WorkHome home;
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(WorkHome::bytes(WorkFolders::join(folder, "blank_1.c")), QByteArray("int a;\r\n"));
     }
 
-    // Issue 16, links: the history follows the work folders' rule, and never overlaps a work folder.
+    // The history follows the work folders' rule, and never overlaps a work folder.
     void theHistoryFollowsTheLinkRule_data()
     {
         QTest::addColumn<QString>("linked");

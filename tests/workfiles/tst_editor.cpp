@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(MessageBox::askedCount(), 0);
     }
 
-    // Issue 12: "启动VC" that cannot start anything says so.
+    // "启动VC" that cannot start anything says so.
     void nothingStartedIsToldInOneBox_data()
     {
         QTest::addColumn<bool>("fileExists");

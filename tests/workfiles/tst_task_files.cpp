@@ -43,7 +43,7 @@ private slots:
         QVERIFY(QFileInfo(WorkFolders::join(folder, "err_2.c")).isDir());
     }
 
-    // Issue 16, links: a task file's name that is a link is replaced by the file, never written through.
+    // A task file's name that is a link is replaced by the file, never written through.
     void aLinkedTaskFileIsReplacedAndItsTargetKeepsItsBytes()
     {
         WorkHome home;

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(WorkFolders::ready(WorkKind::Exercise), QFileInfo(home.path("elsewhere/mine")).canonicalFilePath());
     }
 
-    // Issue 16, links: no folder of the work tree leads outside the home, so no clean-up or task file
+    // No folder of the work tree leads outside the home, so no clean-up or task file
     // can reach a file there.
     void linksOutsideTheHomeAreRefused_data()
     {
