@@ -1,5 +1,6 @@
 #include "answer/Frm_exer.h"
 
+#include "answer/AnsweringKeys.h"
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
@@ -33,9 +34,6 @@ void pageTask(TaskPaging &task, int index)
 Frm_exer::Frm_exer(QWidget *parent)
     : QWidget(parent), c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, 1)
 {
-    // No close box: "结束练习" is the way out of an exercise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
-
     connect(c.next, &QPushButton::clicked, this, &Frm_exer::Cmd_next_Click);
     connect(c.previous, &QPushButton::clicked, this, &Frm_exer::Cmd_pre_Click);
     for (int i = 0; i < 4; ++i)
@@ -55,6 +53,7 @@ Frm_exer::Frm_exer(QWidget *parent)
     connect(c.folder, &ClickLabel::clicked, this, &Frm_exer::Lab_exerpath_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_exer::Command1_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_exer::Timer1_Timer);
+    AnsweringKeys::bind(this, c);
 
     outcome.run([this] { Form_Load(); });
 }
@@ -158,9 +157,10 @@ void Frm_exer::Timer1_Timer()
     sheet.clock.show(exer_clock);
 }
 
-// A close request from outside (the window has no close box) is refused: an exercise ends only
-// through "结束练习", so nothing is lost by a stray key and a window stays on screen.
+// The close box asks as "结束练习" does: the exercise ends only when the student says so, and then
+// the review takes the window's place, so a window always stays on screen.
 void Frm_exer::closeEvent(QCloseEvent *event)
 {
     event->ignore();
+    Command1_Click();
 }

@@ -1,5 +1,6 @@
 #include "answer/Frm_t_main.h"
 
+#include "answer/AnsweringKeys.h"
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
@@ -36,6 +37,7 @@ Frm_t_main::Frm_t_main(QWidget *parent)
     connect(c.folder, &ClickLabel::clicked, this, &Frm_t_main::Lab_path_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_t_main::cmd_exit_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_t_main::Timer1_Timer);
+    AnsweringKeys::bind(this, c);
 
     outcome.run([this] { Form_Load(); });
 }

@@ -5,6 +5,7 @@
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
 #include "controls/Twips.h"
+#include "controls/WindowKeys.h"
 #include "controls/WindowSetup.h"
 #include "platform/Blanks.h"
 #include "platform/MessageBox.h"
@@ -58,6 +59,11 @@ Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
     connect(Com_group, &QComboBox::activated, this, &Frm_test::Com_group_Click);
     connect(Cmd_start, &QPushButton::clicked, this, &Frm_test::Cmd_start_Click);
     connect(Cmd_end, &QPushButton::clicked, this, &Frm_test::Cmd_end_Click);
+    auto *keys = new WindowKeys(this);
+    keys->press({QKeyCombination(Qt::Key_Return)}, {Cmd_start});
+    keys->press({QKeyCombination(Qt::Key_Escape)}, {Cmd_end});
+    Com_group->setAccessibleName(label->text());
+    Com_group->setFocus();
 
     Form_Load();
 }

@@ -5,6 +5,7 @@
 #include "controls/Navigation.h"
 #include "controls/Controls.h"
 #include "controls/Twips.h"
+#include "controls/WindowKeys.h"
 #include "controls/WindowSetup.h"
 #include "data/BankFile.h"
 #include "data/BankOpen.h"
@@ -16,12 +17,17 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <array>
+
 namespace {
 
-QLabel *picture(QWidget *parent, const char *name, LoginArt::Button art, QPoint at, qreal ratio)
+QLabel *picture(QWidget *parent, const char *name, const QString &caption, LoginArt::Button art, QPoint at, qreal ratio)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(caption);
+    // Tab and the arrow keys move a focus through the pictures; the focused one is framed.
+    label->setFocusPolicy(Qt::StrongFocus);
     const QPixmap pixmap = LoginArt::button(art, ratio);
     label->setPixmap(pixmap);
     label->setGeometry(QRect(at, pixmap.deviceIndependentSize().toSize()));
@@ -49,12 +55,13 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 
     const int top = 262;
     const int gap = (width() - 4 * 150) / 5;
-    Pic1 = picture(this, "Pic1", LoginArt::Button::Study, {gap, top}, ratio);
-    Pic2 = picture(this, "Pic2", LoginArt::Button::Algorithms, {2 * gap + 150, top}, ratio);
-    Pic3 = picture(this, "Pic3", LoginArt::Button::Practice, {3 * gap + 300, top}, ratio);
-    Pic4 = picture(this, "Pic4", LoginArt::Button::Exit, {4 * gap + 450, top}, ratio);
+    Pic1 = picture(this, "Pic1", QStringLiteral("单元学习"), LoginArt::Button::Study, {gap, top}, ratio);
+    Pic2 = picture(this, "Pic2", QStringLiteral("经典算法"), LoginArt::Button::Algorithms, {2 * gap + 150, top}, ratio);
+    Pic3 = picture(this, "Pic3", QStringLiteral("综合练习"), LoginArt::Button::Practice, {3 * gap + 300, top}, ratio);
+    Pic4 = picture(this, "Pic4", QStringLiteral("退出系统"), LoginArt::Button::Exit, {4 * gap + 450, top}, ratio);
     for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
         pic->installEventFilter(this);
+    bindKeys();
 
     Form_Load();
 }
@@ -66,11 +73,36 @@ void Frm_login::Form_Load()
     BadRowsNotice::showIfAny(this, *Module1::conn);
 }
 
+void Frm_login::bindKeys()
+{
+    auto *keys = new WindowKeys(this);
+    const std::array<QLabel *, 4> pictures = {Pic1, Pic2, Pic3, Pic4};
+    for (int k = 0; k < 4; ++k) {
+        QLabel *pic = pictures[std::size_t(k)];
+        keys->run({QKeyCombination(Qt::Key(Qt::Key_1 + k))}, [this, pic] { Pic_Click(pic); }, pic);
+    }
+    keys->run({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Down)}, [this] { focusNextChild(); });
+    keys->run({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Up)}, [this] { focusPreviousChild(); });
+    keys->run({QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Space)}, [this, pictures] {
+        // The framed picture, or with none framed (the pointer moved off) the focused one.
+        QLabel *chosen = nullptr;
+        for (QLabel *pic : pictures)
+            if (pic->frameShape() != QFrame::NoFrame || (!chosen && pic == focusWidget()))
+                chosen = pic;
+        if (chosen)
+            Pic_Click(chosen);
+    });
+    keys->run({QKeyCombination(Qt::Key_Escape)}, [this] { close(); });
+    Pic1->setFocus();
+}
+
 bool Frm_login::eventFilter(QObject *watched, QEvent *event)
 {
     auto *pic = qobject_cast<QLabel *>(watched);
     if (!pic)
         return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn)
+        Pic_MouseMove(pic); // the keyboard's focus looks like the pointer's frame
     if (event->type() == QEvent::MouseMove) {
         Pic_MouseMove(pic);
         return true; // not on to the window, whose own move clears every frame
@@ -78,17 +110,22 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
         && pic->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
-        if (pic == Pic1)
-            Pic1_Click();
-        else if (pic == Pic2)
-            Pic2_Click();
-        else if (pic == Pic3)
-            Pic3_Click();
-        else
-            Pic4_Click();
+        Pic_Click(pic);
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Frm_login::Pic_Click(QLabel *picture)
+{
+    if (picture == Pic1)
+        Pic1_Click();
+    else if (picture == Pic2)
+        Pic2_Click();
+    else if (picture == Pic3)
+        Pic3_Click();
+    else
+        Pic4_Click();
 }
 
 void Frm_login::mouseMoveEvent(QMouseEvent *)

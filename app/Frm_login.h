@@ -18,6 +18,8 @@ protected:
 
 private:
     void Form_Load();
+    void bindKeys();
+    void Pic_Click(QLabel *picture);
     void Pic1_Click();
     void Pic2_Click();
     void Pic3_Click();

@@ -7,11 +7,35 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
 namespace {
+
+class ClickThrough : public QObject
+{
+public:
+    ClickThrough(QWidget *from, QAbstractButton *to) : QObject(from), m_to(to) { from->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *release = static_cast<QMouseEvent *>(event);
+            auto *from = static_cast<QWidget *>(watched);
+            if (release->button() == Qt::LeftButton && from->rect().contains(release->position().toPoint())) {
+                m_to->setFocus(Qt::MouseFocusReason);
+                m_to->click();
+            }
+        }
+        return false;
+    }
+
+private:
+    QAbstractButton *m_to;
+};
 
 QRect toPixels(QRect t)
 {
@@ -99,6 +123,11 @@ QTabWidget *Controls::tabs(QWidget *parent, const QString &name, QRect twips, co
         tabs->addTab(page, caption);
     }
     return tabs;
+}
+
+void Controls::clickThrough(QWidget *from, QAbstractButton *to)
+{
+    new ClickThrough(from, to);
 }
 
 void Controls::fitText(QWidget *control)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class ClickLabel;
+class QAbstractButton;
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -31,6 +32,9 @@ TextBox *textBox(QWidget *parent, const QString &name, QRect twips);          //
 QLineEdit *lineBox(QWidget *parent, const QString &name, QRect twips);        // one line, Verdana 10.5
 QRadioButton *optionButton(QWidget *parent, const QString &name, QRect twips);
 QTabWidget *tabs(QWidget *parent, const QString &name, QRect twips, const QStringList &captions);
+
+// A left click on `from` clicks `to`, as a click on a button's caption does.
+void clickThrough(QWidget *from, QAbstractButton *to);
 
 // Grows a control to its text where the layout's size would clip it.
 void fitText(QWidget *control);

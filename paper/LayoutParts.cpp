@@ -62,6 +62,12 @@ void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char
     c.options[k]->move(c.options[k]->x(), c.optionTexts[k]->geometry().center().y() - c.options[k]->height() / 2);
     c.optionTexts[k]->setText(QStringLiteral("Text1"));
     c.optionTexts[k]->setReadOnly(true);
+    // The text is for reading: Tab passes it by, and a click on it picks the option.
+    c.optionTexts[k]->setFocusPolicy(Qt::NoFocus);
+    Controls::clickThrough(c.optionTexts[k], c.options[k]);
+    const QString name = QStringLiteral("选项") + QChar(u'A' + k);
+    c.options[k]->setAccessibleName(name);
+    c.optionTexts[k]->setAccessibleName(name);
     QPalette palette = c.optionTexts[k]->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     c.optionTexts[k]->setPalette(palette);

@@ -17,7 +17,7 @@ QRect onTab(QTabWidget *tabs, QRect twips);
 // The ten number squares "Lab_tm(0..9)" on the choice page.
 void squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs, const std::array<int, 10> &lefts, int top);
 // Option k: the one-line box of its text "ch_text(k)" and beside it, at buttonLeft (twips), its
-// option button (no caption).
+// option button (no caption). A click on the text picks the option; Tab passes the text by.
 void option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, int buttonLeft, QRect text);
 // A program tab's next, previous and "启动VC" buttons, 宋体 9 pt.
 AnsweringControls::TaskTab taskButtons(QWidget *frame, const std::array<QString, 3> &names,

@@ -49,6 +49,7 @@ Frm_excer_over::Frm_excer_over(QWidget *parent)
     CaptionRoom::make(this);
     connectPaging();
     connect(Command2, &QPushButton::clicked, this, &Frm_excer_over::Command2_Click);
+    bindKeys(SSTab1, Command2);
     for (int i = 0; i < 10; ++i)
         connect(m_choice.squares[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
 

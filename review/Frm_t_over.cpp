@@ -53,6 +53,7 @@ Frm_t_over::Frm_t_over(QWidget *parent)
     CaptionRoom::make(this);
     connectPaging();
     connect(Command2, &QPushButton::clicked, this, &Frm_t_over::Command2_Click);
+    bindKeys(SSTab1, Command2);
 
     Form_Load();
 }

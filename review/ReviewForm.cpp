@@ -1,8 +1,15 @@
 #include "review/ReviewForm.h"
 
+#include "controls/TextBox.h"
+#include "controls/WindowKeys.h"
 #include "paper/Paper.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QTabWidget>
+
+#include <algorithm>
 
 ReviewForm::ReviewForm(const Paper &paper, QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), m_paper(paper)
@@ -19,6 +26,33 @@ void ReviewForm::connectPaging()
     connect(m_err.pre, &QPushButton::clicked, this, &ReviewForm::cmd_err_pre_Click);
     connect(m_pro.next, &QPushButton::clicked, this, &ReviewForm::Cmd_pro_next_Click);
     connect(m_pro.pre, &QPushButton::clicked, this, &ReviewForm::Cmd_pro_pre_Click);
+}
+
+void ReviewForm::bindKeys(QTabWidget *tabs, QPushButton *exit)
+{
+    auto *keys = new WindowKeys(this);
+    keys->press({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_PageDown)},
+                {m_choice.next, m_blank.next, m_err.next, m_pro.next});
+    keys->press({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_PageUp)},
+                {m_choice.pre, m_blank.pre, m_err.pre, m_pro.pre});
+    keys->press({QKeyCombination(Qt::Key_Escape)}, {exit});
+    keys->run({QKeyCombination(Qt::ControlModifier, Qt::Key_C)}, [this, tabs] { copyOnShow(tabs); });
+    keys->switchTabs(tabs);
+    m_choice.next->setFocus();
+}
+
+// Every box of the tab in front, column by column, each top to bottom, a blank line between them.
+void ReviewForm::copyOnShow(QTabWidget *tabs)
+{
+    QList<TextBox *> boxes = tabs->currentWidget()->findChildren<TextBox *>();
+    std::sort(boxes.begin(), boxes.end(), [](TextBox *a, TextBox *b) {
+        const QPoint pa = a->mapTo(a->window(), QPoint()), pb = b->mapTo(b->window(), QPoint());
+        return std::pair(pa.x(), pa.y()) < std::pair(pb.x(), pb.y());
+    });
+    QStringList texts;
+    for (TextBox *box : boxes)
+        texts << box->toPlainText();
+    QGuiApplication::clipboard()->setText(texts.join(QStringLiteral("\n\n")));
 }
 
 void ReviewForm::loadTabs()

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+class QTabWidget;
 struct Paper;
 
 // What the two review windows share: the controls of their four tabs, the positions they keep of
@@ -17,6 +19,10 @@ protected:
 
     // Wires the choice buttons and the six task buttons, once the window has built them.
     void connectPaging();
+    // The keys: → / PageDown and ← / PageUp page the tab in front, Ctrl+Tab switches tabs, Esc
+    // does what the exit button does and Ctrl+C copies the texts on show. The first focus is
+    // the choice tab's "下一题", which leaves nothing.
+    void bindKeys(QTabWidget *tabs, QPushButton *exit);
     // The load after the heading: every position back to 1 and question 1 of every tab on show.
     void loadTabs();
     // Shows choice question n under the heading without moving ch_no or the choice buttons.
@@ -28,6 +34,7 @@ protected:
     ReviewPaging::TaskTab m_pro;
 
 private:
+    void copyOnShow(QTabWidget *tabs);
     void choiceNext_Click();
     void choicePre_Click();
     void cmd_blank_next_Click();

@@ -2,17 +2,28 @@
 
 #include "controls/Controls.h"
 #include "controls/Twips.h"
+#include "controls/WindowKeys.h"
 #include "data/BankError.h"
 #include "data/RowRules.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 
 #include <QListWidget>
+#include <QPushButton>
 
 namespace {
 QRect toPixels(QRect t)
 {
     return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+
+// One entry up or down; with none selected yet, either key selects the first.
+void step(QListWidget *list, int by)
+{
+    if (list->count() == 0)
+        return;
+    const int row = list->selectedItems().isEmpty() ? 0 : std::clamp(list->currentRow() + by, 0, list->count() - 1);
+    list->setCurrentRow(row);
 }
 }
 
@@ -56,6 +67,16 @@ QString StudyWindow::currentText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+WindowKeys *StudyWindow::bindKeys(QWidget *form, QListWidget *list, QPushButton *exit)
+{
+    auto *keys = new WindowKeys(form);
+    keys->run({QKeyCombination(Qt::Key_Up)}, [list] { step(list, -1); });
+    keys->run({QKeyCombination(Qt::Key_Down)}, [list] { step(list, 1); });
+    keys->press({QKeyCombination(Qt::Key_Escape)}, {exit});
+    list->setFocus();
+    return keys;
 }
 
 void StudyWindow::reportBankError(QWidget *form, const BankError &error)

@@ -9,6 +9,8 @@
 
 class BankError;
 class QListWidget;
+class QPushButton;
+class WindowKeys;
 class QWidget;
 class RichTextBox;
 
@@ -24,6 +26,9 @@ RichTextBox *richTextBox(QWidget *parent, const QString &name, QRect twips);
 void fill(QWidget *form, QListWidget *list, const std::function<RecordSet()> &query);
 // The text of the selected entry, empty when nothing is selected.
 QString currentText(const QListWidget *list);
+// The keys both windows share: ↑ and ↓ move through the list wherever the focus is, showing the
+// entry as a click does, and Esc leaves as the exit button does. The list has the first focus.
+WindowKeys *bindKeys(QWidget *form, QListWidget *list, QPushButton *exit);
 // A message naming what went wrong with the bank; the window stays as it is.
 void reportBankError(QWidget *form, const BankError &error);
 }

@@ -53,7 +53,6 @@ private slots:
         QCOMPARE(text(w, "Command4"), QStringLiteral("启动VC"));
         QCOMPARE(framedSquares(w), QList<int>{1});
         QVERIFY(!preOn(w));
-        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
     }
 
     void squareClicksSetTheButtonsByPosition_data()
@@ -174,15 +173,29 @@ private slots:
         QCOMPARE(ExercisePaper.ch.chosen(1), 2);
     }
 
-    void aCloseRequestIsIgnored()
+    // The title bar is the test window's, so the exercise can be neither lost from sight nor left
+    // unasked: its close box asks as "结束练习" does.
+    void theCloseBoxAsksAsTheEndButtonDoes()
     {
         TestBank bank;
         AppFixture app(bank);
         QWidget *w = startExercise();
+        QCOMPARE(w->windowFlags(), startTest()->windowFlags());
+        MessageBox::setNextAnswer(QMessageBox::No);
         QVERIFY(!w->close());
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QCOMPARE(asked->text, QStringLiteral("是否结束单元练习？"));
+        QCOMPARE(asked->title, QStringLiteral("提示信息"));
+        QCOMPARE(asked->icon, QMessageBox::Question);
         QVERIFY(w->isVisible());
         QCOMPARE(Forms<Frm_exer>::loaded(), w);
-        QCOMPARE(MessageBox::askedCount(), 0);
+
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Forms<Frm_exer>::loaded());
+        QVERIFY(Forms<Frm_excer_over>::loaded() && Forms<Frm_excer_over>::loaded()->isVisible());
     }
 
     void theClockGoesOnAcrossExercises()

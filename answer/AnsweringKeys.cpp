@@ -1,0 +1,26 @@
+#include "answer/AnsweringKeys.h"
+
+#include "controls/WindowKeys.h"
+#include "paper/AnsweringControls.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+void AnsweringKeys::bind(QWidget *window, const AnsweringControls &c)
+{
+    auto *keys = new WindowKeys(window);
+    for (int i = 0; i < 4; ++i)
+        keys->press(WindowKeys::option(i), {c.options[i]});
+    QList<QAbstractButton *> next = {c.next}, previous = {c.previous}, editors;
+    for (const AnsweringControls::TaskTab &tab : c.tasks) {
+        next << tab.next;
+        previous << tab.previous;
+        editors << tab.editor;
+    }
+    keys->press({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_PageDown)}, next);
+    keys->press({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_PageUp)}, previous);
+    keys->press({QKeyCombination(Qt::ControlModifier, Qt::Key_E)}, editors);
+    keys->press({QKeyCombination(Qt::Key_Escape)}, {c.exit});
+    keys->switchTabs(c.tabs);
+    c.options[0]->setFocus();
+}

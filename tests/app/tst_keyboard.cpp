@@ -1,0 +1,445 @@
+#include "answer/AnswerWindows.h"
+#include "answer/Frm_exer.h"
+#include "answer/Frm_t_main.h"
+#include "answer/Frm_test.h"
+#include "app/Frm_login.h"
+#include "platform/MessageBox.h"
+#include "review/Frm_excer_over.h"
+#include "review/Frm_t_over.h"
+#include "study/Frm_jdsf.h"
+#include "study/Frm_study.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+
+using namespace AnswerWindows;
+using namespace Module1;
+
+namespace {
+
+// A key typed where the window has its focus.
+void key(QWidget *window, Qt::Key k, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window, k, modifiers);
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool shown(QWidget *w)
+{
+    return w && w->isVisible();
+}
+
+// The message asked last, as title, text and icon.
+QString asked()
+{
+    const auto last = MessageBox::takeLastAsked();
+    if (!last)
+        return QStringLiteral("(nothing asked)");
+    return QStringLiteral("%1|%2|%3").arg(last->title, last->text).arg(int(last->icon));
+}
+
+const QString kEndExercise = QStringLiteral("提示信息|是否结束单元练习？|%1").arg(int(QMessageBox::Question));
+const QString kEndReview = QStringLiteral("信息提示|退出测试系统?|%1").arg(int(QMessageBox::Question));
+
+void addTestSet(TestBank &bank)
+{
+    bank.addTestChoice(3, "第一题", "B");
+    bank.addTestChoice(3, "第二题", "D");
+    bank.addTestChoice(3, "第三题", "C");
+    bank.addTest("2", 3, {{"title", "填空"}, {"content", "int main(void) { return 0; }"}});
+}
+
+void addChapterWithExercise(TestBank &bank)
+{
+    bank.addChapter("01", "概述");
+    bank.addChapter("02", "数据类型");
+    bank.addExerciseChoice("01", "练习一", "A");
+    bank.addExerciseChoice("01", "练习二", "B");
+}
+
+// What a finished test leaves: the choices kept, the squares' colours, and every line the
+// review shows for the ten choice questions.
+struct Outcome
+{
+    QList<int> chosen;
+    QList<int> redSquares;
+    QStringList reviewLines;
+    bool operator==(const Outcome &) const = default;
+};
+
+QList<int> chosenOf(const Paper &paper)
+{
+    QList<int> chosen;
+    for (int n = 1; n <= 10; ++n)
+        chosen << paper.ch.chosen(n);
+    return chosen;
+}
+
+}
+
+// The windows worked from the keyboard alone: whole tests and exercises, the keys at their
+// bounds, Esc on every window, the first focus, and what a screen reader is told.
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+    // The review's ten choice questions, paged with the given step.
+    static QStringList reviewLines(QWidget *review, const std::function<void()> &page)
+    {
+        QStringList lines;
+        for (int n = 1; n <= 10; ++n) {
+            lines << text(review, "Txt_ch_title") + text(review, "Txt_ch_explain");
+            page();
+        }
+        return lines;
+    }
+
+    static Outcome testByMouse()
+    {
+        QWidget *login = Forms<Frm_login>::show();
+        QTest::mouseClick(control<QLabel>(login, "Pic3"), Qt::LeftButton);
+        QWidget *sets = Forms<Frm_test>::loaded();
+        auto *combo = control<QComboBox>(sets, "Com_group");
+        combo->setCurrentIndex(2);
+        emit combo->activated(2);
+        click(sets, "Cmd_start");
+        QWidget *test = Forms<Frm_t_main>::loaded();
+        click(test, "Op1(1)");
+        click(test, "Cmd_next");
+        click(test, "Op1(3)");
+        click(test, "Cmd_next");
+        click(test, "ch_text(2)"); // the option's text answers as its button does
+        click(test, "Cmd_next");
+        Outcome outcome{chosenOf(TestPaper), redSquares(test), {}};
+        click(test, "cmd_exit");
+        settle();
+        QWidget *review = Forms<Frm_t_over>::loaded();
+        outcome.reviewLines = reviewLines(review, [review] { click(review, "Cmd_ch_next"); });
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(review, "Command2");
+        settle();
+        return outcome;
+    }
+
+    static void testByKeys(const AppFixture &app, Outcome &outcome)
+    {
+        QWidget *login = Forms<Frm_login>::show();
+        key(login, Qt::Key_Right);
+        key(login, Qt::Key_Right);
+        QCOMPARE(login->focusWidget()->objectName(), QStringLiteral("Pic3"));
+        key(login, Qt::Key_Return);
+        QWidget *sets = Forms<Frm_test>::loaded();
+        QVERIFY(shown(sets));
+        for (int i = 0; i < 3; ++i)
+            key(sets, Qt::Key_Down);
+        key(sets, Qt::Key_Return);
+        QWidget *test = Forms<Frm_t_main>::loaded();
+        QVERIFY(shown(test));
+        key(test, Qt::Key_2);
+        key(test, Qt::Key_Right);
+        key(test, Qt::Key_D, Qt::ShiftModifier);
+        key(test, Qt::Key_PageDown);
+        key(test, Qt::Key_C);
+        key(test, Qt::Key_Right); // at the last question: nothing
+        QCOMPARE(text(test, "Txt_ch_title"), QStringLiteral("【第3题】： 第三题"));
+        key(test, Qt::Key_Tab, Qt::ControlModifier);
+        key(test, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(app.launches.size(), qsizetype(1));
+        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(test_path, "blank_1.c")});
+        key(test, Qt::Key_1); // no choice question on show: no option picked
+        key(test, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        outcome = {chosenOf(TestPaper), redSquares(test), {}};
+        key(test, Qt::Key_Escape);
+        settle();
+        QWidget *review = Forms<Frm_t_over>::loaded();
+        QVERIFY(shown(review));
+        outcome.reviewLines = reviewLines(review, [review] { key(review, Qt::Key_Right); });
+        MessageBox::setNextAnswer(QMessageBox::No);
+        key(review, Qt::Key_Escape);
+        QCOMPARE(asked(), kEndReview);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        key(review, Qt::Key_Escape);
+        QCOMPARE(asked(), kEndReview);
+        settle();
+    }
+
+private slots:
+    void aWholeTestByKeysEndsAsOneByMouse()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        Outcome byMouse, byKeys;
+        {
+            AppFixture app(bank);
+            byMouse = testByMouse();
+        }
+        {
+            FakeEditor editor;
+            AppFixture app(bank);
+            testByKeys(app, byKeys);
+            if (QTest::currentTestFailed())
+                return;
+            QVERIFY(shown(Forms<Frm_login>::loaded()));
+            QVERIFY(!Forms<Frm_t_over>::loaded());
+        }
+        QCOMPARE(byMouse.chosen, QList<int>({2, 4, 3, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(byKeys.chosen, byMouse.chosen);
+        QCOMPARE(byKeys.redSquares, QList<int>({1, 2, 3}));
+        QCOMPARE(byKeys.redSquares, byMouse.redSquares);
+        QCOMPARE(byKeys.reviewLines, byMouse.reviewLines);
+        QVERIFY(byKeys.reviewLines[1].contains(QStringLiteral("你选择的答案为【D】")));
+    }
+
+    void aWholeUnitExerciseByKeys()
+    {
+        TestBank bank;
+        addChapterWithExercise(bank);
+        AppFixture app(bank);
+        QWidget *login = Forms<Frm_login>::show();
+        key(login, Qt::Key_1);
+        QWidget *study = Forms<Frm_study>::loaded();
+        QVERIFY(shown(study));
+        key(study, Qt::Key_Return); // no chapter chosen: the exercise button is off
+        QVERIFY(!Forms<Frm_exer>::loaded());
+        key(study, Qt::Key_Down);
+        QCOMPARE(chapter_id, QStringLiteral("01"));
+        key(study, Qt::Key_Down);
+        key(study, Qt::Key_Up);
+        QCOMPARE(chapter_title, QStringLiteral("概述"));
+        key(study, Qt::Key_Return);
+        QWidget *exercise = Forms<Frm_exer>::loaded();
+        QVERIFY(shown(exercise));
+        QVERIFY(!study->isVisible());
+
+        key(exercise, Qt::Key_A);
+        key(exercise, Qt::Key_PageDown);
+        key(exercise, Qt::Key_4);
+        key(exercise, Qt::Key_2);
+        key(exercise, Qt::Key_PageUp);
+        QCOMPARE(selectedOption(exercise, "Option1"), 0);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        key(exercise, Qt::Key_Escape);
+        QCOMPARE(asked(), kEndExercise);
+        QVERIFY(shown(exercise));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        key(exercise, Qt::Key_Escape);
+        QCOMPARE(asked(), kEndExercise);
+        settle();
+        QCOMPARE(ExercisePaper.ch.chosen(1), 1);
+        QCOMPARE(ExercisePaper.ch.chosen(2), 2);
+
+        QWidget *review = Forms<Frm_excer_over>::loaded();
+        QVERIFY(shown(review));
+        key(review, Qt::Key_Right);
+        QVERIFY(text(review, "rtxt_explain").contains(QStringLiteral("你选择的答案为【B】")));
+        key(review, Qt::Key_Escape); // no prompt: back to the study window as it was left
+        settle();
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QVERIFY(!Forms<Frm_excer_over>::loaded());
+        QVERIFY(shown(study));
+        QCOMPARE(listOf(study)->currentRow(), 0);
+        key(study, Qt::Key_Escape);
+        settle();
+        QVERIFY(shown(login));
+    }
+
+    void pagingKeysAtABoundDoNothing()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        AppFixture app(bank);
+        QWidget *test = startTest(3);
+        key(test, Qt::Key_Left);
+        key(test, Qt::Key_PageUp);
+        QCOMPARE(TestPaper.ch.current, 1);
+        QCOMPARE(text(test, "Txt_ch_title"), QStringLiteral("【第1题】: 第一题"));
+        QVERIFY(!enabled(test, "Cmd_pre"));
+        QCOMPARE(selectedOption(test, "Op1"), -1); // ← never reached the option button
+        key(test, Qt::Key_Right);
+        key(test, Qt::Key_Right);
+        key(test, Qt::Key_Right);
+        QCOMPARE(TestPaper.ch.current, 3);
+        QCOMPARE(framedSquares(test), QList<int>{3});
+        QVERIFY(!enabled(test, "Cmd_next"));
+        QCOMPARE(redSquares(test), QList<int>{});
+    }
+
+    void aDigitTypedIntoTheSetFieldStaysText()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        AppFixture app(bank);
+        QWidget *sets = Forms<Frm_test>::show();
+        auto *combo = control<QComboBox>(sets, "Com_group");
+        QTest::keyClick(combo, Qt::Key_1);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_2);
+        QCOMPARE(combo->currentText(), QStringLiteral("12"));
+        QVERIFY(shown(sets));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::keyClick(combo, Qt::Key_Return); // as "开始" does: no such set
+        QCOMPARE(asked(), QStringLiteral("信息提示|请选择一组练习题!|%1").arg(int(QMessageBox::Critical)));
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QTest::keyClick(combo, Qt::Key_Escape);
+        settle();
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QVERIFY(!Forms<Frm_test>::loaded());
+        QVERIFY(shown(Forms<Frm_login>::loaded()));
+    }
+
+    void escAsksAsTheEndButtonsDo()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        bank.addAlgorithm("01", "冒泡排序");
+        AppFixture app(bank);
+        QWidget *login = Forms<Frm_login>::show();
+        MessageBox::setNextAnswer(QMessageBox::No);
+        key(login, Qt::Key_Escape);
+        QCOMPARE(asked(), QStringLiteral("提示信息|是否退出【C语言 智桥】系统？|%1").arg(int(QMessageBox::Question)));
+        QVERIFY(shown(login));
+        QCOMPARE(app.programEnds, 0);
+
+        key(login, Qt::Key_2);
+        QWidget *algorithms = Forms<Frm_jdsf>::loaded();
+        QVERIFY(shown(algorithms));
+        key(algorithms, Qt::Key_Down);
+        QCOMPARE(control<QListWidget>(algorithms, "List1")->currentRow(), 0);
+        key(algorithms, Qt::Key_Escape);
+        settle();
+        QVERIFY(!Forms<Frm_jdsf>::loaded());
+        QVERIFY(shown(login));
+
+        QWidget *test = startTest(3);
+        key(test, Qt::Key_Escape); // ends at once, as "退出" does
+        settle();
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QVERIFY(shown(Forms<Frm_t_over>::loaded()));
+        QCOMPARE(MessageBox::askedCount(), 0);
+
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        key(login, Qt::Key_Escape);
+        QCOMPARE(app.programEnds, 1);
+    }
+
+    void everyWindowOpensWithAFocusThatEndsNothing()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        addChapterWithExercise(bank);
+        AppFixture app(bank);
+        const auto focusName = [](QWidget *w) {
+            QWidget *focus = w->focusWidget();
+            // An editable combo box passes its focus to its text field.
+            while (focus && focus->objectName().isEmpty())
+                focus = focus->parentWidget();
+            return focus ? focus->objectName() : QString();
+        };
+        QCOMPARE(focusName(Forms<Frm_login>::show()), QStringLiteral("Pic1"));
+        QCOMPARE(focusName(Forms<Frm_test>::show()), QStringLiteral("Com_group"));
+        QCOMPARE(focusName(Forms<Frm_study>::show()), QStringLiteral("List_item"));
+        QCOMPARE(focusName(Forms<Frm_jdsf>::show()), QStringLiteral("List1"));
+        chapter_id = QStringLiteral("01");
+        QCOMPARE(focusName(Forms<Frm_exer>::show()), QStringLiteral("Option1(0)"));
+        QCOMPARE(focusName(Forms<Frm_excer_over>::show()), QStringLiteral("Command1"));
+        QCOMPARE(focusName(Forms<Frm_t_over>::show()), QStringLiteral("Cmd_ch_next"));
+        QWidget *test = startTest(3);
+        QCOMPARE(focusName(test), QStringLiteral("Op1(0)"));
+
+        key(test, Qt::Key_Space); // a stray space picks option A, and the test goes on
+        key(test, Qt::Key_Return);
+        QCOMPARE(Forms<Frm_t_main>::loaded(), test);
+        QCOMPARE(TestPaper.ch.chosen(1), 1);
+        control<QWidget>(test, "cmd_exit")->setFocus();
+        key(test, Qt::Key_Return); // Return on a focused button presses it
+        settle();
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+    }
+
+    void theOptionTextsAnswerAClickAndTabPassesThemBy()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        AppFixture app(bank);
+        QWidget *test = startTest(3);
+        click(test, "ch_text(3)");
+        QCOMPARE(selectedOption(test, "Op1"), 3);
+        QCOMPARE(TestPaper.ch.chosen(1), 4);
+        QCOMPARE(redSquares(test), QList<int>{1});
+        QStringList visited;
+        for (int i = 0; i < 12; ++i) {
+            key(test, Qt::Key_Tab);
+            visited << test->focusWidget()->objectName();
+        }
+        QVERIFY(visited.contains(QStringLiteral("Op1(1)")));
+        QVERIFY(visited.contains(QStringLiteral("Cmd_next")));
+        for (const QString &name : visited)
+            QVERIFY2(!name.startsWith(QLatin1String("ch_text")), qPrintable(name));
+        QCOMPARE(TestPaper.ch.chosen(1), 4); // Tab picks nothing
+    }
+
+    void theReviewCopiesWhatIsOnShow()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        AppFixture app(bank);
+        QWidget *test = startTest(3);
+        key(test, Qt::Key_2);
+        key(test, Qt::Key_Escape);
+        settle();
+        QWidget *review = Forms<Frm_t_over>::loaded();
+        key(review, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains(QStringLiteral("第一题")), qPrintable(copied));
+        QVERIFY(copied.contains(QStringLiteral("你选择的答案为【B】")));
+        key(review, Qt::Key_Tab, Qt::ControlModifier);
+        key(review, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("【1】填空")));
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        addChapterWithExercise(bank);
+        AppFixture app(bank);
+        chapter_id = QStringLiteral("01");
+        const QList<QWidget *> windows = {Forms<Frm_login>::show(), Forms<Frm_test>::show(), Forms<Frm_study>::show(),
+                                          Forms<Frm_jdsf>::show(), Forms<Frm_exer>::show(), Forms<Frm_excer_over>::show(),
+                                          Forms<Frm_t_over>::show(), startTest(3)};
+        for (QWidget *window : windows)
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const QString name = control->objectName();
+                if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || control->window() != window)
+                    continue;
+                QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                         qPrintable(window->objectName() + u'.' + name));
+            }
+        QCOMPARE(control<QWidget>(windows[0], "Pic3")->accessibleName(), QStringLiteral("综合练习"));
+        QCOMPARE(control<QWidget>(windows[1], "Com_group")->accessibleName(), QStringLiteral("选择题组"));
+        QCOMPARE(control<QWidget>(windows[7], "Op1(2)")->accessibleName(), QStringLiteral("选项C"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QWidget>(windows[7], "Txt_ch_title"))->text(QAccessible::Name),
+                 QStringLiteral("题目"));
+        QCOMPARE(control<QWidget>(windows[7], "Cmd_next")->toolTip(), QStringLiteral("快捷键：→ / PageDown"));
+        QCOMPARE(control<QWidget>(windows[7], "Cmd_blank_vc")->toolTip(), QStringLiteral("快捷键：Ctrl+E"));
+        QCOMPARE(control<QWidget>(windows[7], "cmd_exit")->toolTip(), QStringLiteral("快捷键：Esc"));
+        QCOMPARE(control<QWidget>(windows[0], "Pic4")->toolTip(), QStringLiteral("快捷键：4"));
+    }
+
+private:
+    static QListWidget *listOf(QWidget *study) { return control<QListWidget>(study, "List_item"); }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
