@@ -106,7 +106,7 @@ private slots:
         QVERIFY(refusal(WorkKind::Exercise).startsWith(told));
     }
 
-    // Issue 16, HOME unset: the home comes from the password database, never the root.
+    // With HOME unset, the home comes from the password database, never the root.
     void theHomeWithoutHomeSet()
     {
         WorkFolders::setBase({});
