@@ -1,10 +1,11 @@
 #include "app/Frm_login.h"
 
-#include "app/LoginArt.h"
+#include "app/LoginPictures.h"
 #include "controls/Navigation.h"
 #include "controls/Controls.h"
 #include "controls/Twips.h"
 #include "controls/WindowSetup.h"
+#include "data/BankError.h"
 #include "data/BankFile.h"
 #include "data/BankOpen.h"
 #include "platform/MessageBox.h"
@@ -17,11 +18,11 @@
 
 namespace {
 
-QLabel *picture(QWidget *parent, const char *name, LoginArt::Button art, QPoint at, qreal ratio)
+QLabel *picture(QWidget *parent, const char *name, LoginArt::Picture art, QPoint at, qreal ratio)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    const QPixmap pixmap = LoginArt::button(art, ratio);
+    const QPixmap pixmap = LoginPictures::picture(art, ratio);
     label->setPixmap(pixmap);
     label->setGeometry(QRect(at, pixmap.deviceIndependentSize().toSize()));
     label->setFrameStyle(QFrame::NoFrame);
@@ -41,27 +42,47 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
     const qreal ratio = WindowSetup::pixelRatio();
     auto *background = new QLabel(this);
     background->setObjectName(QStringLiteral("Image_back"));
-    background->setPixmap(LoginArt::background(ratio));
+    background->setPixmap(LoginPictures::picture(LoginArt::Picture::Background, ratio));
     background->setGeometry(rect());
     background->setMouseTracking(true);
     background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const int top = 262;
     const int gap = (width() - 4 * 150) / 5;
-    Pic1 = picture(this, "Pic1", LoginArt::Button::Study, {gap, top}, ratio);
-    Pic2 = picture(this, "Pic2", LoginArt::Button::Algorithms, {2 * gap + 150, top}, ratio);
-    Pic3 = picture(this, "Pic3", LoginArt::Button::Practice, {3 * gap + 300, top}, ratio);
-    Pic4 = picture(this, "Pic4", LoginArt::Button::Exit, {4 * gap + 450, top}, ratio);
+    Pic1 = picture(this, "Pic1", LoginArt::Picture::Study, {gap, top}, ratio);
+    Pic2 = picture(this, "Pic2", LoginArt::Picture::Algorithms, {2 * gap + 150, top}, ratio);
+    Pic3 = picture(this, "Pic3", LoginArt::Picture::Practice, {3 * gap + 300, top}, ratio);
+    Pic4 = picture(this, "Pic4", LoginArt::Picture::Exit, {4 * gap + 450, top}, ratio);
     for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
         pic->installEventFilter(this);
-
-    Form_Load();
+    // Form_Load follows the first paint: the student sees the screen before the bank is open.
 }
 
 void Frm_login::Form_Load()
 {
-    // A bank that cannot be opened throws; the program then reports it and ends.
     Module1::conn = openQuestionBank(BankFile::path());
+}
+
+void Frm_login::paintEvent(QPaintEvent *)
+{
+    if (!loadQueued) {
+        loadQueued = true;
+        // Queued: this paint reaches the screen first.
+        QMetaObject::invokeMethod(this, &Frm_login::loadAfterFirstPaint, Qt::QueuedConnection);
+    }
+}
+
+void Frm_login::loadAfterFirstPaint()
+{
+    try {
+        Form_Load();
+    } catch (const BankError &error) {
+        MessageBox::show(this, QStringLiteral("题库打开失败，程序将退出。\n\n%1").arg(error.message()),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
+        ProgramEnd::now(1);
+        return;
+    }
+    emit loaded();
 }
 
 bool Frm_login::eventFilter(QObject *watched, QEvent *event)
@@ -69,6 +90,10 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
     auto *pic = qobject_cast<QLabel *>(watched);
     if (!pic)
         return QWidget::eventFilter(watched, event);
+    const bool mouse = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
+                       || event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
+    if (mouse && !Module1::conn)
+        return true; // no activity before the bank is open
     if (event->type() == QEvent::MouseMove) {
         Pic_MouseMove(pic);
         return true; // not on to the window, whose own move clears every frame
