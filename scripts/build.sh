@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds the program, its question bank and its tests into build/.
-# Arguments go to CMake's configuration, e.g. -DZQ_WERROR=ON.
+# Installs what is missing and builds the program, its question bank and its tests into build/
+# (or $BUILD_DIR). Arguments go to CMake's configuration, e.g. -DZQ_WERROR=ON, -DBUILD_TESTING=OFF
+# (no tests), -DZQ_CCACHE=ON (compile through ccache; kept for later builds in the same folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
-cmake --build build -j"$(nproc)"
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+cmake --build "$build" -j"$(nproc)"
