@@ -33,10 +33,8 @@ Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
     WindowSetup::setUp(this, QStringLiteral("Frm_test"), QStringLiteral("智桥--C语言综合练习"), Controls::song(10.5),
                        twipsSize(8790, 5520));
 
-    const qreal ratio = WindowSetup::pixelRatio();
     QLabel *background = Controls::label(this, QStringLiteral("Image_back"), {}, {0, 0, 8790, 5520});
     background->setGeometry(rect());
-    background->setPixmap(TestSetArt::background(size(), ratio));
 
     QLabel *label = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("选择题组"), {2820, 2580, 840, 210});
     label->setStyleSheet(QStringLiteral("color: #ffffff"));
@@ -53,6 +51,8 @@ Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
     Cmd_end = Controls::button(this, QStringLiteral("Cmd_end"), QStringLiteral("退出"), {5400, 3810, 1485, 375});
     setTabOrder(Com_group, Cmd_start);
     setTabOrder(Cmd_start, Cmd_end);
+    const QRect grouped = label->geometry().united(Com_group->geometry()).united(Cmd_start->geometry()).united(Cmd_end->geometry());
+    background->setPixmap(TestSetArt::background(size(), grouped, WindowSetup::pixelRatio()));
 
     connect(Com_group, &QComboBox::activated, this, &Frm_test::Com_group_Click);
     connect(Cmd_start, &QPushButton::clicked, this, &Frm_test::Cmd_start_Click);

@@ -15,11 +15,12 @@ QFont artFont(const QStringList &families, int pixelSize, bool bold)
 }
 
 const QStringList kChinese = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Microsoft YaHei"), QStringLiteral("SimHei")};
+const QColor kBandEdge(0x5c, 0xc2, 0x7d);
 const QStringList kCode = {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Consolas")};
 
 }
 
-QPixmap TestSetArt::background(QSize size, qreal pixelRatio)
+QPixmap TestSetArt::background(QSize size, QRect grouped, qreal pixelRatio)
 {
     QPixmap pixmap(size * pixelRatio);
     pixmap.setDevicePixelRatio(pixelRatio);
@@ -52,9 +53,9 @@ QPixmap TestSetArt::background(QSize size, qreal pixelRatio)
     p.drawText(QRectF(40, 92, size.width() - 80, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("选择题 · 填空题 · 改错题 · 编程题"));
 
-    // A lighter band behind the set choice and the two buttons.
-    p.setPen(QPen(QColor(0x5c, 0xc2, 0x7d), 1.5));
+    // A lighter band that frames the set choice and the two buttons.
+    p.setPen(QPen(kBandEdge, 1.5));
     p.setBrush(QColor(255, 255, 255, 22));
-    p.drawRoundedRect(QRectF(150, 150, size.width() - 300, 150), 10, 10);
+    p.drawRoundedRect(QRectF(grouped).adjusted(-24, -20, 24, 20), 10, 10);
     return pixmap;
 }

@@ -1,5 +1,6 @@
 #include "paper/ExerciseWindowLayout.h"
 
+#include "controls/CaptionRoom.h"
 #include "controls/ClickLabel.h"
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
@@ -43,7 +44,7 @@ AnsweringControls layOutExerciseWindow(QWidget *window)
     QGroupBox *clockFrame = frame(window, QStringLiteral("Frame1"), QStringLiteral("练习计时"), {7060, 60, 2325, 675});
     clockFrame->setFont(song(9));
     LayoutParts::clockParts(c, clockFrame, {1800, 150, 405, 435});
-    c.time = LayoutParts::clockLabel(clockFrame, {}, {450, 210, 0, 0}, 18);
+    c.time = LayoutParts::clockLabel(clockFrame, {}, {450, 210, 0, 0}, 18, QStringLiteral("0:00:00"));
 
     QGroupBox *folderFrame = frame(window, QStringLiteral("Frame2"), QStringLiteral("练习文件夹"), {90, 60, 4545, 735});
     folderFrame->setFont(song(9));
@@ -59,10 +60,9 @@ AnsweringControls layOutExerciseWindow(QWidget *window)
     QGroupBox *question = frame(choice, QStringLiteral("Frame5"), QStringLiteral("题目"), onTab(c.tabs, {210, 390, 11475, 2535}));
     c.title = LayoutParts::readingBox(question, QStringLiteral("Txt_title"), {180, 210, 11205, 2205});
     QGroupBox *options = frame(choice, QStringLiteral("Frame4"), QStringLiteral("选项"), onTab(c.tabs, {120, 2970, 11520, 1785}));
-    const int buttonTops[4] = {240, 675, 975, 1350};
     const int textTops[4] = {240, 615, 1005, 1380};
     for (int k = 0; k < 4; ++k)
-        LayoutParts::option(c, k, options, "Option1", {90, buttonTops[k], 285, 285}, {390, textTops[k], 10995, 340});
+        LayoutParts::option(c, k, options, "Option1", 90, {390, textTops[k], 10995, 340});
 
     c.next = LayoutParts::smallButton(choice, QStringLiteral("Cmd_next"), QStringLiteral("下一题"), onTab(c.tabs, {5130, 4890, 1125, 285}));
     c.previous = LayoutParts::smallButton(choice, QStringLiteral("Cmd_pre"), QStringLiteral("上一题"), onTab(c.tabs, {6900, 4890, 1095, 285}));
@@ -70,6 +70,6 @@ AnsweringControls layOutExerciseWindow(QWidget *window)
     c.tasks[0] = taskTab(c.tabs, 1, "rTxt_blank", {150, 420, 9345, 4695}, "Frame6", "Cmd_b_1", "Command2");
     c.tasks[1] = taskTab(c.tabs, 2, "rTxt_err", {120, 420, 9375, 4695}, "Frame7", "Cmd_err", "Command3");
     c.tasks[2] = taskTab(c.tabs, 3, "rTxt_pro", {90, 390, 9435, 4725}, "Frame8", "Cmd_pro", "Command4");
-    LayoutParts::clearCaptions(window);
+    CaptionRoom::make(window);
     return c;
 }

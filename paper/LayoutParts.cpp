@@ -1,42 +1,17 @@
 #include "paper/LayoutParts.h"
 
+#include "controls/CaptionRoom.h"
 #include "controls/ClickLabel.h"
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
-#include "controls/Twips.h"
 
 #include <QLineEdit>
-#include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionTabWidgetFrame>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {
-
-// QTabWidget keeps its style option to itself; a member pointer taken through a subclass reaches it.
-struct TabWidgetAccess : QTabWidget
-{
-    static void initOption(const QTabWidget *tabs, QStyleOptionTabWidgetFrame *option)
-    {
-        auto init = &TabWidgetAccess::initStyleOption;
-        (tabs->*init)(option);
-    }
-};
-
-// The page's place inside the tab control. QTabWidget lays its pages out only once shown, so the
-// style is asked directly, as the tab control itself will ask it.
-QPoint pageOffset(QTabWidget *tabs)
-{
-    tabs->ensurePolished();
-    QStyleOptionTabWidgetFrame option;
-    TabWidgetAccess::initOption(tabs, &option);
-    return tabs->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, tabs).topLeft();
-}
 
 // A round clock face, painted here so that no picture file is needed.
 QPixmap clockPicture()
@@ -67,13 +42,7 @@ QPixmap clockPicture()
 
 QRect LayoutParts::onTab(QTabWidget *tabs, QRect twips)
 {
-    const QPoint offset = pageOffset(tabs) * 15;
-    QRect r = twips.translated(-offset);
-    if (r.top() < 0)
-        r.moveTop(0);
-    if (r.left() < 0)
-        r.moveLeft(0);
-    return r;
+    return twips.translated(-CaptionRoom::pageRect(tabs).topLeft() * 15);
 }
 
 void LayoutParts::squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs, const std::array<int, 10> &lefts, int top)
@@ -85,10 +54,12 @@ void LayoutParts::squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs,
     }
 }
 
-void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, QRect button, QRect text)
+void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, int buttonLeft, QRect text)
 {
-    c.options[k] = Controls::optionButton(frame, Controls::arrayName(buttonName, k), button);
     c.optionTexts[k] = Controls::lineBox(frame, Controls::arrayName("ch_text", k), text);
+    c.options[k] = Controls::optionButton(frame, Controls::arrayName(buttonName, k), {buttonLeft, 0, 285, 285});
+    // Every row alike: the button level with the middle of its text box.
+    c.options[k]->move(c.options[k]->x(), c.optionTexts[k]->geometry().center().y() - c.options[k]->height() / 2);
     c.optionTexts[k]->setText(QStringLiteral("Text1"));
     c.optionTexts[k]->setReadOnly(true);
     QPalette palette = c.optionTexts[k]->palette();
@@ -131,31 +102,17 @@ ClickLabel *LayoutParts::folderLabel(QWidget *frame, const QString &name, const 
     label->setFont(Controls::song(12, true));
     label->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
     label->setCursor(Qt::PointingHandCursor);
+    Controls::fitText(label); // as tall as its type
     return label;
 }
 
-QLabel *LayoutParts::clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal points)
+QLabel *LayoutParts::clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal points, const QString &widest)
 {
     QLabel *label = Controls::label(frame, QStringLiteral("Lab_time"), caption, twips);
     label->setFont(Controls::font(QStringLiteral("Arial"), points, true));
     label->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
-    Controls::fitText(label);
+    label->resize(label->size().expandedTo(label->fontMetrics().size(0, widest)));
     return label;
-}
-
-void LayoutParts::clearCaptions(QWidget *window)
-{
-    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
-        if (frame->title().isEmpty())
-            continue;
-        const int captionBottom = frame->fontMetrics().height();
-        const int captionRight = frame->fontMetrics().horizontalAdvance(frame->title()) + 16;
-        for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            const QRect g = child->geometry();
-            if (g.top() < captionBottom && g.left() < captionRight)
-                child->setGeometry(g.adjusted(0, captionBottom - g.top(), 0, 0));
-        }
-    }
 }
 
 TextBox *LayoutParts::readingBox(QWidget *parent, const QString &name, QRect twips)

@@ -11,12 +11,14 @@ class QWidget;
 
 // Pieces the two answering-window layouts build alike, each at its own positions (twips).
 namespace LayoutParts {
-// A rectangle given relative to the tab control, moved onto the tab's page (below the tab bar).
+// A rectangle given relative to the tab control, moved onto the tab's page: it may lie partly
+// under the tab bar, which CaptionRoom::make() then clears.
 QRect onTab(QTabWidget *tabs, QRect twips);
 // The ten number squares "Lab_tm(0..9)" on the choice page.
 void squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs, const std::array<int, 10> &lefts, int top);
-// Option k: its option button (no caption) and the one-line box of its text "ch_text(k)".
-void option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, QRect button, QRect text);
+// Option k: the one-line box of its text "ch_text(k)" and beside it, at buttonLeft (twips), its
+// option button (no caption).
+void option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, int buttonLeft, QRect text);
 // A program tab's next, previous and "启动VC" buttons, 宋体 9 pt.
 AnsweringControls::TaskTab taskButtons(QWidget *frame, const std::array<QString, 3> &names,
                                        const std::array<QRect, 3> &rects);
@@ -25,11 +27,8 @@ QPushButton *smallButton(QWidget *parent, const QString &name, const QString &ca
 void clockParts(AnsweringControls &c, QWidget *frame, QRect image);
 // The work folder label: bold 宋体 12 pt in the given colour; a click opens the folder.
 ClickLabel *folderLabel(QWidget *frame, const QString &name, const QString &caption, QRect twips, QColor colour);
-// The clock display: bold Arial in dark red, never narrower than its text.
-QLabel *clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal points);
-// Moves the controls a frame's caption would cover down below it (keeping their bottoms): the
-// caption here is taller than the layout's, which was made for smaller caption type.
-void clearCaptions(QWidget *window);
+// The clock display: bold Arial in dark red, never smaller than the widest time it shows.
+QLabel *clockLabel(QWidget *frame, const QString &caption, QRect twips, qreal points, const QString &widest);
 // A multi-line task or question box; the student reads it, the program writes it.
 TextBox *readingBox(QWidget *parent, const QString &name, QRect twips);
 }

@@ -1,5 +1,6 @@
 #include "paper/PaperLoader.h"
 
+#include "data/BankError.h"
 #include "platform/Blanks.h"
 #include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
@@ -34,6 +35,13 @@ QString fileKind(QuestionKind kind)
 PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
     : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
 {
+}
+
+QuestionBank &PaperLoader::opened(QuestionBank *bank)
+{
+    if (!bank)
+        throw BankError(QStringLiteral("题库没有打开。"));
+    return *bank;
 }
 
 void PaperLoader::empty()

@@ -23,6 +23,9 @@ public:
     // Fills paper and writes the task files into folder.
     PaperLoader(Paper &paper, QString folder, Source source);
 
+    // The bank a source reads; a BankError when it is not open (null).
+    static QuestionBank &opened(QuestionBank *bank);
+
     void empty();          // every text, choice and position of the paper emptied
     void clearFolder();    // all files of the folder deleted if it holds a C source
     void startAtFirst();   // every section at its question 1

@@ -1,17 +1,11 @@
 #include "paper/TestPaperLoad.h"
 
-#include "data/BankError.h"
-
 PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, const QString &folder)
 {
     PaperLoader::Source source{
         {QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4")},
         QStringLiteral("ch_answer"),
-        [bank, group](QuestionKind kind) {
-            if (!bank)
-                throw BankError(QStringLiteral("题库没有打开。"));
-            return bank->testQuestions(kind, group);
-        },
+        [bank, group](QuestionKind kind) { return PaperLoader::opened(bank).testQuestions(kind, group); },
     };
     return PaperLoader(paper, folder, std::move(source));
 }

@@ -1,5 +1,6 @@
 #include "paper/TestWindowLayout.h"
 
+#include "controls/CaptionRoom.h"
 #include "controls/ClickLabel.h"
 #include "controls/Controls.h"
 #include "controls/TextBox.h"
@@ -47,7 +48,8 @@ AnsweringControls layOutTestWindow(QWidget *window)
     c.exit = button(window, QStringLiteral("cmd_exit"), QStringLiteral("退出"), {9570, 210, 2025, 405});
 
     QGroupBox *clockFrame = frame(window, QStringLiteral("Frame2"), QStringLiteral("计时"), {6450, 60, 2445, 615});
-    c.time = LayoutParts::clockLabel(clockFrame, QStringLiteral("00:00:00"), {360, 210, 1335, 285}, 15.75);
+    c.time = LayoutParts::clockLabel(clockFrame, QStringLiteral("00:00:00"), {360, 210, 1335, 285}, 15.75,
+                                     QStringLiteral("00:00:00"));
     LayoutParts::clockParts(c, clockFrame, {1860, 180, 380, 360});
 
     c.tabs = tabs(window, QStringLiteral("SSTab1"), {60, 780, 11865, 5475},
@@ -57,10 +59,9 @@ AnsweringControls layOutTestWindow(QWidget *window)
 
     QGroupBox *question = frame(choice, QStringLiteral("Frame1"), QStringLiteral("题目"), onTab(c.tabs, {210, 450, 11535, 4395}));
     c.title = LayoutParts::readingBox(question, QStringLiteral("Txt_ch_title"), {120, 270, 11265, 2445});
-    const int buttonTops[4] = {2820, 3120, 3480, 3870};
     const int textTops[4] = {2770, 3140, 3530, 3920};
     for (int k = 0; k < 4; ++k)
-        LayoutParts::option(c, k, question, "Op1", {120, buttonTops[k], 285, 285}, {400, textTops[k], 10875, 400});
+        LayoutParts::option(c, k, question, "Op1", 120, {400, textTops[k], 10875, 400});
 
     c.next = LayoutParts::smallButton(choice, QStringLiteral("Cmd_next"), QStringLiteral("下一题"), onTab(c.tabs, {6460, 5010, 1365, 315}));
     c.previous = LayoutParts::smallButton(choice, QStringLiteral("Cmd_pre"), QStringLiteral("上一题"), onTab(c.tabs, {8040, 5010, 1365, 315}));
@@ -71,6 +72,6 @@ AnsweringControls layOutTestWindow(QWidget *window)
                          {QStringLiteral("Cmd_err_next"), QStringLiteral("cmd_err_pre"), QStringLiteral("Cmd_err_vc")});
     c.tasks[2] = taskTab(c.tabs, 3, "Frame6", QStringLiteral("编程题"), "Txt_pro", {120, 270, 8895, 4455}, "Frame9",
                          {QStringLiteral("Cmd_pro_next"), QStringLiteral("Cmd_pro_pre"), QStringLiteral("Cmd_pro_vc")});
-    LayoutParts::clearCaptions(window);
+    CaptionRoom::make(window);
     return c;
 }

@@ -1,5 +1,6 @@
 #include "review/Frm_excer_over.h"
 
+#include "controls/CaptionRoom.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
@@ -45,6 +46,7 @@ Frm_excer_over::Frm_excer_over(QWidget *parent)
                                               QStringLiteral("rTxt_pro_explain"), QStringLiteral("Cmd_pro_next"),
                                               QStringLiteral("Cmd_pro_pre")});
 
+    CaptionRoom::make(this);
     connectPaging();
     connect(Command2, &QPushButton::clicked, this, &Frm_excer_over::Command2_Click);
     for (int i = 0; i < 10; ++i)

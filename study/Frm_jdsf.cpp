@@ -1,5 +1,6 @@
 #include "study/Frm_jdsf.h"
 
+#include "controls/CaptionRoom.h"
 #include "controls/Controls.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
@@ -28,6 +29,8 @@ Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
 
     QGroupBox *Frame2 = Controls::frame(this, QStringLiteral("Frame2"), QStringLiteral("算法描述"), {4575, 60, 6345, 6360});
     Rtxt_content = StudyWindow::richTextBox(Frame2, QStringLiteral("Rtxt_content"), {120, 270, 6105, 5970});
+
+    CaptionRoom::make(this);
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &Frm_jdsf::List1_Click);
     connect(cmd_exit, &QPushButton::clicked, this, &Frm_jdsf::cmd_exit_Click);

@@ -1,5 +1,6 @@
 #include "study/Frm_study.h"
 
+#include "controls/CaptionRoom.h"
 #include "controls/Controls.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
@@ -33,6 +34,8 @@ Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
     Frame_content = Controls::frame(this, QStringLiteral("Frame_content"), QStringLiteral("单元学习指导"),
                                     {3615, 60, 8100, 6930});
     Rtxt_content = StudyWindow::richTextBox(Frame_content, QStringLiteral("Rtxt_content"), {120, 270, 7860, 6540});
+
+    CaptionRoom::make(this);
 
     connect(List_item, &QListWidget::itemSelectionChanged, this, &Frm_study::List_item_Click);
     connect(Cmd_excer, &QPushButton::clicked, this, &Frm_study::Cmd_excer_Click);
