@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds the program, its question bank and its tests into build/
-# (or $BUILD_DIR). Arguments go to CMake's configuration, e.g. -DZQ_WERROR=ON, -DBUILD_TESTING=OFF
-# (no tests), -DZQ_CCACHE=ON (compile through ccache; kept for later builds in the same folder).
+# Installs what is missing and builds the program, its question bank and its tests into build/.
+# Arguments go to CMake's configuration, e.g. -DZQ_WERROR=ON, -DBUILD_TESTING=OFF (no tests),
+# -DZQ_CCACHE=ON (compile through ccache; kept for later builds in the same folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+cmake --build build -j"$(nproc)"
