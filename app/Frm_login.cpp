@@ -1,12 +1,13 @@
 #include "app/Frm_login.h"
 
 #include "app/BadRowsNotice.h"
-#include "app/LoginArt.h"
+#include "app/LoginPictures.h"
 #include "controls/Navigation.h"
 #include "controls/Controls.h"
 #include "controls/Twips.h"
 #include "controls/WindowKeys.h"
 #include "controls/WindowSetup.h"
+#include "data/BankError.h"
 #include "data/BankFile.h"
 #include "data/BankOpen.h"
 #include "platform/MessageBox.h"
@@ -21,14 +22,14 @@
 
 namespace {
 
-QLabel *picture(QWidget *parent, const char *name, const QString &caption, LoginArt::Button art, QPoint at, qreal ratio)
+QLabel *picture(QWidget *parent, const char *name, const QString &caption, LoginArt::Picture art, QPoint at, qreal ratio)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAccessibleName(caption);
     // Tab and the arrow keys move a focus through the pictures; the focused one is framed.
     label->setFocusPolicy(Qt::StrongFocus);
-    const QPixmap pixmap = LoginArt::button(art, ratio);
+    const QPixmap pixmap = LoginPictures::picture(art, ratio);
     label->setPixmap(pixmap);
     label->setGeometry(QRect(at, pixmap.deviceIndependentSize().toSize()));
     label->setFrameStyle(QFrame::NoFrame);
@@ -48,27 +49,25 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
     const qreal ratio = WindowSetup::pixelRatio();
     auto *background = new QLabel(this);
     background->setObjectName(QStringLiteral("Image_back"));
-    background->setPixmap(LoginArt::background(ratio));
+    background->setPixmap(LoginPictures::picture(LoginArt::Picture::Background, ratio));
     background->setGeometry(rect());
     background->setMouseTracking(true);
     background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const int top = 262;
     const int gap = (width() - 4 * 150) / 5;
-    Pic1 = picture(this, "Pic1", QStringLiteral("单元学习"), LoginArt::Button::Study, {gap, top}, ratio);
-    Pic2 = picture(this, "Pic2", QStringLiteral("经典算法"), LoginArt::Button::Algorithms, {2 * gap + 150, top}, ratio);
-    Pic3 = picture(this, "Pic3", QStringLiteral("综合练习"), LoginArt::Button::Practice, {3 * gap + 300, top}, ratio);
-    Pic4 = picture(this, "Pic4", QStringLiteral("退出系统"), LoginArt::Button::Exit, {4 * gap + 450, top}, ratio);
+    Pic1 = picture(this, "Pic1", QStringLiteral("单元学习"), LoginArt::Picture::Study, {gap, top}, ratio);
+    Pic2 = picture(this, "Pic2", QStringLiteral("经典算法"), LoginArt::Picture::Algorithms, {2 * gap + 150, top}, ratio);
+    Pic3 = picture(this, "Pic3", QStringLiteral("综合练习"), LoginArt::Picture::Practice, {3 * gap + 300, top}, ratio);
+    Pic4 = picture(this, "Pic4", QStringLiteral("退出系统"), LoginArt::Picture::Exit, {4 * gap + 450, top}, ratio);
     for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
         pic->installEventFilter(this);
     bindKeys();
-
-    Form_Load();
+    // Form_Load follows the first paint: the student sees the screen before the bank is open.
 }
 
 void Frm_login::Form_Load()
 {
-    // A bank that cannot be opened throws; the program then reports it and ends.
     Module1::conn = openQuestionBank(BankFile::path());
     BadRowsNotice::showIfAny(this, *Module1::conn);
 }
@@ -96,6 +95,28 @@ void Frm_login::bindKeys()
     Pic1->setFocus();
 }
 
+void Frm_login::paintEvent(QPaintEvent *)
+{
+    if (!loadQueued) {
+        loadQueued = true;
+        // Queued: this paint reaches the screen first.
+        QMetaObject::invokeMethod(this, &Frm_login::loadAfterFirstPaint, Qt::QueuedConnection);
+    }
+}
+
+void Frm_login::loadAfterFirstPaint()
+{
+    try {
+        Form_Load();
+    } catch (const BankError &error) {
+        MessageBox::show(this, QStringLiteral("题库打开失败，程序将退出。\n\n%1").arg(error.message()),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
+        ProgramEnd::now(1);
+        return;
+    }
+    emit loaded();
+}
+
 bool Frm_login::eventFilter(QObject *watched, QEvent *event)
 {
     auto *pic = qobject_cast<QLabel *>(watched);
@@ -103,6 +124,10 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn)
         Pic_MouseMove(pic); // the keyboard's focus looks like the pointer's frame
+    const bool mouse = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
+                       || event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
+    if (mouse && !Module1::conn)
+        return true; // no activity before the bank is open
     if (event->type() == QEvent::MouseMove) {
         Pic_MouseMove(pic);
         return true; // not on to the window, whose own move clears every frame
@@ -118,6 +143,8 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
 
 void Frm_login::Pic_Click(QLabel *picture)
 {
+    if (!Module1::conn)
+        return; // the keys, like the mouse, wait for the bank
     if (picture == Pic1)
         Pic1_Click();
     else if (picture == Pic2)

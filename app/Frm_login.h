@@ -5,21 +5,28 @@
 class QLabel;
 
 // The start screen: opens the question bank, leads to the three activities and ends the program.
+// The bank is opened right after the screen is first painted; until then its pictures answer
+// nothing. A bank that cannot be opened is reported and ends the program with status 1.
 class Frm_login : public QWidget
 {
     Q_OBJECT
 public:
     explicit Frm_login(QWidget *parent = nullptr);
 
+signals:
+    void loaded(); // on screen with the bank open
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();
     void bindKeys();
     void Pic_Click(QLabel *picture);
+    void loadAfterFirstPaint();
     void Pic1_Click();
     void Pic2_Click();
     void Pic3_Click();
@@ -32,4 +39,5 @@ private:
     QLabel *Pic2;
     QLabel *Pic3;
     QLabel *Pic4;
+    bool loadQueued = false;
 };

@@ -142,26 +142,45 @@ struct ButtonText
     QString subtitle;
 };
 
-ButtonText textOf(LoginArt::Button which)
+using LoginArt::Picture;
+
+ButtonText textOf(Picture which)
 {
     switch (which) {
-    case LoginArt::Button::Study:
+    case Picture::Study:
         return {QStringLiteral("单元学习"), QStringLiteral("Unit Study")};
-    case LoginArt::Button::Algorithms:
+    case Picture::Algorithms:
         return {QStringLiteral("经典算法"), QStringLiteral("Classic Algorithms")};
-    case LoginArt::Button::Practice:
+    case Picture::Practice:
         return {QStringLiteral("综合练习"), QStringLiteral("Practice Tests")};
-    case LoginArt::Button::Exit:
+    case Picture::Exit:
+        return {QStringLiteral("退出系统"), QStringLiteral("Exit")};
+    case Picture::Background: // not a button
         break;
     }
-    return {QStringLiteral("退出系统"), QStringLiteral("Exit")};
+    return {};
 }
 
-}
-
-QPixmap LoginArt::background(qreal ratio)
+const char *fileStem(Picture which)
 {
-    const QSize size(699, 449);
+    switch (which) {
+    case Picture::Background:
+        return "background";
+    case Picture::Study:
+        return "study";
+    case Picture::Algorithms:
+        return "algorithms";
+    case Picture::Practice:
+        return "practice";
+    case Picture::Exit:
+        break;
+    }
+    return "exit";
+}
+
+QPixmap background(qreal ratio)
+{
+    const QSize size = LoginArt::size(Picture::Background);
     QPixmap pixmap = canvas(size, ratio);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
@@ -214,9 +233,9 @@ QPixmap LoginArt::background(qreal ratio)
     return pixmap;
 }
 
-QPixmap LoginArt::button(Button which, qreal ratio)
+QPixmap button(Picture which, qreal ratio)
 {
-    const QSize size(150, which == Button::Exit ? 53 : 54);
+    const QSize size = LoginArt::size(which);
     QPixmap pixmap = canvas(size, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -232,17 +251,19 @@ QPixmap LoginArt::button(Button which, qreal ratio)
 
     const QRectF icon(12, 11, 32, 32);
     switch (which) {
-    case Button::Study:
+    case Picture::Study:
         drawBook(p, icon);
         break;
-    case Button::Algorithms:
+    case Picture::Algorithms:
         drawFlow(p, icon);
         break;
-    case Button::Practice:
+    case Picture::Practice:
         drawPaper(p, icon);
         break;
-    case Button::Exit:
+    case Picture::Exit:
         drawDoor(p, icon);
+        break;
+    case Picture::Background: // not a button
         break;
     }
 
@@ -254,4 +275,36 @@ QPixmap LoginArt::button(Button which, qreal ratio)
     p.setFont(latinFont(text.subtitle.size() > 14 ? 8 : 9));
     p.drawText(QRectF(52, 30, 96, 16), Qt::AlignLeft | Qt::AlignVCenter, text.subtitle);
     return pixmap;
+}
+
+}
+
+QSize LoginArt::size(Picture picture)
+{
+    switch (picture) {
+    case Picture::Background:
+        return {699, 449};
+    case Picture::Exit:
+        return {150, 53};
+    case Picture::Study:
+    case Picture::Algorithms:
+    case Picture::Practice:
+        break;
+    }
+    return {150, 54};
+}
+
+QPixmap LoginArt::paint(Picture picture, qreal pixelRatio)
+{
+    return picture == Picture::Background ? background(pixelRatio) : button(picture, pixelRatio);
+}
+
+QImage::Format LoginArt::keptFormat(Picture picture)
+{
+    return picture == Picture::Background ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+}
+
+QString LoginArt::keptFile(Picture picture, int pixelRatio)
+{
+    return QStringLiteral("%1@%2x.pixels").arg(QLatin1String(fileStem(picture))).arg(pixelRatio);
 }

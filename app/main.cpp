@@ -1,13 +1,10 @@
 #include "app/CommandLine.h"
-#include "app/ExitAfterFirstExpose.h"
 #include "app/Frm_login.h"
 #include "app/Startup.h"
 #include "app/WindowClasses.h"
 #include "state/Module1.h"
 #include "controls/Forms.h"
-#include "data/BankError.h"
 #include "data/BankFile.h"
-#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -29,18 +26,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Startup::prepare(app);
     WindowClasses::connect();
-    // ZHIQIAO_EXIT_AFTER_EXPOSE=1 ends the program with status 0 once the start screen is on screen:
-    // the start-up bench and the package test run it with nobody there to close it.
-    if (qEnvironmentVariableIsSet("ZHIQIAO_EXIT_AFTER_EXPOSE"))
-        exitAfterFirstExpose(app);
     BankFile::setPath(command.bankFile);
-    try {
-        Forms<Frm_login>::show();
-    } catch (const BankError &error) {
-        MessageBox::show(nullptr, QStringLiteral("题库打开失败，程序将退出。\n\n%1").arg(error.message()),
-                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
-        return 1;
-    }
+    // The start screen opens the bank once it is on screen; one that fails ends the loop with status 1.
+    Frm_login *login = Forms<Frm_login>::show();
+    // ZHIQIAO_EXIT_AFTER_EXPOSE=1 ends the program with status 0 once the start screen is on screen
+    // with its bank open: the start-up bench and the package test run it with nobody there to close it.
+    if (qEnvironmentVariableIsSet("ZHIQIAO_EXIT_AFTER_EXPOSE"))
+        QObject::connect(login, &Frm_login::loaded, &app, [] { QCoreApplication::exit(0); });
     const int status = app.exec();
     Module1::conn.reset(); // closed while Qt's SQL driver is still there, whatever ended the loop
     return status;

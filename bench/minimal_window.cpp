@@ -1,7 +1,7 @@
 // The yardstick for the program's start-up: a Qt Widgets program that shows one window with a
 // Chinese label and ends once the window is on screen. bench/start_vs_minimal.sh times both.
 
-#include "app/ExitAfterFirstExpose.h"
+#include "bench/ExitAfterFirstExpose.h"
 
 #include <QApplication>
 #include <QLabel>

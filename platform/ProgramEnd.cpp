@@ -3,22 +3,22 @@
 #include <QCoreApplication>
 
 namespace {
-std::function<void()> &handler()
+std::function<void(int)> &handler()
 {
-    static std::function<void()> h;
+    static std::function<void(int)> h;
     return h;
 }
 }
 
-void ProgramEnd::now()
+void ProgramEnd::now(int status)
 {
     if (handler())
-        handler()();
+        handler()(status);
     else
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(status);
 }
 
-void ProgramEnd::setHandler(std::function<void()> h)
+void ProgramEnd::setHandler(std::function<void(int)> h)
 {
     handler() = std::move(h);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing and builds the program, its question bank and its tests into build/.
-# Arguments go to CMake's configuration, e.g. -DZQ_WERROR=ON.
+# Arguments go to CMake's configuration, e.g. -DZQ_WERROR=ON, -DBUILD_TESTING=OFF (no tests),
+# -DZQ_CCACHE=ON (compile through ccache; kept for later builds in the same folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh

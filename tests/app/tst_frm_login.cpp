@@ -1,13 +1,17 @@
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
+#include "data/BankFile.h"
 #include "data/JetBank.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestFrmLogin : public QObject
@@ -36,12 +40,60 @@ private slots:
         AppFixture app(bank, format);
         Module1::conn.reset();
         auto *login = Forms<Frm_login>::show();
+        QSignalSpy loaded(login, &Frm_login::loaded);
+        QVERIFY(QTest::qWaitForWindowExposed(login));
+        QTRY_COMPARE(loaded.count(), 1);
+        QVERIFY(Module1::conn);
         QCOMPARE(bool(dynamic_cast<JetBank *>(Module1::conn.get())), format == BankFormat::Jet);
         QCOMPARE(login->windowTitle(), QStringLiteral("智桥辅导学习系统-C语言"));
         QCOMPARE(login->size(), QSize(697, 448));
         for (const char *name : {"Pic1", "Pic2", "Pic3"})
             QCOMPARE(pic(login, name)->size(), QSize(150, 54));
         QCOMPARE(pic(login, "Pic4")->size(), QSize(150, 53));
+    }
+
+    // The bank opens once the screen is painted; a click before that must not reach an activity,
+    // whose window would find no bank.
+    void picturesAnswerOnlyOnceTheBankIsOpen()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        Module1::conn.reset();
+        auto *login = Forms<Frm_login>::show();
+        QTest::mouseClick(pic(login, "Pic1"), Qt::LeftButton);
+        QVERIFY(login->isVisible());
+        QTRY_VERIFY(Module1::conn);
+        QTest::mouseClick(pic(login, "Pic1"), Qt::LeftButton);
+        QVERIFY(!login->isVisible());
+    }
+
+    void aBankThatCannotBeOpenedEndsTheProgramWithStatus1()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        Module1::conn.reset();
+        QTemporaryDir dir;
+        const QString notABank = dir.filePath(QStringLiteral("c_qiyuan.db"));
+        QFile file(notABank);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a question bank");
+        file.close();
+        BankFile::setPath(notABank);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+
+        auto *login = Forms<Frm_login>::show();
+        QSignalSpy loaded(login, &Frm_login::loaded);
+        QTRY_COMPARE(app.programEnds, 1);
+        QCOMPARE(app.endStatus, 1);
+        QCOMPARE(loaded.count(), 0);
+        QVERIFY(!Module1::conn);
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QVERIFY(asked->text.startsWith(QStringLiteral("题库打开失败，程序将退出。\n\n")));
+        QVERIFY(asked->text.contains(notABank));
+        QCOMPARE(asked->title, QStringLiteral("信息提示"));
+        QCOMPARE(asked->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(asked->icon, QMessageBox::Critical);
     }
 
     void hoverFramesOnlyThePictureUnderThePointer()
@@ -98,6 +150,7 @@ private slots:
         exitOnce();
         QVERIFY(!Module1::conn);
         QCOMPARE(app.programEnds, 1);
+        QCOMPARE(app.endStatus, 0);
     }
 
     void picturesHideTheStartScreenAndOpenTheirWindow_data()

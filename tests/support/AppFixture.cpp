@@ -63,7 +63,10 @@ AppFixture::AppFixture(const TestBank &bank, BankFormat format)
         launches.append(launch);
         return true;
     });
-    ProgramEnd::setHandler([this] { ++programEnds; });
+    ProgramEnd::setHandler([this](int status) {
+        ++programEnds;
+        endStatus = status;
+    });
     MessageBox::takeLastAsked();
 }
 

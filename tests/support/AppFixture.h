@@ -24,6 +24,7 @@ public:
     QString workBase() const { return m_home.path(); }
     QList<Shell::Launch> launches;
     int programEnds = 0;
+    int endStatus = 0; // of the last end
 
 private:
     QTemporaryDir m_home;
