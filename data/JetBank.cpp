@@ -256,3 +256,11 @@ RecordSet JetBank::exerciseQuestions(QuestionKind kind, const QString &chapterId
                   {{QStringLiteral("type"), QStringLiteral("0%1").arg(int(kind))}, {QStringLiteral("c_id"), chapterId}},
                   QStringLiteral("id_test"));
 }
+
+RecordSet JetBank::cases(const QString &table, int taskId)
+{
+    if (!m_db->tables.contains(QStringLiteral("c_case")))
+        return {};
+    return select(QStringLiteral("c_case"), {{QStringLiteral("task_table"), table}, {QStringLiteral("task_id"), taskId}},
+                  QStringLiteral("case_no"));
+}

@@ -24,6 +24,7 @@ public:
     RecordSet algorithm(const QString &id) override;
     RecordSet testQuestions(QuestionKind kind, int group) override;
     RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) override;
+    RecordSet cases(const QString &table, int taskId) override;
 
     // Every row of one of the bank's tables, in the order the file keeps them.
     RecordSet rows(const QString &table);

@@ -20,4 +20,7 @@ public:
     virtual RecordSet algorithm(const QString &id) = 0;
     virtual RecordSet testQuestions(QuestionKind kind, int group) = 0;              // c_test, by id
     virtual RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) = 0; // c_excer, by id_test
+    // The cases a program task is checked on (c_case of the task in table c_test or c_excer), by
+    // case_no; none when the bank has no cases at all.
+    virtual RecordSet cases(const QString &table, int taskId) = 0;
 };

@@ -57,7 +57,7 @@ SqliteBank::~SqliteBank()
 void SqliteBank::checkSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    BankCheck::requireTables(m_path, [&db](const QString &table, QString &cause) -> std::optional<QStringList> {
+    const QStringList held = BankCheck::requireTables(m_path, [&db](const QString &table, QString &cause) -> std::optional<QStringList> {
         QSqlQuery query(db);
         // Table names come from the fixed list of the check, never from user input.
         if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
@@ -70,6 +70,7 @@ void SqliteBank::checkSchema()
             fields << record.fieldName(i);
         return fields;
     });
+    m_hasCases = held.contains(QStringLiteral("c_case"));
 }
 
 RecordSet SqliteBank::select(const QString &sql, const QVariantList &values)
@@ -126,4 +127,11 @@ RecordSet SqliteBank::exerciseQuestions(QuestionKind kind, const QString &chapte
 {
     return select(QStringLiteral("select * from c_excer where type = ? and c_id = ? order by id_test"),
                   {QStringLiteral("0%1").arg(int(kind)), chapterId});
+}
+
+RecordSet SqliteBank::cases(const QString &table, int taskId)
+{
+    if (!m_hasCases)
+        return {};
+    return select(QStringLiteral("select * from c_case where task_table = ? and task_id = ? order by case_no"), {table, taskId});
 }

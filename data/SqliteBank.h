@@ -19,6 +19,7 @@ public:
     RecordSet algorithm(const QString &id) override;
     RecordSet testQuestions(QuestionKind kind, int group) override;
     RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) override;
+    RecordSet cases(const QString &table, int taskId) override;
 
 private:
     RecordSet select(const QString &sql, const QVariantList &values);
@@ -26,4 +27,5 @@ private:
 
     QString m_connectionName;
     QString m_path;
+    bool m_hasCases = false;
 };
