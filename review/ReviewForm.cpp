@@ -1,6 +1,7 @@
 #include "review/ReviewForm.h"
 
 #include "paper/Paper.h"
+#include "review/ReviewLayout.h"
 
 #include <QPushButton>
 
@@ -19,6 +20,13 @@ void ReviewForm::connectPaging()
     connect(m_err.pre, &QPushButton::clicked, this, &ReviewForm::cmd_err_pre_Click);
     connect(m_pro.next, &QPushButton::clicked, this, &ReviewForm::Cmd_pro_next_Click);
     connect(m_pro.pre, &QPushButton::clicked, this, &ReviewForm::Cmd_pro_pre_Click);
+}
+
+void ReviewForm::addCheckLines()
+{
+    m_blank.verdict = ReviewLayout::checkLine(m_blank.next->parentWidget(), QStringLiteral("Lab_blank_check"));
+    m_err.verdict = ReviewLayout::checkLine(m_err.next->parentWidget(), QStringLiteral("Lab_err_check"));
+    m_pro.verdict = ReviewLayout::checkLine(m_pro.next->parentWidget(), QStringLiteral("Lab_pro_check"));
 }
 
 void ReviewForm::loadTabs()

@@ -17,6 +17,8 @@ protected:
 
     // Wires the choice buttons and the six task buttons, once the window has built them.
     void connectPaging();
+    // Below each program tab's frames, the line with the task's last "检查程序".
+    void addCheckLines();
     // The load after the heading: every position back to 1 and question 1 of every tab on show.
     void loadTabs();
     // Shows choice question n under the heading without moving ch_no or the choice buttons.
