@@ -15,7 +15,7 @@ Frm_check::Frm_check(QWidget *window) : QDialog(window)
 {
     setObjectName(QStringLiteral("Frm_check"));
     setFont(Controls::song(10.5));
-    resize(640, 420);
+    resize(720, 440);
 
     Lab_verdict = new QLabel(this);
     Lab_verdict->setObjectName(QStringLiteral("Lab_verdict"));
@@ -24,7 +24,8 @@ Frm_check::Frm_check(QWidget *window) : QDialog(window)
     Txt_result = new QPlainTextEdit(this);
     Txt_result->setObjectName(QStringLiteral("Txt_result"));
     Txt_result->setReadOnly(true);
-    Txt_result->setLineWrapMode(QPlainTextEdit::NoWrap); // numbered output lines keep their columns
+    // Long lines wrap: the notes are prose, and a student should not have to scroll sideways.
+    Txt_result->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSizeF(10.5);
     Txt_result->setFont(mono);
