@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, int hourDigits)
     : choices(paper.ch, controls),
@@ -14,6 +15,7 @@ AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, 
             TaskPaging(paper.err, controls.tasks[1], QStringLiteral("err")),
             TaskPaging(paper.pro, controls.tasks[2], QStringLiteral("pro"))},
       clock(controls.timer, controls.time, hourDigits),
+      check(controls.tabs->window()),
       m_c(controls)
 {
 }

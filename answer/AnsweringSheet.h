@@ -2,6 +2,7 @@
 
 #include "answer/AnswerClock.h"
 #include "answer/ChoicePaging.h"
+#include "answer/TaskCheck.h"
 #include "answer/TaskPaging.h"
 #include "paper/AnsweringControls.h"
 
@@ -29,6 +30,7 @@ public:
     ChoicePaging choices;
     std::array<TaskPaging, 3> tasks;   // blank, err, pro
     AnswerClock clock;
+    TaskCheck check;                   // "检查程序" of the three program tabs
 
 private:
     const AnsweringControls &m_c;

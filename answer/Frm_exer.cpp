@@ -50,6 +50,9 @@ Frm_exer::Frm_exer(QWidget *parent)
     connect(c.tasks[0].editor, &QPushButton::clicked, this, &Frm_exer::Command2_Click);
     connect(c.tasks[1].editor, &QPushButton::clicked, this, &Frm_exer::Command3_Click);
     connect(c.tasks[2].editor, &QPushButton::clicked, this, &Frm_exer::Command4_Click);
+    connect(c.tasks[0].check, &QPushButton::clicked, this, &Frm_exer::Cmd_blank_check_Click);
+    connect(c.tasks[1].check, &QPushButton::clicked, this, &Frm_exer::Cmd_err_check_Click);
+    connect(c.tasks[2].check, &QPushButton::clicked, this, &Frm_exer::Cmd_pro_check_Click);
     connect(c.folder, &ClickLabel::clicked, this, &Frm_exer::Lab_exerpath_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_exer::Command1_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_exer::Timer1_Timer);
@@ -135,6 +138,21 @@ void Frm_exer::Command4_Click()
     sheet.tasks[2].openInEditor(exer_path);
 }
 
+void Frm_exer::Cmd_blank_check_Click()
+{
+    sheet.tasks[0].check(sheet.check, conn.get(), exer_path);
+}
+
+void Frm_exer::Cmd_err_check_Click()
+{
+    sheet.tasks[1].check(sheet.check, conn.get(), exer_path);
+}
+
+void Frm_exer::Cmd_pro_check_Click()
+{
+    sheet.tasks[2].check(sheet.check, conn.get(), exer_path);
+}
+
 void Frm_exer::Lab_exerpath_Click()
 {
     WorkFolderLink::open(exer_path);
@@ -147,6 +165,7 @@ void Frm_exer::Command1_Click()
     if (answer != QMessageBox::Yes)
         return;
     c.timer->stop();
+    sheet.check.stop();
     Forms<Frm_exer>::unload();
     Navigation::show(Window::Frm_excer_over);
 }

@@ -33,6 +33,9 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Cmd_blank_check_Click();
+    void Cmd_err_check_Click();
+    void Cmd_pro_check_Click();
     void Lab_exerpath_Click();
     void Command1_Click();
     void Timer1_Timer();

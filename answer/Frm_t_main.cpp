@@ -34,6 +34,9 @@ Frm_t_main::Frm_t_main(QWidget *parent)
     connect(c.tasks[2].next, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_next_Click);
     connect(c.tasks[2].previous, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_pre_Click);
     connect(c.tasks[2].editor, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_vc_Click);
+    connect(c.tasks[0].check, &QPushButton::clicked, this, &Frm_t_main::Cmd_blank_check_Click);
+    connect(c.tasks[1].check, &QPushButton::clicked, this, &Frm_t_main::Cmd_err_check_Click);
+    connect(c.tasks[2].check, &QPushButton::clicked, this, &Frm_t_main::Cmd_pro_check_Click);
     connect(c.folder, &ClickLabel::clicked, this, &Frm_t_main::Lab_path_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_t_main::cmd_exit_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_t_main::Timer1_Timer);
@@ -130,6 +133,21 @@ void Frm_t_main::Cmd_pro_vc_Click()
     sheet.tasks[2].openInEditor(test_path);
 }
 
+void Frm_t_main::Cmd_blank_check_Click()
+{
+    sheet.tasks[0].check(sheet.check, conn.get(), test_path);
+}
+
+void Frm_t_main::Cmd_err_check_Click()
+{
+    sheet.tasks[1].check(sheet.check, conn.get(), test_path);
+}
+
+void Frm_t_main::Cmd_pro_check_Click()
+{
+    sheet.tasks[2].check(sheet.check, conn.get(), test_path);
+}
+
 void Frm_t_main::Lab_path_Click()
 {
     WorkFolderLink::open(test_path);
@@ -151,6 +169,7 @@ void Frm_t_main::closeEvent(QCloseEvent *event)
 {
     event->accept();
     c.timer->stop();
+    sheet.check.stop();
     Forms<Frm_t_main>::unload();
     Navigation::show(Window::Frm_t_over);
 }

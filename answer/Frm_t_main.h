@@ -35,6 +35,9 @@ private:
     void Cmd_blank_vc_Click();
     void Cmd_err_vc_Click();
     void Cmd_pro_vc_Click();
+    void Cmd_blank_check_Click();
+    void Cmd_err_check_Click();
+    void Cmd_pro_check_Click();
     void Lab_path_Click();
     void cmd_exit_Click();
     void Timer1_Timer();

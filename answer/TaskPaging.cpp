@@ -1,5 +1,6 @@
 #include "answer/TaskPaging.h"
 
+#include "answer/TaskCheck.h"
 #include "controls/TextBox.h"
 #include "paper/Paper.h"
 #include "workfiles/Editor.h"
@@ -33,4 +34,9 @@ void TaskPaging::previous()
 void TaskPaging::openInEditor(const QString &folder)
 {
     Editor::launch(m_tab.text->window(), WorkFolders::join(folder, TaskFiles::sourceName(m_kind, m_section.current)));
+}
+
+void TaskPaging::check(TaskCheck &check, QuestionBank *bank, const QString &folder)
+{
+    check.start(bank, m_section, m_kind, folder);
 }

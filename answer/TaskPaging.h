@@ -4,10 +4,12 @@
 
 #include <QString>
 
+class QuestionBank;
+class TaskCheck;
 struct ProgramSection;
 
 // One program tab of an answering window (fill-in, error correction or programming): paging
-// through its tasks and opening the task on show in the C editor. The buttons are never disabled;
+// through its tasks, opening the task on show in the C editor and checking it. The buttons are never disabled;
 // at either end a click only writes the same task again.
 class TaskPaging
 {
@@ -21,6 +23,8 @@ public:
     // The task's source file in the paper's work folder, or the editor alone when it is missing;
     // a box tells the student when no program could be started.
     void openInEditor(const QString &folder);
+    // "检查程序" on the task on show, with its cases from the bank.
+    void check(TaskCheck &check, QuestionBank *bank, const QString &folder);
 
 private:
     ProgramSection &m_section;

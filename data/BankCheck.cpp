@@ -5,15 +5,16 @@
 
 #include <QDir>
 
-void BankCheck::requireTables(const QString &path, const FieldsOf &fieldsOf)
+QStringList BankCheck::requireTables(const QString &path, const FieldsOf &fieldsOf)
 {
     const QString where = QDir::toNativeSeparators(path);
+    QStringList held;
     for (const BankSchema::Table &t : BankSchema::tables()) {
-        if (!t.required)
-            continue;
         const QString &table = t.name;
         QString cause;
         const std::optional<QStringList> found = fieldsOf(table, cause);
+        if (!found && !t.required)
+            continue;
         if (!found) {
             const QString missing = QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2").arg(where, table);
             throw BankError(cause.isEmpty() ? missing : QStringLiteral("%1（%2）").arg(missing, cause));
@@ -22,5 +23,7 @@ void BankCheck::requireTables(const QString &path, const FieldsOf &fieldsOf)
             if (!found->contains(field, Qt::CaseInsensitive))
                 throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table, field));
         }
+        held << table;
     }
+    return held;
 }

@@ -13,8 +13,9 @@ namespace BankCheck {
 // (then cause may tell why).
 using FieldsOf = std::function<std::optional<QStringList>(const QString &table, QString &cause)>;
 
-// Throws BankError naming the file and the first table or field that is missing. Field names
-// are compared without regard to case, as both database engines do.
-void requireTables(const QString &path, const FieldsOf &fieldsOf);
+// Throws BankError naming the file and the first table or field that is missing; a table a bank
+// may lack is checked only when it is there. Field names are compared without regard to case, as
+// both database engines do. Returns the tables the bank holds.
+QStringList requireTables(const QString &path, const FieldsOf &fieldsOf);
 
 }

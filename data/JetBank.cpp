@@ -325,3 +325,11 @@ QList<CheckedRow> JetBank::checkRows(const QString &table, const QStringList &va
     });
     return sortedBy(keys, rows);
 }
+
+RecordSet JetBank::cases(const QString &table, int taskId)
+{
+    if (!m_db->tables.contains(QStringLiteral("c_case")))
+        return {};
+    return select(QStringLiteral("c_case"), {{QStringLiteral("task_table"), table}, {QStringLiteral("task_id"), taskId}},
+                  QStringLiteral("case_no"));
+}

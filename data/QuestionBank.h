@@ -43,4 +43,7 @@ public:
     // content is not read.
     virtual QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                         const QStringList &longTexts) = 0;
+    // The cases a program task is checked on (c_case of the task in table c_test or c_excer), by
+    // case_no; none when the bank has no cases at all.
+    virtual RecordSet cases(const QString &table, int taskId) = 0;
 };

@@ -84,7 +84,7 @@ BankError SqliteBank::failure(const QSqlError &error) const
 void SqliteBank::checkSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    BankCheck::requireTables(m_path, [&](const QString &table, QString &cause) -> std::optional<QStringList> {
+    const QStringList held = BankCheck::requireTables(m_path, [&](const QString &table, QString &cause) -> std::optional<QStringList> {
         QSqlQuery query(db);
         // Table names come from the fixed list of the check, never from user input.
         if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
@@ -99,6 +99,7 @@ void SqliteBank::checkSchema()
             fields << record.fieldName(i);
         return fields;
     });
+    m_hasCases = held.contains(QStringLiteral("c_case"));
 }
 
 void SqliteBank::run(QSqlQuery &query, const QString &sql, const QVariantList &values) const
@@ -207,4 +208,11 @@ QList<CheckedRow> SqliteBank::checkRows(const QString &table, const QStringList 
     if (query.lastError().isValid())
         throw failure(query.lastError());
     return rows;
+}
+
+RecordSet SqliteBank::cases(const QString &table, int taskId)
+{
+    if (!m_hasCases)
+        return {};
+    return select(QStringLiteral("select * from c_case where task_table = ? and task_id = ? order by case_no"), {table, taskId});
 }

@@ -28,6 +28,7 @@ public:
     RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) override;
     QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                 const QStringList &longTexts) override;
+    RecordSet cases(const QString &table, int taskId) override;
 
 private:
     RecordSet select(const QString &sql, const QVariantList &values);
@@ -38,4 +39,5 @@ private:
 
     QString m_connectionName;
     QString m_path;
+    bool m_hasCases = false;
 };

@@ -21,6 +21,7 @@ struct AnsweringControls
         QPushButton *next = nullptr;
         QPushButton *previous = nullptr;
         QPushButton *editor = nullptr;   // "启动VC"
+        QPushButton *check = nullptr;    // "检查程序"
     };
 
     QTabWidget *tabs = nullptr;

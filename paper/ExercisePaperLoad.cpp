@@ -7,6 +7,8 @@ PaperLoader ExercisePaperLoad::loader(QuestionBank *bank, const QString &chapter
         {QStringLiteral("ch_1"), QStringLiteral("ch_2"), QStringLiteral("ch_3"), QStringLiteral("ch_4")},
         QStringLiteral("answer"),
         [bank, chapterId](QuestionKind kind) { return PaperLoader::opened(bank).exerciseQuestions(kind, chapterId); },
+        QStringLiteral("c_excer"),
+        QStringLiteral("id_test"),
     };
     return PaperLoader(paper, WorkKind::Exercise, folder, std::move(source));
 }

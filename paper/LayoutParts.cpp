@@ -73,13 +73,18 @@ void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char
     c.optionTexts[k]->setPalette(palette);
 }
 
-AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 3> &names,
-                                                    const std::array<QRect, 3> &rects)
+AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 4> &names,
+                                                    const std::array<QRect, 4> &rects)
 {
     AnsweringControls::TaskTab tab;
     tab.next = smallButton(frame, names[0], QStringLiteral("下一题"), rects[0]);
     tab.previous = smallButton(frame, names[1], QStringLiteral("上一题"), rects[1]);
+    // Built above "启动VC" as it stands, so Tab reaches the buttons top to bottom.
+    tab.check = smallButton(frame, names[3], QStringLiteral("检查程序"), rects[3]);
     tab.editor = smallButton(frame, names[2], QStringLiteral("启动VC"), rects[2]);
+    // Only the button of the tab on show is visible, so the one key serves all three tabs.
+    tab.check->setShortcut(Qt::Key_F5);
+    tab.check->setToolTip(QStringLiteral("编译本题的程序，用测试数据检查它的输出（F5）"));
     return tab;
 }
 

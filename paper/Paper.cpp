@@ -26,6 +26,10 @@ static void clearSection(ProgramSection &s)
     s.title.fill({});
     s.explain.fill({});
     s.answer.fill({});
+    s.bankTable.clear();
+    s.bankId.fill(0);
+    s.dataFile.fill({});
+    s.verdict.fill({});
     s.current = 0;
     s.count = 0;
 }

@@ -106,16 +106,21 @@ void PaperLoader::loadTasks(QuestionKind kind)
     ProgramSection &s = section(kind);
     const RecordSet rows = fetch(kind, s.capacity);
     s.count = int(rows.size());
+    s.bankTable = m_source.table;
     for (int i = 1; i <= s.count; ++i) {
         const Record &row = rows[i - 1];
+        s.bankId(i) = row.text(m_source.idField).toInt();
         s.title(i) = row.text(QStringLiteral("title"));
         s.explain(i) = row.text(QStringLiteral("explain"));
         s.answer(i) = row.text(QStringLiteral("answer"));
         // A text that cannot be shown is not written either: the file would hold its notice, not a program.
         if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content")))
             TaskFiles::write(m_folder, TaskFiles::sourceName(fileKind(kind), i), row.text(QStringLiteral("content")));
-        if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0 && row.readable(QStringLiteral("data_file1")))
-            TaskFiles::write(m_folder, TaskFiles::dataName(i), row.text(QStringLiteral("data_file1")));
+        if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0
+            && row.readable(QStringLiteral("data_file1"))) {
+            s.dataFile(i) = TaskFiles::dataName(i);
+            TaskFiles::write(m_folder, s.dataFile(i), row.text(QStringLiteral("data_file1")));
+        }
     }
 }
 

@@ -19,6 +19,8 @@ public:
         QStringList optionFields;                        // the four option fields, A to D
         QString answerField;                             // the correct option of a choice row
         std::function<RecordSet(QuestionKind)> rows;     // one section's rows, in the bank's order
+        QString table;                                   // the table the rows come from
+        QString idField;                                 // its key, which the task's cases name
     };
 
     // Fills paper and writes the task files into folder, the work folder of the kind.

@@ -6,6 +6,8 @@ PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, c
         {QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4")},
         QStringLiteral("ch_answer"),
         [bank, group](QuestionKind kind) { return PaperLoader::opened(bank).testQuestions(kind, group); },
+        QStringLiteral("c_test"),
+        QStringLiteral("id"),
     };
     return PaperLoader(paper, WorkKind::Test, folder, std::move(source));
 }

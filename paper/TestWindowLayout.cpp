@@ -21,13 +21,14 @@ namespace {
 // One program tab: the captioned frame with the task text, and the frame of its three buttons.
 AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *textFrame, const QString &caption,
                                    const char *text, QRect textRect, const char *buttonFrame,
-                                   const std::array<QString, 3> &buttons)
+                                   const std::array<QString, 4> &buttons)
 {
     QWidget *p = tabs->widget(page);
     QGroupBox *holder = frame(p, QLatin1String(textFrame), caption, onTab(tabs, {150, 400, 9135, 4875}));
     QGroupBox *side = frame(p, QLatin1String(buttonFrame), {}, onTab(tabs, {9360, 400, 2415, 4875}));
     AnsweringControls::TaskTab tab =
-        LayoutParts::taskButtons(side, buttons, {QRect{420, 570, 1635, 345}, {420, 1440, 1635, 345}, {420, 4230, 1635, 345}});
+        LayoutParts::taskButtons(side, buttons, {QRect{420, 570, 1635, 345}, {420, 1440, 1635, 345}, {420, 4230, 1635, 345},
+                                                  {420, 3660, 1635, 345}});
     tab.text = LayoutParts::readingBox(holder, QLatin1String(text), textRect);
     return tab;
 }
@@ -67,11 +68,14 @@ AnsweringControls layOutTestWindow(QWidget *window)
     c.previous = LayoutParts::smallButton(choice, QStringLiteral("Cmd_pre"), QStringLiteral("上一题"), onTab(c.tabs, {8040, 5010, 1365, 315}));
 
     c.tasks[0] = taskTab(c.tabs, 1, "Frame4", QStringLiteral("填空题"), "Txt_blank", {150, 240, 8865, 4515}, "Frame7",
-                         {QStringLiteral("cmd_blank_next"), QStringLiteral("cmd_blank_pre"), QStringLiteral("Cmd_blank_vc")});
+                         {QStringLiteral("cmd_blank_next"), QStringLiteral("cmd_blank_pre"), QStringLiteral("Cmd_blank_vc"),
+                          QStringLiteral("Cmd_blank_check")});
     c.tasks[1] = taskTab(c.tabs, 2, "Frame5", QStringLiteral("改错题"), "Txt_err", {150, 270, 8865, 4455}, "Frame8",
-                         {QStringLiteral("Cmd_err_next"), QStringLiteral("cmd_err_pre"), QStringLiteral("Cmd_err_vc")});
+                         {QStringLiteral("Cmd_err_next"), QStringLiteral("cmd_err_pre"), QStringLiteral("Cmd_err_vc"),
+                          QStringLiteral("Cmd_err_check")});
     c.tasks[2] = taskTab(c.tabs, 3, "Frame6", QStringLiteral("编程题"), "Txt_pro", {120, 270, 8895, 4455}, "Frame9",
-                         {QStringLiteral("Cmd_pro_next"), QStringLiteral("Cmd_pro_pre"), QStringLiteral("Cmd_pro_vc")});
+                         {QStringLiteral("Cmd_pro_next"), QStringLiteral("Cmd_pro_pre"), QStringLiteral("Cmd_pro_vc"),
+                          QStringLiteral("Cmd_pro_check")});
     CaptionRoom::make(window);
     return c;
 }

@@ -46,6 +46,7 @@ Frm_excer_over::Frm_excer_over(QWidget *parent)
                                               QStringLiteral("rTxt_pro_explain"), QStringLiteral("Cmd_pro_next"),
                                               QStringLiteral("Cmd_pro_pre")});
 
+    addCheckLines();
     CaptionRoom::make(this);
     connectPaging();
     connect(Command2, &QPushButton::clicked, this, &Frm_excer_over::Command2_Click);

@@ -50,6 +50,7 @@ Frm_t_over::Frm_t_over(QWidget *parent)
     m_pro.next = nextButton(pro, QStringLiteral("Cmd_pro_next"));
     m_pro.pre = preButton(pro, QStringLiteral("Cmd_pro_pre"));
 
+    addCheckLines();
     CaptionRoom::make(this);
     connectPaging();
     connect(Command2, &QPushButton::clicked, this, &Frm_t_over::Command2_Click);

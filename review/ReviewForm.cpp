@@ -3,6 +3,7 @@
 #include "controls/TextBox.h"
 #include "controls/WindowKeys.h"
 #include "paper/Paper.h"
+#include "review/ReviewLayout.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -53,6 +54,13 @@ void ReviewForm::copyOnShow(QTabWidget *tabs)
     for (TextBox *box : boxes)
         texts << box->toPlainText();
     QGuiApplication::clipboard()->setText(texts.join(QStringLiteral("\n\n")));
+}
+
+void ReviewForm::addCheckLines()
+{
+    m_blank.verdict = ReviewLayout::checkLine(m_blank.next->parentWidget(), QStringLiteral("Lab_blank_check"));
+    m_err.verdict = ReviewLayout::checkLine(m_err.next->parentWidget(), QStringLiteral("Lab_err_check"));
+    m_pro.verdict = ReviewLayout::checkLine(m_pro.next->parentWidget(), QStringLiteral("Lab_pro_check"));
 }
 
 void ReviewForm::loadTabs()

@@ -23,6 +23,8 @@ protected:
     // does what the exit button does and Ctrl+C copies the texts on show. The first focus is
     // the choice tab's "下一题", which leaves nothing.
     void bindKeys(QTabWidget *tabs, QPushButton *exit);
+    // Below each program tab's frames, the line with the task's last "检查程序".
+    void addCheckLines();
     // The load after the heading: every position back to 1 and question 1 of every tab on show.
     void loadTabs();
     // Shows choice question n under the heading without moving ch_no or the choice buttons.

@@ -87,6 +87,14 @@ QPushButton *ReviewLayout::preButton(QWidget *page, const QString &name)
     return Controls::button(page, name, QStringLiteral("上一题"), {8040, kButtonsTop, 1365, 315});
 }
 
+QLabel *ReviewLayout::checkLine(QWidget *page, const QString &name)
+{
+    QLabel *label = Controls::label(page, name, {}, {420, kButtonsTop, 5880, 315});
+    label->setFont(Controls::song(10.5, true));
+    colourText(label, QColor(0, 0, 160));
+    return label;
+}
+
 namespace {
 template <class Tab>
 Tab framesAndButtons(QWidget *page, const ReviewLayout::TabNames &names, QRect titleFrame, QRect explainFrame,

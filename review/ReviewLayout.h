@@ -42,6 +42,8 @@ std::array<ClickLabel *, 10> squares(QWidget *page);
 // "下一题" to the left of "上一题", below the frames.
 QPushButton *nextButton(QWidget *page, const QString &name);
 QPushButton *preButton(QWidget *page, const QString &name);
+// The line left of the paging buttons that tells the task's last "检查程序", dark blue.
+QLabel *checkLine(QWidget *page, const QString &name);
 
 // The control names of one tab: the "题目" frame and its box, the explanation frame, its caption
 // and box, and the two paging buttons.

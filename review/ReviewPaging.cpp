@@ -6,6 +6,7 @@
 #include "paper/Paper.h"
 #include "review/ReviewTexts.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -41,6 +42,8 @@ void showTask(const ReviewPaging::TaskTab &tab, const ProgramSection &section, i
     tab.explain->setText(section.explain(n));
     if (tab.answer)
         tab.answer->setText(section.answer(n));
+    if (tab.verdict)
+        tab.verdict->setText(section.verdict(n).isEmpty() ? QString() : QStringLiteral("检查程序：") + section.verdict(n));
 }
 
 void showPagedTask(const ReviewPaging::TaskTab &tab, const ProgramSection &section, int n)

@@ -4,6 +4,7 @@
 #include <array>
 
 class ClickLabel;
+class QLabel;
 class QPushButton;
 class TextBox;
 struct ChoiceSection;
@@ -39,6 +40,7 @@ struct TaskTab
     TextBox *title = nullptr;
     TextBox *explain = nullptr;
     TextBox *answer = nullptr;      // only where the review shows the reference answer
+    QLabel *verdict = nullptr;      // the last "检查程序" of the task, below the frames
     QPushButton *next = nullptr;
     QPushButton *pre = nullptr;
     bool spacedHeading = false;     // error correction: "【n】 " once the student has paged

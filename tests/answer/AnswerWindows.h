@@ -1,8 +1,10 @@
 #pragma once
 
+#include "answer/Frm_exer.h"
 #include "answer/Frm_t_main.h"
 #include "controls/Forms.h"
 #include "state/Module1.h"
+#include "study/Frm_study.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QAbstractButton>
@@ -41,6 +43,15 @@ inline QWidget *startTest(int group = 1)
     Module1::group_no = group;
     Module1::test_path = WorkFolders::ready(WorkKind::Test);
     return Forms<Frm_t_main>::show();
+}
+
+// Starts the exercise of chapter 03 from the hidden study window, as its exercise button does.
+inline QWidget *startExercise()
+{
+    Module1::chapter_id = QStringLiteral("03");
+    Module1::chapter_title = QStringLiteral("顺序结构");
+    Forms<Frm_study>::show()->hide();
+    return Forms<Frm_exer>::show();
 }
 
 // Brings the control's tab to the front first, as the student has to.

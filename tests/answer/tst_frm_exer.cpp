@@ -2,7 +2,6 @@
 #include "answer/Frm_exer.h"
 #include "platform/MessageBox.h"
 #include "review/Frm_excer_over.h"
-#include "study/Frm_study.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
@@ -15,14 +14,6 @@ class TestFrmExer : public QObject
 {
     Q_OBJECT
 
-    // The unit exercise of chapter 03, opened as the study window opens it.
-    static QWidget *startExercise()
-    {
-        chapter_id = QStringLiteral("03");
-        chapter_title = QStringLiteral("顺序结构");
-        Forms<Frm_study>::show()->hide();
-        return Forms<Frm_exer>::show();
-    }
     static void addChoices(TestBank &bank, int count)
     {
         for (int i = 1; i <= count; ++i)

@@ -133,6 +133,43 @@ private slots:
         QCOMPARE(bank->testQuestions(QuestionKind::Choice, 2).size(), 0);
     }
 
+    void casesOfOneTaskInCaseOrder()
+    {
+        TestBank source;
+        const int task = source.nextId();
+        source.addTest(QStringLiteral("4"), 1, {{"title", "编程"}});
+        source.addCase(QStringLiteral("c_test"), task, 2, {{"input", "-8 3\n"}, {"output", "-5\n"}, {"hidden", 1}, {"about", "负数"}});
+        source.addCase(QStringLiteral("c_test"), task, 1, {{"input", "3 4\n"}, {"output", "7\n"}});
+        source.addCase(QStringLiteral("c_excer"), task, 1, {{"input", "别的表"}});
+        source.addCase(QStringLiteral("c_test"), task + 1, 1, {{"input", "别的题"}});
+        const auto bank = open(source);
+        const RecordSet cases = bank->cases(QStringLiteral("c_test"), task);
+        QCOMPARE(column(cases, "case_no"), QStringList({"1", "2"}));
+        QCOMPARE(column(cases, "input"), QStringList({"3 4\n", "-8 3\n"}));
+        QCOMPARE(column(cases, "output"), QStringList({"7\n", "-5\n"}));
+        QCOMPARE(column(cases, "hidden"), QStringList({"0", "1"}));
+        QCOMPARE(column(cases, "about"), QStringList({"", "负数"}));
+        QCOMPARE(bank->cases(QStringLiteral("c_excer"), task + 5).size(), 0);
+    }
+
+    void aBankWithoutCasesOpensWithNone()
+    {
+        TestBank source;
+        const int task = source.nextId();
+        source.addTest(QStringLiteral("4"), 1, {{"title", "编程"}});
+        source.exec(QStringLiteral("drop table c_case"));
+        const auto bank = open(source);
+        QCOMPARE(bank->testQuestions(QuestionKind::Pro, 1).size(), 1);
+        QCOMPARE(bank->cases(QStringLiteral("c_test"), task).size(), 0);
+    }
+
+    void aCasesTableMissingAFieldIsNamed()
+    {
+        TestBank source;
+        source.exec(QStringLiteral("alter table c_case drop column about"));
+        QVERIFY2(openFailure(source).contains(QStringLiteral("表 c_case 缺少字段 about")), qPrintable(openFailure(source)));
+    }
+
     void nullAndEmptyFieldsReadAsEmptyText()
     {
         TestBank source;

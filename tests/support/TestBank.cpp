@@ -76,6 +76,16 @@ void TestBank::addExercise(const QString &type, const QString &chapterId, const 
     insert(QStringLiteral("c_excer"), row);
 }
 
+void TestBank::addCase(const QString &table, int taskId, int caseNo, const QVariantMap &fields)
+{
+    QVariantMap row = fields;
+    row[QStringLiteral("task_table")] = table;
+    row[QStringLiteral("task_id")] = taskId;
+    row[QStringLiteral("case_no")] = caseNo;
+    row.insert(QStringLiteral("hidden"), row.value(QStringLiteral("hidden"), 0));
+    insert(QStringLiteral("c_case"), row);
+}
+
 void TestBank::addTestChoice(int group, const QString &title, const QString &answer)
 {
     addTest(QStringLiteral("1"), group,

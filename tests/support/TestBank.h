@@ -23,6 +23,12 @@ public:
     void addTestChoice(int group, const QString &title, const QString &answer = QStringLiteral("A"));
     void addExerciseChoice(const QString &chapterId, const QString &title, const QString &answer = QStringLiteral("A"));
 
+    // c_case row of the task with the given id in table (c_test or c_excer); data null when the
+    // task has no data file.
+    void addCase(const QString &table, int taskId, int caseNo, const QVariantMap &fields);
+    // The id the next c_test or c_excer row gets.
+    int nextId() const { return m_nextId; }
+
     void exec(const QString &sql, const QVariantList &values = {});
 
 private:
