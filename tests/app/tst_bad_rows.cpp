@@ -94,7 +94,10 @@ class TestBadRows : public QObject
     static QStringList boxLines()
     {
         MessageBox::setNextAnswer(QMessageBox::Ok);
-        Forms<Frm_login>::show();
+        auto *login = Forms<Frm_login>::show();
+        QSignalSpy loaded(login, &Frm_login::loaded); // the bank opens after the first paint
+        if (!loaded.wait())
+            return {QStringLiteral("not loaded")};
         const auto asked = MessageBox::takeLastAsked();
         if (!asked)
             return {QStringLiteral("no box")};
