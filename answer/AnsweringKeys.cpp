@@ -11,15 +11,17 @@ void AnsweringKeys::bind(QWidget *window, const AnsweringControls &c)
     auto *keys = new WindowKeys(window);
     for (int i = 0; i < 4; ++i)
         keys->press(WindowKeys::option(i), {c.options[i]});
-    QList<QAbstractButton *> next = {c.next}, previous = {c.previous}, editors;
+    QList<QAbstractButton *> next = {c.next}, previous = {c.previous}, editors, checks;
     for (const AnsweringControls::TaskTab &tab : c.tasks) {
         next << tab.next;
         previous << tab.previous;
         editors << tab.editor;
+        checks << tab.check;
     }
     keys->press({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_PageDown)}, next);
     keys->press({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_PageUp)}, previous);
     keys->press({QKeyCombination(Qt::ControlModifier, Qt::Key_E)}, editors);
+    keys->press({QKeyCombination(Qt::Key_F5)}, checks);
     keys->press({QKeyCombination(Qt::Key_Escape)}, {c.exit});
     keys->switchTabs(c.tabs);
     c.options[0]->setFocus();

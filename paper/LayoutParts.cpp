@@ -82,9 +82,6 @@ AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::a
     // Built above "启动VC" as it stands, so Tab reaches the buttons top to bottom.
     tab.check = smallButton(frame, names[3], QStringLiteral("检查程序"), rects[3]);
     tab.editor = smallButton(frame, names[2], QStringLiteral("启动VC"), rects[2]);
-    // Only the button of the tab on show is visible, so the one key serves all three tabs.
-    tab.check->setShortcut(Qt::Key_F5);
-    tab.check->setToolTip(QStringLiteral("编译本题的程序，用测试数据检查它的输出（F5）"));
     return tab;
 }
 
