@@ -72,7 +72,7 @@ Notebook::Update::Update(RecordFile &file, qint64 bank, qint64 run)
       m_learnt(file.db())
 {
     // Each statement takes the bank, the table and the id last.
-    m_summary.prepare(QStringLiteral("insert into question(kind, summary, bank, qtable, qid) values(?, ?, ?, ?, ?) "
+    m_summary.prepare(QStringLiteral("insert into question(kind, summary, bank, qtable, qid) values(?, coalesce(?, ''), ?, ?, ?) "
                                      "on conflict do nothing"));
     m_missed.prepare(QStringLiteral("insert into notebook(entered, bank, qtable, qid) values(?, ?, ?, ?) "
                                     "on conflict do update set rights = 0"));

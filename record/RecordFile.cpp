@@ -18,6 +18,7 @@ namespace {
 constexpr int kLockedWaitMs = 250;
 
 int s_pageLimit = 0;
+int s_connections = 0;
 
 void makeFolder(const QString &folder)
 {
@@ -44,13 +45,14 @@ void makeFile(const QString &path)
         return;
     if (errno == ENOSPC)
         throw RecordError(RecordError::Fault::DiskFull, QStringLiteral("磁盘已满"));
-    throw RecordError(RecordError::Fault::ReadOnly,
-                      QStringLiteral("无法建立学习记录文件（%1）").arg(file.errorString()));
+    if (errno == EACCES || errno == EROFS)
+        throw RecordError(RecordError::Fault::ReadOnly, QStringLiteral("没有在学习记录文件夹中建立文件的权限"));
+    throw RecordError(RecordError::Fault::Other, QStringLiteral("无法建立学习记录文件（%1）").arg(file.errorString()));
 }
 
 }
 
-RecordFile::RecordFile(const QString &path) : m_path(path), m_connection(connectionName(path))
+RecordFile::RecordFile(const QString &path) : m_path(path), m_connection(QStringLiteral("zq-record-%1").arg(++s_connections))
 {
     makeFolder(QFileInfo(path).absolutePath());
     makeFile(path);
@@ -112,11 +114,6 @@ std::unique_ptr<RecordFile> RecordFile::openOrRenew(const QString &path, QString
 void RecordFile::setPageLimit(int pages)
 {
     s_pageLimit = pages;
-}
-
-QString RecordFile::connectionName(const QString &path)
-{
-    return QStringLiteral("zq-record:") + path;
 }
 
 QString RecordFile::moveAside(const QString &path)

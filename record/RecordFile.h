@@ -33,8 +33,6 @@ public:
     static void setPageLimit(int pages);
 
 private:
-    static QString connectionName(const QString &path);
-
     QString m_path;
     QString m_connection;
     QSqlDatabase m_db;

@@ -13,11 +13,12 @@ namespace {
 qint64 bankId(RecordFile &file, const BankIdentity &bank)
 {
     QSqlQuery query(file.db());
-    query.prepare(QStringLiteral("insert into bank(file, hash) values(?, ?) on conflict do nothing"));
+    // Texts through coalesce: a null QString is bound as NULL, and a run may come without them.
+    query.prepare(QStringLiteral("insert into bank(file, hash) values(coalesce(?, ''), coalesce(?, '')) on conflict do nothing"));
     query.addBindValue(bank.fileName);
     query.addBindValue(bank.hash);
     file.exec(query);
-    query.prepare(QStringLiteral("select id from bank where hash = ? and file = ?"));
+    query.prepare(QStringLiteral("select id from bank where hash = coalesce(?, '') and file = coalesce(?, '')"));
     query.addBindValue(bank.hash);
     query.addBindValue(bank.fileName);
     file.exec(query);
@@ -29,7 +30,7 @@ qint64 insertRun(RecordFile &file, const FinishedRun &run, qint64 bank)
 {
     QSqlQuery query(file.db());
     query.prepare(QStringLiteral("insert into run(kind, subject, title, bank, started, seconds, score) "
-                                 "values(?, ?, ?, ?, ?, ?, ?)"));
+                                 "values(?, coalesce(?, ''), coalesce(?, ''), ?, ?, ?, ?)"));
     query.addBindValue(int(run.kind));
     query.addBindValue(run.subject);
     query.addBindValue(run.title);
@@ -45,7 +46,7 @@ void insertAnswers(RecordFile &file, const FinishedRun &run, qint64 runId, qint6
 {
     QSqlQuery query(file.db());
     query.prepare(QStringLiteral("insert into answer(run, position, qtable, qid, kind, chosen, verdict, right) "
-                                 "values(?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 "values(?, ?, coalesce(?, ''), ?, ?, ?, ?, ?)"));
     Notebook::Update notebook(file, bank, runId);
     int position = 0;
     for (const AnsweredQuestion &question : run.questions) {
@@ -67,7 +68,7 @@ void insertChecks(RecordFile &file, const FinishedRun &run, qint64 runId)
 {
     QSqlQuery query(file.db());
     query.prepare(QStringLiteral("insert into task_check(run, position, qtable, qid, at, verdict, source) "
-                                 "values(?, ?, ?, ?, ?, ?, ?)"));
+                                 "values(?, ?, coalesce(?, ''), ?, ?, ?, ?)"));
     int position = 0;
     for (const RecordedCheck &check : run.checks) {
         query.addBindValue(runId);

@@ -64,7 +64,8 @@ class TestRecordFaults : public QObject
 private slots:
     void init()
     {
-        m_folder = m_dir.filePath(QString::number(QDateTime::currentMSecsSinceEpoch()));
+        static int test = 0;
+        m_folder = m_dir.filePath(QString::number(++test));
         m_path = m_folder + QStringLiteral("/record.sqlite");
     }
 
@@ -117,11 +118,11 @@ private slots:
             << Step([](const QString &path, const QString &) { QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner); })
             << true << QStringLiteral("没有写入学习记录文件的权限");
         QTest::newRow("its folder closed")
-            << Step([](const QString &, const QString &folder) { QFile::setPermissions(folder, QFile::ReadOwner); })
+            << Step([](const QString &, const QString &folder) { QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner); })
             << Step([](const QString &, const QString &folder) {
                    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
                })
-            << true << QStringLiteral("无法打开学习记录文件（没有权限？）");
+            << true << QStringLiteral("没有写入学习记录文件的权限");
         QTest::newRow("the disk full")
             << Step([](const QString &, const QString &) { RecordFile::setPageLimit(1); })
             << Step([](const QString &, const QString &) { RecordFile::setPageLimit(0); })
@@ -143,7 +144,10 @@ private slots:
             FilePermissionsHold hold;
             if (needsPermissions)
                 REQUIRE_PERMISSIONS_HOLD(hold);
-            status = recordRun(m_path, run({choice(2, 0, false)}));
+            QList<AnsweredQuestion> many; // more than the pages the record has room in
+            for (int id = 1; id <= 300; ++id)
+                many << choice(id, 0, false);
+            status = recordRun(m_path, run(many));
         }
         mend(m_path, m_folder);
         QVERIFY(!status.recorded);
