@@ -12,15 +12,21 @@ RecordStatus LearningRecord::save(const FinishedRun &run)
 
 RecordSummary LearningRecord::summary(const QString &openBankHash, QString &movedAside)
 {
-    return RecordReader::read(*RecordFile::openOrRenew(RecordLocation::file(), movedAside), openBankHash);
+    try {
+        return RecordReader::read(RecordFile::kept(RecordLocation::file(), movedAside), openBankHash);
+    } catch (const RecordError &) {
+        RecordFile::drop();
+        throw;
+    }
 }
 
 QSet<QString> LearningRecord::exercisedChapters()
 {
     try {
-        RecordFile file(RecordLocation::file());
-        return RecordReader::exercisedChapters(file);
+        QString movedAside;
+        return RecordReader::exercisedChapters(RecordFile::kept(RecordLocation::file(), movedAside));
     } catch (const RecordError &) {
+        RecordFile::drop();
         return {};
     }
 }
@@ -28,8 +34,9 @@ QSet<QString> LearningRecord::exercisedChapters()
 void LearningRecord::markStudied(const QString &chapter)
 {
     try {
-        RecordFile file(RecordLocation::file());
-        RecordReader::markStudied(file, chapter);
+        QString movedAside;
+        RecordReader::markStudied(RecordFile::kept(RecordLocation::file(), movedAside), chapter);
     } catch (const RecordError &) {
+        RecordFile::drop();
     }
 }

@@ -7,8 +7,8 @@
 #include <QSet>
 #include <QString>
 
-// The learning record of the user running the program, in its place (RecordLocation). Each call
-// opens the record for itself, so a fault mended between two runs is gone by the second.
+// The learning record of the user running the program, in its place (RecordLocation), kept open
+// between calls until a fault; so a fault mended between two runs is gone by the second.
 namespace LearningRecord {
 RecordStatus save(const FinishedRun &run);
 // Throws RecordError when the record cannot be read; a damaged one is moved aside first, and

@@ -33,7 +33,7 @@ QList<Notebook::Entry> Notebook::entries(RecordFile &file, const QString &openBa
         entry.bankFile = query.value(4).toString();
         entry.inOpenBank = query.value(5).toBool();
         entry.rights = query.value(6).toInt();
-        entry.entered = QDateTime::fromSecsSinceEpoch(query.value(7).toLongLong());
+        entry.entered = QDateTime::fromSecsSinceEpoch(query.value(7).toLongLong(), Qt::UTC);
         list << entry;
     }
     return list;

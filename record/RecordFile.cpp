@@ -3,6 +3,7 @@
 #include "record/RecordError.h"
 #include "record/RecordSchema.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@ constexpr int kLockedWaitMs = 250;
 
 int s_pageLimit = 0;
 int s_connections = 0;
+std::unique_ptr<RecordFile> s_kept;
 
 void makeFolder(const QString &folder)
 {
@@ -109,6 +111,27 @@ std::unique_ptr<RecordFile> RecordFile::openOrRenew(const QString &path, QString
     }
     movedAside = moveAside(path);
     return std::make_unique<RecordFile>(path);
+}
+
+RecordFile &RecordFile::kept(const QString &path, QString &movedAside)
+{
+    // A record deleted while open (a reset) would take the next runs with it.
+    if (s_kept && (s_kept->path() != path || !QFileInfo::exists(path)))
+        s_kept.reset();
+    if (!s_kept) {
+        static const bool closedAtExit = [] {
+            qAddPostRoutine(&RecordFile::drop); // before Qt's SQL driver goes
+            return true;
+        }();
+        Q_UNUSED(closedAtExit);
+        s_kept = openOrRenew(path, movedAside);
+    }
+    return *s_kept;
+}
+
+void RecordFile::drop()
+{
+    s_kept.reset();
 }
 
 void RecordFile::setPageLimit(int pages)

@@ -29,6 +29,12 @@ public:
     // Moves a damaged record and its journal files aside, never deleting them. Returns the new name
     // of the record; throws RecordError when it cannot be moved.
     static QString moveAside(const QString &path);
+    // The record at path, kept open from one call to the next: closing a WAL database's last
+    // connection writes the log back into it, a wait for the disk each time. drop() closes it,
+    // after any fault, so the next call opens the record afresh.
+    static RecordFile &kept(const QString &path, QString &movedAside);
+    static void drop();
+
     // Test seam: the record cannot grow past this many pages, as on a full disk; 0 lifts the limit.
     static void setPageLimit(int pages);
 

@@ -16,7 +16,7 @@ QList<RecordSummary::Run> runs(RecordFile &file)
     QList<RecordSummary::Run> list;
     while (query.next())
         list.append({RunKind(query.value(0).toInt()), query.value(1).toString(), query.value(2).toString(),
-                     QDateTime::fromSecsSinceEpoch(query.value(3).toLongLong()), query.value(4).toInt(),
+                     QDateTime::fromSecsSinceEpoch(query.value(3).toLongLong(), Qt::UTC), query.value(4).toInt(),
                      query.value(5).toInt()});
     return list;
 }

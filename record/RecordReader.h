@@ -19,7 +19,7 @@ struct RecordSummary
         RunKind kind = RunKind::Test;
         QString subject;
         QString title;
-        QDateTime started;
+        QDateTime started; // in UTC: ten thousand conversions to local time are a third of a second
         int seconds = 0;
         int score = 0;
     };

@@ -105,15 +105,17 @@ RecordStatus recordRun(const QString &path, const FinishedRun &run)
     status.file = path;
     try {
         try {
-            write(*RecordFile::openOrRenew(path, status.movedAside), run);
+            write(RecordFile::kept(path, status.movedAside), run);
         } catch (const RecordError &error) {
+            RecordFile::drop();
             // Damage found only by the writing: the record opened, so it is moved aside now.
             if (error.fault() != RecordError::Fault::Corrupt || !status.movedAside.isEmpty())
                 throw;
             status.movedAside = RecordFile::moveAside(path);
-            write(*RecordFile::openOrRenew(path, status.movedAside), run);
+            write(RecordFile::kept(path, status.movedAside), run);
         }
     } catch (const RecordError &error) {
+        RecordFile::drop();
         status.recorded = false;
         status.reason = error.message();
     }

@@ -23,7 +23,7 @@ QVariant RunListModel::data(const QModelIndex &index, int role) const
         return {};
     const RecordSummary::Run &run = m_runs[m_runs.size() - 1 - index.row()];
     switch (index.column()) {
-    case 0: return run.started.toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    case 0: return run.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
     case 1: return runKindName(run.kind);
     case 2: return run.title;
     case 3: return run.score;

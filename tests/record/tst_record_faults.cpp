@@ -55,10 +55,11 @@ class TestRecordFaults : public QObject
     QString m_folder;
     QString m_path;
 
-    // A record holding one run, as a student's would.
+    // A record holding one run, as a student's would, closed as at the program's next start.
     void recordOne()
     {
         QVERIFY(recordRun(m_path, run({choice(1, 1, false)})).recorded);
+        RecordFile::drop();
     }
 
 private slots:
