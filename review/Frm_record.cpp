@@ -12,6 +12,7 @@
 #include "record/LearningRecord.h"
 #include "record/RecordError.h"
 #include "record/RecordLocation.h"
+#include "review/NotebookPractice.h"
 #include "review/RunListModel.h"
 #include "review/ScoreChart.h"
 #include "state/Module1.h"
@@ -28,7 +29,8 @@
 
 namespace {
 
-QTableWidget *table(const QString &name, const QStringList &headers)
+// A list of a few columns fitted to their contents, the one at `stretched` taking the rest.
+QTableWidget *table(const QString &name, const QStringList &headers, int stretched)
 {
     auto *list = new QTableWidget(0, int(headers.size()));
     list->setObjectName(name);
@@ -36,7 +38,8 @@ QTableWidget *table(const QString &name, const QStringList &headers)
     list->verticalHeader()->hide();
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->horizontalHeader()->setStretchLastSection(true);
+    list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->horizontalHeader()->setSectionResizeMode(stretched, QHeaderView::Stretch);
     return list;
 }
 
@@ -90,14 +93,12 @@ Frm_record::Frm_record(QWidget *parent) : QWidget(parent)
     List_runs->horizontalHeader()->setStretchLastSection(true);
     pageLayout(SSTab1, 0)->addWidget(List_runs);
 
-    List_sets = table(QStringLiteral("List_sets"), {QStringLiteral("套题"), QStringLiteral("次数"), QStringLiteral("最好成绩")});
+    List_sets = table(QStringLiteral("List_sets"), {QStringLiteral("套题"), QStringLiteral("次数"), QStringLiteral("最好成绩")}, 0);
     List_chapters = table(QStringLiteral("List_chapters"), {QStringLiteral("单元"), QStringLiteral("已学习"),
-                                                             QStringLiteral("练习次数"), QStringLiteral("最好成绩")});
-    List_chapters->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    List_chapters->horizontalHeader()->setStretchLastSection(false);
+                                                             QStringLiteral("练习次数"), QStringLiteral("最好成绩")}, 0);
     auto *progress = new QHBoxLayout;
-    progress->addWidget(List_sets, 2);
-    progress->addWidget(List_chapters, 3);
+    progress->addWidget(List_sets, 1);
+    progress->addWidget(List_chapters, 2);
     pageLayout(SSTab1, 1)->addLayout(progress);
 
     Pic_chart = new ScoreChart;
@@ -105,9 +106,7 @@ Frm_record::Frm_record(QWidget *parent) : QWidget(parent)
     pageLayout(SSTab1, 2)->addWidget(Pic_chart);
 
     List_notebook = table(QStringLiteral("List_notebook"), {QStringLiteral("题型"), QStringLiteral("题目"),
-                                                             QStringLiteral("出自"), QStringLiteral("已答对")});
-    List_notebook->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    List_notebook->horizontalHeader()->setStretchLastSection(false);
+                                                             QStringLiteral("出自"), QStringLiteral("已答对")}, 1);
     Lab_notebook = new QLabel;
     Lab_notebook->setObjectName(QStringLiteral("Lab_notebook"));
     Lab_notebook->setWordWrap(true);
@@ -220,11 +219,14 @@ void Frm_record::fillNotebook(const QList<Notebook::Entry> &entries)
                                                "“错题练习”出其中本题库的 %2 题。")
                                     .arg(entries.size())
                                     .arg(asked));
-    Cmd_practice->setEnabled(!m_practice.isEmpty());
+    Cmd_practice->setEnabled(!m_practice.isEmpty() && NotebookPractice::canStart());
 }
 
 void Frm_record::Cmd_practice_Click()
 {
+    const Notebook::Practice practice = m_practice;
+    Forms<Frm_record>::unload(); // read afresh when it is opened again, with the practice recorded
+    NotebookPractice::start(practice);
 }
 
 void Frm_record::Cmd_exit_Click()

@@ -5,6 +5,7 @@
 #include "record/LearningRecord.h"
 #include "record/RecordLocation.h"
 #include "review/Frm_record.h"
+#include "review/NotebookPractice.h"
 #include "review/RunRecording.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
@@ -145,8 +146,29 @@ private slots:
         QVERIFY(notebook->item(0, 1)->toolTip().isEmpty());
         QCOMPARE(child<QLabel>(record, "Lab_notebook")->text(),
                  QStringLiteral("错题本共 3 题；一道题在以后的两次练习中都答对，就离开错题本。“错题练习”出其中本题库的 2 题。"));
-        QVERIFY(child<QPushButton>(record, "Cmd_practice")->isEnabled());
         QCOMPARE(child<QTabWidget>(record, "SSTab1")->tabText(2), QStringLiteral("成绩曲线"));
+    }
+
+    // "错题练习" hands the open bank's questions of the notebook to the window that answers them.
+    void practiceStartsWithTheNotebooksQuestionsOfThisBank()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QVERIFY(LearningRecord::save(finished(RunKind::Test, "1", 40, {missed(3), missed(7, QuestionKind::Pro)})).recorded);
+        QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(4)}, {"old.mdb", "ffff"})).recorded);
+        QVERIFY(!child<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice")->isEnabled()); // nothing answers it yet
+        Forms<Frm_record>::unload();
+
+        QList<Notebook::Practice> started;
+        NotebookPractice::setStart([&](const Notebook::Practice &practice) { started << practice; });
+        auto *practice = child<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice");
+        QVERIFY(practice->isEnabled());
+        practice->click();
+        NotebookPractice::setStart({});
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.first().choice, (QList<Notebook::QuestionRef>{{"c_test", 3}}));
+        QCOMPARE(started.first().pro, (QList<Notebook::QuestionRef>{{"c_test", 7}}));
+        QVERIFY(!Forms<Frm_record>::loaded());
     }
 
     void aNotebookOfOtherBanksOnlyHasNothingToPractise()
