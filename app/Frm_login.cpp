@@ -88,8 +88,20 @@ void Frm_login::bindKeys()
         QLabel *pic = pictures[std::size_t(k)];
         keys->run({QKeyCombination(Qt::Key(Qt::Key_1 + k))}, [this, pic] { Pic_Click(pic); }, pic);
     }
-    keys->run({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Down)}, [this] { focusNextChild(); });
-    keys->run({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Up)}, [this] { focusPreviousChild(); });
+    // The frame follows the keys whether or not the focus change is reported (it is not while
+    // the window is still being activated).
+    const auto frameFocus = [this] {
+        if (auto *pic = qobject_cast<QLabel *>(focusWidget()))
+            Pic_MouseMove(pic);
+    };
+    keys->run({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Down)}, [this, frameFocus] {
+        focusNextChild();
+        frameFocus();
+    });
+    keys->run({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Up)}, [this, frameFocus] {
+        focusPreviousChild();
+        frameFocus();
+    });
     keys->run({QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Space)}, [this, pictures] {
         // The framed picture: what is opened is always on show. With none framed, nothing.
         for (QLabel *pic : pictures)

@@ -503,8 +503,9 @@ private slots:
         addTestSet(bank);
         bank.addTest("2", 3, {{"title", "填空二"}});
         AppFixture app(bank);
-        group_no = 3;
-        QWidget *review = Forms<Frm_t_over>::show();
+        click(startTest(3), "cmd_exit");
+        settle();
+        QWidget *review = Forms<Frm_t_over>::loaded();
         auto *title = control<TextBox>(review, "Txt_ch_title");
         title->setFocus();
         QTest::keyClicks(title, "xyz");
