@@ -8,6 +8,7 @@
 #include "paper/TestPaperLoad.h"
 #include "paper/TestWindowLayout.h"
 #include "state/Module1.h"
+#include "workfiles/WorkFolderLock.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -43,6 +44,11 @@ Frm_t_main::Frm_t_main(QWidget *parent)
     AnsweringKeys::bind(this, c);
 
     outcome.run([this] { Form_Load(); });
+}
+
+Frm_t_main::~Frm_t_main()
+{
+    WorkFolderLock::release(WorkKind::Test);
 }
 
 void Frm_t_main::Form_Load()
