@@ -73,6 +73,9 @@ QStringList Sandbox::arguments(const QString &program, const QStringList &progra
         QStringLiteral("--ro-bind"), QStringLiteral("/"), QStringLiteral("/"),
         QStringLiteral("--proc"), QStringLiteral("/proc"), QStringLiteral("--dev"), QStringLiteral("/dev"),
         QStringLiteral("--size"), QString::number(tmpBytes), QStringLiteral("--tmpfs"), QStringLiteral("/tmp"),
+        // The sockets of the user's session and of the system (D-Bus, the display) are there: a
+        // program that reached them could have work done outside the sandbox.
+        QStringLiteral("--size"), QString::number(1 << 20), QStringLiteral("--tmpfs"), QStringLiteral("/run"),
         // After /tmp, which may hold them.
         QStringLiteral("--ro-bind"), program, program,
         QStringLiteral("--bind"), folder, folder, QStringLiteral("--chdir"), folder,

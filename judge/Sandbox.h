@@ -12,7 +12,8 @@ enum class Isolation {
 
 // A sandbox made with bubblewrap (bwrap) for one run of a student's program: its own user, process,
 // network, IPC and host name namespaces and its own session; the file system read-only but for the
-// run's folder and a small /tmp of its own; it dies with the program that started it. Inside, the
+// run's folder and a small /tmp of its own, and /run (the session's sockets) out of sight; it dies
+// with the program that started it. Inside, the
 // program is an ordinary user, and its parent is the sandbox, not this program.
 class Sandbox
 {
