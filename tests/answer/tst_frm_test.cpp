@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
+#include "workfiles/WorkFolderLock.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -249,9 +250,12 @@ private slots:
         QCOMPARE(MessageBox::askedCount(), 0);
         QVERIFY(Forms<Frm_t_main>::loaded());
         // The test window holds the folder until it goes.
-        QVERIFY(!other.tryLock(0));
+        QLockFile meanwhile(WorkFolders::join(app.workBase(), "c_zhiqiao/test.lock"));
+        QVERIFY(!meanwhile.tryLock(0));
         Forms<Frm_t_main>::unload();
-        QVERIFY(other.tryLock(0));
+        QTRY_VERIFY(!Forms<Frm_t_main>::loaded() && !WorkFolderLock::isHeld(WorkKind::Test));
+        QLockFile later(WorkFolders::join(app.workBase(), "c_zhiqiao/test.lock"));
+        QVERIFY(later.tryLock(0));
     }
 
     // A work folder linked outside the home is refused, and nothing there is touched.
