@@ -297,7 +297,7 @@ JetBank::JetBank(const QString &path) : m_db(std::make_unique<Database>())
         throw BankError(QStringLiteral("题库文件 %1 的数据库格式版本无法读取（只能读取 Jet 3 和 Jet 4 格式）").arg(native(path)));
     const std::optional<QString> password = JetHeader::password(header, version);
     if (!password)
-        throw BankError(QStringLiteral("题库文件 %1 已损坏，无法读取：文件头中保存密码的部分已损坏。请重新安装题库文件。").arg(native(path)));
+        throw BankError::damaged(path, QStringLiteral("文件头中保存密码的部分已损坏"));
     if (!kAcceptedPasswords.contains(*password))
         throw BankError(QStringLiteral("题库文件 %1 的密码不正确，无法打开。").arg(native(path)));
     // Jet 3 keeps texts in the code page of the system that wrote them: the banks come from
@@ -316,7 +316,7 @@ JetBank::JetBank(const QString &path) : m_db(std::make_unique<Database>())
     // The catalog is read here rather than by libmdb, whose reading follows the catalog's rows
     // unchecked (and parses their properties, which the bank does not need).
     const QHash<QString, quint32> catalog = m_db->readCatalog();
-    BankCheck::requireTables(path, [this, &catalog](const QString &name, QString &) -> std::optional<QStringList> {
+    BankCheck::requireTables(path, [this, &catalog](const QString &name) -> std::optional<QStringList> {
         const auto definition = catalog.constFind(name.toLower());
         if (definition == catalog.cend())
             return std::nullopt;
@@ -327,6 +327,9 @@ JetBank::JetBank(const QString &path) : m_db(std::make_unique<Database>())
             fields << QString::fromUtf8(static_cast<MdbColumn *>(g_ptr_array_index(table.def->columns, i))->name);
         return fields;
     });
+    // The cases are read only when a program is checked: damage to them is found now, not then.
+    if (m_db->tables.count(QStringLiteral("c_case")))
+        m_db->scan(m_db->table(QStringLiteral("c_case")), QStringLiteral("c_case"), {}, [](const Database::Columns &) {});
 }
 
 JetBank::~JetBank() = default;

@@ -40,7 +40,7 @@ JetPages::JetPages(const QString &path, const Layout &layout) : m_path(path), m_
 
 void JetPages::damaged(const QString &what) const
 {
-    throw BankError(QStringLiteral("题库文件 %1 已损坏，无法读取：%2。请重新安装题库文件。").arg(QDir::toNativeSeparators(m_path), what));
+    throw BankError::damaged(m_path, what);
 }
 
 QByteArray JetPages::page(quint32 number) const
@@ -156,7 +156,10 @@ QList<quint32> JetPages::mappedPages(const QByteArray &map, const QString &table
                 continue;
             const QByteArray bitmap = page(number);
             for (qint64 bit = 0; bit < perMapPage; ++bit) {
-                if (bytesOf(bitmap)[4 + bit / 8] & (1 << (bit % 8)))
+                const unsigned char byte = bytesOf(bitmap)[4 + bit / 8];
+                if (byte == 0)
+                    bit += 7; // a page of bitmap is mostly empty
+                else if (byte & (1 << (bit % 8)))
                     take(i * perMapPage + bit);
             }
         }
