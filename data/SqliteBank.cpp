@@ -15,10 +15,13 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+
 namespace {
 
-int s_connections = 0;
-int s_timeLimitMs = 10000;
+// Atomic: the start-up check opens a bank of its own on another thread.
+std::atomic<int> s_connections = 0;
+std::atomic<int> s_timeLimitMs = 10000;
 
 // A writer holding the file gets this long before the bank gives up on it.
 constexpr int kLockedWaitMs = 1000;
