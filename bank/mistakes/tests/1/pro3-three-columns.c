@@ -5,7 +5,7 @@ void row_sums(int a[][4], int rows, int s[])
     int i, j;
     for (i = 0; i < rows; i++) {
         s[i] = 0;
-        for (j = 0; j < 4; j++)
+        for (j = 0; j < 3; j++)
             s[i] += a[i][j];
     }
 }
