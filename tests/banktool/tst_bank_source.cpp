@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("block") << head + "title: |\n  关于 #include 的叙述\n" << QString();
         QTest::newRow("a hash inside a word") << head + "title: a#b\n" << QString();
         QTest::newRow("a comment on its own line") << head + "# 注释\ntitle: t\n" << QString();
-        QTest::newRow("a comment after a quoted value") << "id: \"01\"  # 两位\nstudy: s\ntitle: t\n" << QString();
+        QTest::newRow("a comment after a quoted value") << QByteArray("id: \"01\"  # 两位\nstudy: s\ntitle: t\n") << QString();
     }
 
     void plainTextCutByAHashIsRefused()
