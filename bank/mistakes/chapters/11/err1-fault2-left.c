@@ -1,15 +1,17 @@
-/* 只改对了其余的错误，这一处没有改：for (i = 7; i > 0; i--)（应为 for (i = 7; i >= 0; i--)） */
+/* 只改对了其余的错误，这一处没有改：p ^= x | 1;（应为 p ^= x & 1;） */
 #include <stdio.h>
-int getbit(unsigned int x, int k)
+int parity(unsigned int x)
 {
-    return x >> k & 1;
+    int p = 0;
+    while (x != 0)
+    {
+        p ^= x | 1;
+        x >>= 1;
+    }
+    return p;
 }
 int main(void)
 {
-    unsigned int x = 0x5A;
-    int i;
-    for (i = 7; i > 0; i--)
-        printf("%d", getbit(x, i));
-    printf("\n");
+    printf("%d %d %d\n", parity(0x5A), parity(0x07), parity(0));
     return 0;
 }
