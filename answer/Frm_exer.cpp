@@ -10,6 +10,7 @@
 #include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
+#include "workfiles/WorkFolderLock.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
@@ -65,6 +66,11 @@ Frm_exer::Frm_exer(QWidget *parent)
 }
 
 // The exercise clock is not reset here: it shows the exercise time of the whole run.
+Frm_exer::~Frm_exer()
+{
+    WorkFolderLock::release(WorkKind::Exercise);
+}
+
 void Frm_exer::Form_Load()
 {
     sheet.clearQuestion();

@@ -14,6 +14,8 @@ class Frm_exer : public QWidget
     Q_OBJECT
 public:
     explicit Frm_exer(QWidget *parent = nullptr);
+    // Gives the work folder back to other copies of the program.
+    ~Frm_exer() override;
 
     // A window whose load failed never shows: the student is told why and returns to Frm_study.
     void setVisible(bool visible) override;

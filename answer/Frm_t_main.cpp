@@ -10,6 +10,7 @@
 #include "paper/TestWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
+#include "workfiles/WorkFolderLock.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -45,6 +46,11 @@ Frm_t_main::Frm_t_main(QWidget *parent)
     AnsweringKeys::bind(this, c)->run({QKeyCombination(Qt::Key_Escape)}, [this] { Form_KeyEscape(); }, c.exit);
 
     outcome.run([this] { Form_Load(); });
+}
+
+Frm_t_main::~Frm_t_main()
+{
+    WorkFolderLock::release(WorkKind::Test);
 }
 
 void Frm_t_main::Form_Load()

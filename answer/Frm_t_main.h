@@ -13,6 +13,8 @@ class Frm_t_main : public QWidget
     Q_OBJECT
 public:
     explicit Frm_t_main(QWidget *parent = nullptr);
+    // Gives the work folder back to other copies of the program.
+    ~Frm_t_main() override;
 
     // A window whose load failed never shows: the student is told why and returns to Frm_test.
     void setVisible(bool visible) override;

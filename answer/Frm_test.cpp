@@ -12,6 +12,7 @@
 #include "state/Module1.h"
 #include "workfiles/CleanUp.h"
 #include "workfiles/WorkFileError.h"
+#include "workfiles/WorkFolderLock.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
@@ -99,9 +100,11 @@ void Frm_test::Cmd_start_Click()
     test_clock = 0;
     try {
         test_path = WorkFolders::ready(WorkKind::Test);
+        WorkFolderLock::take(WorkKind::Test, test_path);
         CleanUp::emptyFolderIfAny(WorkKind::Test, test_path,
                                   {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
     } catch (const WorkFileError &error) {
+        WorkFolderLock::release(WorkKind::Test);
         MessageBox::show(this, QStringLiteral("无法开始综合练习。\n\n%1").arg(error.message()), QStringLiteral("信息提示"),
                          QMessageBox::Ok, QMessageBox::Critical);
         return;

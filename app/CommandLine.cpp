@@ -106,7 +106,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         c.output = QStringLiteral("zhiqiao %1\n").arg(QCoreApplication::applicationVersion());
     } else if (parser.isSet(QStringLiteral("bank"))) {
         c.bankFile = parser.value(QStringLiteral("bank"));
-        if (!QFileInfo(c.bankFile).isFile())
+        const QFileInfo file(c.bankFile);
+        if (file.isDir())
+            return refuse(say("%1 是一个文件夹，不是题库文件", "%1 is a folder, not a bank file").arg(c.bankFile));
+        if (!file.exists())
             return refuse(say("找不到题库文件 %1", "bank file %1 not found").arg(c.bankFile));
     }
     return c;

@@ -1,5 +1,6 @@
 #include "banktool/BankSource.h"
 
+#include "banktool/CutScalars.h"
 #include "banktool/Language.h"
 #include "platform/Blanks.h"
 
@@ -307,16 +308,21 @@ private:
     QStringList &m_errors;
 };
 
-// yaml-cpp's message for a tab in the indentation does not say "tab", so look for tabs first.
-// Returns false, after complaining, when the file indents with tabs.
-bool indentsWithSpaces(const QString &file, QStringList &errors)
+// The file's bytes, or nothing after complaining that it cannot be read.
+std::optional<QByteArray> fileBytes(const QString &file, QStringList &errors)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
         errors << QStringLiteral("%1:1: %2").arg(file, localized(u"无法读取文件：", u"cannot read the file: ") + f.errorString());
-        return false;
+        return std::nullopt;
     }
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    return f.readAll();
+}
+
+// yaml-cpp's message for a tab in the indentation does not say "tab", so look for tabs first.
+// Returns false, after complaining, when the file indents with tabs.
+bool indentsWithSpaces(const QString &file, const QList<QByteArray> &lines, QStringList &errors)
+{
     int first = 0, count = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QByteArray &line = lines[i];
@@ -346,12 +352,16 @@ void eachFile(const QString &folder, QStringList &errors, Read read)
     const QDir dir(folder);
     for (const QString &name : dir.entryList({QStringLiteral("*.yaml")}, QDir::Files, QDir::Name)) {
         const QString file = dir.filePath(name);
-        if (!indentsWithSpaces(file, errors))
+        const std::optional<QByteArray> bytes = fileBytes(file, errors);
+        if (!bytes)
+            continue;
+        const QList<QByteArray> lines = bytes->split('\n');
+        if (!indentsWithSpaces(file, lines, errors))
             continue;
         Reader reader(file, errors);
         YAML::Node root;
         try {
-            root = YAML::LoadFile(file.toStdString());
+            root = YAML::Load(bytes->toStdString());
         } catch (const YAML::Exception &e) {
             errors << yamlError(file, e);
             continue;
@@ -360,6 +370,7 @@ void eachFile(const QString &folder, QStringList &errors, Read read)
             errors << QStringLiteral("%1:1: %2").arg(file, localized(u"文件必须是若干键值组成的映射", u"the file must be a map of fields"));
             continue;
         }
+        CutScalars::refuse(file, lines, root, errors);
         try {
             read(reader, root);
         } catch (const YAML::Exception &e) {

@@ -2,6 +2,7 @@
 
 #include "banktool/MarkdownRtf.h"
 #include "banktool/TaskSample.h"
+#include "banktool/TitleText.h"
 #include "data/BankSchema.h"
 
 #include <QFile>
@@ -33,7 +34,7 @@ public:
         const bool test = table == u"c_test";
         const QString insert = BankSchema::insertStatement(table); // values in the schema's order
         for (const ChoiceQuestion &q : set.choice) {
-            QVariantList v{++m_id, typePrefix + u'1', owner, q.title};
+            QVariantList v{++m_id, typePrefix + u'1', owner, q.legacy ? q.title : TitleText::joinParagraphs(q.title)};
             for (const QString &o : q.options)
                 v << o;
             if (test)
@@ -48,8 +49,11 @@ public:
         for (const auto &[code, tasks] : kinds) {
             for (int i = 0; i < tasks->size(); ++i) {
                 const ProgramTask &t = tasks->at(i);
-                // An imported task keeps its text exactly; ours show their example.
-                const QString title = code == u'4' && !t.legacy ? TaskSample::titleWithSample(t, i + 1) : t.title;
+                // An imported task keeps its text exactly; ours read as paragraphs and show their example.
+                ProgramTask shown = t;
+                if (!t.legacy)
+                    shown.title = TitleText::joinParagraphs(t.title);
+                const QString title = code == u'4' && !t.legacy ? TaskSample::titleWithSample(shown, i + 1) : shown.title;
                 QVariantList v{++m_id, typePrefix + code, owner, title, QString(), QString(), QString(), QString()};
                 if (test)
                     v << QString();

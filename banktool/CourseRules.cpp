@@ -1,6 +1,7 @@
 #include "banktool/CourseRules.h"
 
 #include "banktool/Duplicates.h"
+#include "banktool/ExplainedKey.h"
 #include "banktool/KeyBalance.h"
 #include "banktool/Language.h"
 #include "banktool/ProgramCheck.h"
@@ -52,6 +53,11 @@ void taskRules(const ProgramTask &t, Kind kind, QStringList &errors)
                                                  : localized(u"读入数据的题除样例外至少要有 %1 个隐藏用例（cases），这里有 %2 个",
                                                              u"a task that reads input needs at least %1 hidden cases beside its example, it has %2"))
                                   .arg(kHiddenCases).arg(hidden));
+    for (const TaskCase &c : t.cases) {
+        if (c.hidden && c.about.trimmed().isEmpty())
+            errors << at(c.place, localized(u"隐藏用例要写 about：没通过它的学生只看得到这句提示（如 输入含负数、只有一个元素、空文件）",
+                                            u"a hidden case needs its 'about': the only hint a student whose program fails it gets (e.g. 输入含负数, 只有一个元素, 空文件)"));
+    }
     const bool sampleShown = kind == Kind::Pro && TaskSample::hasExample(t);
     if (t.title.contains(QStringLiteral("样例")) && !sampleShown)
         errors << at(t.place, kind == Kind::Pro
@@ -123,6 +129,7 @@ Findings check(const BankSource &source)
     const BankSource bank = ownCourse(source);
     Findings found;
     found.errors << KeyBalance::faults(bank);
+    found.errors << ExplainedKey::faults(bank);
     for (const ChapterSource &c : bank.chapters) {
         const int characters = chineseCharacters(c.study);
         if (characters < kStudyCharacters)

@@ -50,14 +50,21 @@ BankAccess::Finding BankAccess::check(const QString &path)
     }
     if (S_ISDIR(st.st_mode))
         return {Problem::Folder, {}};
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    // A pipe or device would block the opening or be read forever.
+    if (!S_ISREG(st.st_mode))
+        return {Problem::NotAFile, {}};
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         if (error == EACCES || error == EPERM)
             return {Problem::FileDenied, {}};
         return {Problem::Other, QString::fromLocal8Bit(std::strerror(error))};
     }
+    // What was opened may have replaced what was looked at.
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     ::close(fd);
+    if (!regular)
+        return {Problem::NotAFile, {}};
     return {};
 }
 
@@ -68,6 +75,7 @@ QString BankAccess::message(const QString &path, const Finding &finding)
     case Problem::None: return {};
     case Problem::Missing: return QStringLiteral("找不到题库文件 %1").arg(file);
     case Problem::Folder: return QStringLiteral("题库文件 %1 是一个文件夹，不是题库文件").arg(file);
+    case Problem::NotAFile: return QStringLiteral("题库文件 %1 不是普通文件（可能是管道或设备），不能作为题库").arg(file);
     case Problem::FolderDenied:
         return QStringLiteral("没有权限进入文件夹 %1，无法读取其中的题库文件 %2").arg(QDir::toNativeSeparators(finding.detail), file);
     case Problem::FileDenied: return QStringLiteral("没有权限读取题库文件 %1").arg(file);

@@ -10,6 +10,7 @@ enum class Problem {
     None,          // the file can be read
     Missing,
     Folder,        // a folder stands where the file should be
+    NotAFile,      // a pipe, device or socket stands there
     FolderDenied,  // a folder on the way may not be entered
     FileDenied,    // the file may not be read
     Other,         // the system's own reason

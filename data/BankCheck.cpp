@@ -11,14 +11,11 @@ QStringList BankCheck::requireTables(const QString &path, const FieldsOf &fields
     QStringList held;
     for (const BankSchema::Table &t : BankSchema::tables()) {
         const QString &table = t.name;
-        QString cause;
-        const std::optional<QStringList> found = fieldsOf(table, cause);
+        const std::optional<QStringList> found = fieldsOf(table);
         if (!found && !t.required)
             continue;
-        if (!found) {
-            const QString missing = QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2").arg(where, table);
-            throw BankError(cause.isEmpty() ? missing : QStringLiteral("%1（%2）").arg(missing, cause));
-        }
+        if (!found)
+            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：缺少表 %2").arg(where, table));
         for (const auto &[field, type] : t.fields) {
             if (!found->contains(field, Qt::CaseInsensitive))
                 throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：表 %2 缺少字段 %3").arg(where, table, field));

@@ -1,5 +1,6 @@
 #include "data/BankOpen.h"
 
+#include "data/BankAccess.h"
 #include "data/JetBank.h"
 #include "data/JetHeader.h"
 #include "data/SqliteBank.h"
@@ -8,6 +9,8 @@
 
 std::unique_ptr<QuestionBank> openQuestionBank(const QString &path)
 {
+    // Before anything opens it: a pipe standing there would block the opening.
+    BankAccess::requireReadable(path);
     QFile file(path);
     const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(32) : QByteArray();
     if (JetHeader::isJet(start))

@@ -5,6 +5,7 @@
 #include "data/BankError.h"
 #include "data/BankSchema.h"
 #include "data/JetHeader.h"
+#include "data/JetPages.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,24 @@
 #include <mdbtools.h>
 
 #include <algorithm>
+#include <deque>
 #include <functional>
+#include <map>
 #include <numeric>
 
 namespace {
 
 const QStringList kAcceptedPasswords = {QStringLiteral("583926"), QString()};
 
-// libmdb 1.0.0 mistakes the deleted-row flag of a row's slot for an overflow pointer and hands
-// such rows out; the slot tells them apart.
+// A row's slot on its data page: a deleted row, and a row moved to another page (its place
+// holds a pointer). libmdb 1.0.0 mistakes the one flag for the other.
 constexpr int kDeletedRow = 0x8000;
+constexpr int kMovedRow = 0x4000;
+constexpr int kMostRows = 1000; // libmdb reads no row past this on a page
+
+constexpr unsigned char kDataPage = 0x01;
+constexpr quint32 kCatalogPage = 2; // the catalog's definition, always here
+constexpr int kMemoHeader = 12;
 
 QString native(const QString &path)
 {
@@ -81,28 +90,78 @@ QList<T> sortedBy(const QList<QVariant> &keys, const QList<T> &items)
 struct JetBank::Database
 {
     using Columns = QHash<QString, MdbColumn *>; // by lower-case name
+    using Definition = std::unique_ptr<MdbTableDef, decltype(&mdb_free_tabledef)>;
     struct Table
     {
-        MdbTableDef *def = nullptr;
+        Definition def{nullptr, &mdb_free_tabledef};
         Columns columns;
+        QList<quint32> pages; // what the usage map names, checked to lie within the file
     };
 
     ~Database()
     {
-        for (const Table &t : std::as_const(tables))
-            mdb_free_tabledef(t.def);
+        tables.clear();
+        catalog.def.reset();
         if (mdb)
             mdb_close(mdb);
     }
 
-    // The value of a column of the row just fetched. Texts are converted with a bind size that
-    // fits them whole: libmdb cuts every text at the bind size without a word.
+    // The table defined on the given page, its definition and maps checked before libmdb reads them.
+    void open(Table &table, const QString &name, quint32 definition)
+    {
+        table.pages = pages->tablePages(definition, name);
+        MdbCatalogEntry &entry = entries.emplace_back();
+        entry.mdb = mdb;
+        qstrncpy(entry.object_name, name.toUtf8().constData(), sizeof entry.object_name);
+        entry.object_type = MDB_TABLE;
+        entry.table_pg = definition;
+        table.def.reset(mdb_read_table(&entry));
+        MdbTableDef *def = table.def.get();
+        if (!def || !def->usage_map || def->map_sz < 5)
+            pages->damaged(QStringLiteral("表 %1 的定义读不出来").arg(name));
+        if (!mdb_read_columns(def) || def->columns->len != def->num_cols)
+            pages->damaged(QStringLiteral("表 %1 的字段读不出来").arg(name));
+        for (guint i = 0; i < def->columns->len; ++i) {
+            auto *col = static_cast<MdbColumn *>(g_ptr_array_index(def->columns, i));
+            table.columns.insert(QString::fromUtf8(col->name).toLower(), col);
+        }
+    }
+
+    // The tables the catalog names, by lower-case name, with the page of each one's definition.
+    QHash<QString, quint32> readCatalog()
+    {
+        open(catalog, QStringLiteral("MSysObjects"), kCatalogPage);
+        for (const char *field : {"id", "name", "type"}) {
+            if (!catalog.columns.contains(QLatin1String(field)))
+                pages->damaged(QStringLiteral("数据库的目录缺少字段 %1").arg(QLatin1String(field)));
+        }
+        QHash<QString, quint32> found;
+        scan(catalog, QStringLiteral("MSysObjects"), {}, [&](const Columns &columns) {
+            const QVariant type = value(columns.value(QStringLiteral("type")));
+            const QVariant id = value(columns.value(QStringLiteral("id")));
+            if (isNumber(type) && isNumber(id) && (type.toLongLong() & 0x7F) == MDB_TABLE) {
+                const QString name = value(columns.value(QStringLiteral("name"))).toString().toLower();
+                if (!found.contains(name))
+                    found.insert(name, quint32(id.toLongLong() & 0xFFFFFF));
+            }
+        });
+        return found;
+    }
+
+    // The value of a column of the row just fetched, once what libmdb found for it is checked
+    // to lie within the row. Texts are converted with a bind size that fits them whole: libmdb
+    // cuts every text at the bind size without a word.
     QVariant value(MdbColumn *col) const
     {
         const int start = col->cur_value_start;
         const int length = col->cur_value_len;
         if (length == 0)
             return {}; // NULL, or an empty text: both read as empty text
+        const int least = col->col_type == MDB_BYTE ? 1 : col->col_type == MDB_INT ? 2
+                        : col->col_type == MDB_LONGINT || col->col_type == MDB_FLOAT ? 4
+                        : col->col_type == MDB_DOUBLE ? 8 : col->col_type == MDB_MEMO ? kMemoHeader : 0;
+        if (start < row.start || length < least || start + qint64(length) > row.end)
+            pages->damaged(QStringLiteral("表 %1 有一个值超出了它所在的行").arg(scanned));
         switch (col->col_type) {
         case MDB_BYTE: return qlonglong(mdb->pg_buf[start]);
         case MDB_INT: return qlonglong(qint16(mdb_get_int16(mdb->pg_buf, start)));
@@ -110,8 +169,14 @@ struct JetBank::Database
         case MDB_FLOAT: return double(mdb_get_single(mdb->pg_buf, start));
         case MDB_DOUBLE: return mdb_get_double(mdb->pg_buf, start);
         case MDB_MEMO: {
-            // The memo's header holds the length it takes in the file, flags in its top bits.
+            // The memo's header holds the length it takes in the file, flags in its top bits,
+            // then where it is kept when not in the row.
             const quint32 header = quint32(mdb_get_int32(mdb->pg_buf, start));
+            const quint32 kept = quint32(mdb_get_int32(mdb->pg_buf, start + 4));
+            if (header & 0x40000000u)
+                pages->checkLongValue(kept, false, scanned);
+            else if (!(header & 0xFF000000u))
+                pages->checkLongValue(kept, true, scanned);
             const qint64 stored = (header & 0x80000000u) ? length : qint64(header & 0x3FFFFFFFu);
             return text(col, std::min(stored, fileSize));
         }
@@ -140,35 +205,62 @@ struct JetBank::Database
     }
 
     // Calls take with the columns of each row of the table that meets every condition, the row
-    // just fetched.
-    void scan(const QString &path, const QString &name, const QList<Condition> &where,
+    // just fetched. The pages are those of the checked usage map, each row checked before
+    // libmdb takes it apart.
+    void scan(const Table &table, const QString &name, const QList<Condition> &where,
               const std::function<void(const Columns &)> &take)
     {
-        const auto found = tables.constFind(name);
-        if (found == tables.cend())
-            throw BankError(QStringLiteral("题库中没有表 %1").arg(name));
-        const Table &table = *found;
-        MdbTableDef *def = table.def;
-        // One scan at a time: a scan keeps its position in the handle.
-        mdb_rewind_table(def);
+        MdbTableDef *def = table.def.get();
+        scanned = name;
         guint fetched = 0;
-        while (mdb_fetch_row(def)) {
-            if (fetchedDeletedRow(def))
+        bool movedRows = false;
+        for (quint32 number : table.pages) {
+            if (!mdb_read_pg(mdb, number))
+                pages->damaged(QStringLiteral("第 %1 页读不出来").arg(number));
+            const unsigned char *page = mdb->pg_buf;
+            if (page[0] != kDataPage || quint32(mdb_get_int32(mdb->pg_buf, 4)) != def->entry->table_pg)
                 continue;
-            ++fetched;
-            const bool wanted = std::all_of(where.begin(), where.end(), [&](const Condition &c) {
-                return equals(value(table.columns.value(c.first)), c.second);
-            });
-            if (wanted)
-                take(table.columns);
+            const int rows = std::min(mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset), kMostRows + 1);
+            for (int r = 0; r < rows; ++r) {
+                const int slot = mdb_get_int16(mdb->pg_buf, mdb->fmt->row_count_offset + 2 + 2 * r);
+                if (slot & kDeletedRow)
+                    continue;
+                if (slot & kMovedRow) {
+                    movedRows = true;
+                    continue;
+                }
+                const std::optional<JetPages::Span> span = pages->row(page, r);
+                if (!span)
+                    pages->damaged(QStringLiteral("表 %1 在第 %2 页的第 %3 行超出了页面").arg(name).arg(number).arg(r));
+                pages->checkRow(page, *span, name);
+                if (!mdb_read_row(def, guint(r)))
+                    continue;
+                row = *span;
+                ++fetched;
+                const bool wanted = std::all_of(where.begin(), where.end(), [&](const Condition &c) {
+                    return equals(value(table.columns.value(c.first)), c.second);
+                });
+                if (wanted)
+                    take(table.columns);
+            }
         }
-        // libmdb 1.0.0 skips rows moved to an overflow page: a bank that has them would lose
-        // questions without a word.
-        if (fetched != def->num_rows)
+        if (fetched == def->num_rows)
+            return;
+        // libmdb 1.0.0 skips rows moved to an overflow page: compacting the file puts them back.
+        if (movedRows)
             throw BankError(QStringLiteral("题库文件 %1 的表 %2 记有 %3 行，只读出了 %4 行；请先压缩并修复这个数据库文件")
-                                .arg(native(path), name)
+                                .arg(native(pages->path()), name)
                                 .arg(def->num_rows)
                                 .arg(fetched));
+        pages->damaged(QStringLiteral("表 %1 记有 %2 行，只找到 %3 行").arg(name).arg(def->num_rows).arg(fetched));
+    }
+
+    const Table &table(const QString &name) const
+    {
+        const auto found = tables.find(name);
+        if (found == tables.end())
+            throw BankError(QStringLiteral("题库中没有表 %1").arg(name));
+        return found->second;
     }
 
     QVariantMap values(const Columns &columns, const QStringList &fields) const
@@ -179,18 +271,17 @@ struct JetBank::Database
         return values;
     }
 
-    bool fetchedDeletedRow(const MdbTableDef *def) const
-    {
-        const int slot = mdb->fmt->row_count_offset + 2 + 2 * (int(def->cur_row) - 1);
-        return mdb_get_int16(mdb->pg_buf, slot) & kDeletedRow;
-    }
-
     MdbHandle *mdb = nullptr;
     qint64 fileSize = 0;
-    QHash<QString, Table> tables;
+    std::optional<JetPages> pages;
+    std::deque<MdbCatalogEntry> entries; // the tables' own, at addresses that stay
+    Table catalog;
+    std::map<QString, Table> tables; // move-only: each owns its definition
+    QString scanned;     // the table being scanned
+    JetPages::Span row;  // where the row just fetched lies in its page
 };
 
-JetBank::JetBank(const QString &path) : m_path(path), m_db(std::make_unique<Database>())
+JetBank::JetBank(const QString &path) : m_db(std::make_unique<Database>())
 {
     BankAccess::requireReadable(path);
     QFile file(path);
@@ -204,7 +295,10 @@ JetBank::JetBank(const QString &path) : m_path(path), m_db(std::make_unique<Data
     const JetHeader::Version version = JetHeader::version(header);
     if (version == JetHeader::Version::Other)
         throw BankError(QStringLiteral("题库文件 %1 的数据库格式版本无法读取（只能读取 Jet 3 和 Jet 4 格式）").arg(native(path)));
-    if (!kAcceptedPasswords.contains(JetHeader::password(header, version)))
+    const std::optional<QString> password = JetHeader::password(header, version);
+    if (!password)
+        throw BankError::damaged(path, QStringLiteral("文件头中保存密码的部分已损坏"));
+    if (!kAcceptedPasswords.contains(*password))
         throw BankError(QStringLiteral("题库文件 %1 的密码不正确，无法打开。").arg(native(path)));
     // Jet 3 keeps texts in the code page of the system that wrote them: the banks come from
     // Chinese systems.
@@ -214,26 +308,28 @@ JetBank::JetBank(const QString &path) : m_path(path), m_db(std::make_unique<Data
     m_db->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!m_db->mdb)
         throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：无法读取数据库").arg(native(path)));
-    // The catalog is read once and its tables looked up in it: reading it again frees the
-    // entries that the tables read so far refer to.
-    if (!mdb_read_catalog(m_db->mdb, MDB_TABLE))
-        throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：无法读取数据库的目录").arg(native(path)));
-    BankCheck::requireTables(path, [this](const QString &name, QString &) -> std::optional<QStringList> {
-        MdbCatalogEntry *entry = mdb_get_catalogentry_by_name(m_db->mdb, name.toUtf8().constData());
-        MdbTableDef *def = entry ? mdb_read_table(entry) : nullptr;
-        if (!def)
+    const MdbFormatConstants &fmt = *m_db->mdb->fmt;
+    m_db->pages.emplace(path, JetPages::Layout{int(fmt.pg_size), fmt.row_count_offset, fmt.tab_num_cols_offset,
+                                               fmt.tab_num_ridxs_offset, fmt.tab_usage_map_offset, fmt.tab_free_map_offset,
+                                               fmt.tab_cols_start_offset, fmt.tab_ridx_entry_size, fmt.tab_col_entry_size,
+                                               version == JetHeader::Version::Jet3});
+    // The catalog is read here rather than by libmdb, whose reading follows the catalog's rows
+    // unchecked (and parses their properties, which the bank does not need).
+    const QHash<QString, quint32> catalog = m_db->readCatalog();
+    BankCheck::requireTables(path, [this, &catalog](const QString &name) -> std::optional<QStringList> {
+        const auto definition = catalog.constFind(name.toLower());
+        if (definition == catalog.cend())
             return std::nullopt;
-        mdb_read_columns(def);
         Database::Table &table = m_db->tables[name];
-        table.def = def;
+        m_db->open(table, name, *definition);
         QStringList fields;
-        for (guint i = 0; i < def->columns->len; ++i) {
-            auto *col = static_cast<MdbColumn *>(g_ptr_array_index(def->columns, i));
-            fields << QString::fromUtf8(col->name);
-            table.columns.insert(fields.last().toLower(), col);
-        }
+        for (guint i = 0; i < table.def->columns->len; ++i)
+            fields << QString::fromUtf8(static_cast<MdbColumn *>(g_ptr_array_index(table.def->columns, i))->name);
         return fields;
     });
+    // The cases are read only when a program is checked: damage to them is found now, not then.
+    if (m_db->tables.count(QStringLiteral("c_case")))
+        m_db->scan(m_db->table(QStringLiteral("c_case")), QStringLiteral("c_case"), {}, [](const Database::Columns &) {});
 }
 
 JetBank::~JetBank() = default;
@@ -244,7 +340,7 @@ RecordSet JetBank::select(const QString &table, const QList<Condition> &where, c
         fields = BankSchema::fields(table);
     RecordSet rows;
     QList<QVariant> keys;
-    m_db->scan(m_path, table, where, [&](const Database::Columns &columns) {
+    m_db->scan(m_db->table(table), table, where, [&](const Database::Columns &columns) {
         QVariantMap row = m_db->values(columns, fields);
         if (!orderBy.isEmpty())
             keys.append(m_db->value(columns.value(orderBy)));
@@ -308,7 +404,7 @@ QList<CheckedRow> JetBank::checkRows(const QString &table, const QStringList &va
     const QString key = BankSchema::fields(table).first();
     QList<CheckedRow> rows;
     QList<QVariant> keys;
-    m_db->scan(m_path, table, {}, [&](const Database::Columns &columns) {
+    m_db->scan(m_db->table(table), table, {}, [&](const Database::Columns &columns) {
         CheckedRow row;
         row.values = Record(m_db->values(columns, values));
         // A text column holds UCS-2, which libmdb converts whole or not at all; a long text's
@@ -328,7 +424,7 @@ QList<CheckedRow> JetBank::checkRows(const QString &table, const QStringList &va
 
 RecordSet JetBank::cases(const QString &table, int taskId)
 {
-    if (!m_db->tables.contains(QStringLiteral("c_case")))
+    if (!m_db->tables.count(QStringLiteral("c_case")))
         return {};
     return select(QStringLiteral("c_case"), {{QStringLiteral("task_table"), table}, {QStringLiteral("task_id"), taskId}},
                   QStringLiteral("case_no"));

@@ -40,6 +40,5 @@ private:
     // holding the given fields (none: every field the program reads).
     RecordSet select(const QString &table, const QList<Condition> &where, const QString &orderBy, QStringList fields = {});
 
-    QString m_path;
     std::unique_ptr<Database> m_db;
 };

@@ -14,6 +14,8 @@ constexpr int kMaskedFrom = 0x18;   // the header is masked from here, 126 (Jet 
 constexpr int kPasswordAt = 0x42;
 constexpr int kCreatedAt = 0x72;    // creation date, a double; masks the Jet 4 password once more
 
+constexpr double kLastDate = 2958465; // 9999-12-31, in days from 1899-12-30
+
 // The documented mask of a Jet 3 password (20 bytes at 0x42).
 constexpr std::array<quint8, 20> kJet3PasswordMask = {0x86, 0xFB, 0xEC, 0x37, 0x5D, 0x44, 0x9C, 0xFA, 0xC6, 0x5E,
                                                       0x28, 0xE6, 0x13, 0xB6, 0x8A, 0x60, 0x54, 0x94, 0x7B, 0x36};
@@ -60,26 +62,45 @@ qint32 dateAsInt(double date)
     return qint32(date);
 }
 
-QString jet4Password(const QByteArray &page)
+// A password is kept padded with zeros: with the right mask, nothing but zeros follows its end.
+// Other bytes there mean the mask (the creation date) or the password itself was damaged.
+bool paddedWithZeros(const QByteArray &secret, qsizetype end)
+{
+    for (qsizetype i = end; i < secret.size(); ++i) {
+        if (secret[i] != 0)
+            return false;
+    }
+    return true;
+}
+
+std::optional<QString> jet4Password(const QByteArray &page)
 {
     const QByteArray header = unmasked(page, 128);
     double created = 0;
     std::memcpy(&created, header.constData() + (kCreatedAt - kMaskedFrom), sizeof created);
+    if (!std::isfinite(created) || created < 0 || created > kLastDate)
+        return std::nullopt;
     const qint32 date = qToLittleEndian(dateAsInt(created));
     const auto *mask = reinterpret_cast<const quint8 *>(&date);
     QByteArray secret = header.mid(kPasswordAt - kMaskedFrom, 40);
     for (int i = 0; i < secret.size(); ++i)
         secret[i] = char(secret[i] ^ mask[i % 4]);
-    QString password = QString::fromUtf16(reinterpret_cast<const char16_t *>(secret.constData()), secret.size() / 2);
-    return password.left(password.indexOf(QChar(0)));
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(secret.constData()), secret.size() / 2);
+    const qsizetype length = text.contains(QChar(0)) ? text.indexOf(QChar(0)) : text.size();
+    if (!paddedWithZeros(secret, 2 * length))
+        return std::nullopt;
+    return text.left(length);
 }
 
-QString jet3Password(const QByteArray &page)
+std::optional<QString> jet3Password(const QByteArray &page)
 {
     QByteArray secret = page.mid(kPasswordAt, int(kJet3PasswordMask.size()));
     for (int i = 0; i < secret.size(); ++i)
         secret[i] = char(secret[i] ^ kJet3PasswordMask[i]);
-    return QString::fromLatin1(secret.left(secret.indexOf('\0')));
+    const qsizetype length = secret.contains('\0') ? secret.indexOf('\0') : secret.size();
+    if (!paddedWithZeros(secret, length))
+        return std::nullopt;
+    return QString::fromLatin1(secret.left(length));
 }
 
 }
@@ -101,9 +122,9 @@ JetHeader::Version JetHeader::version(const QByteArray &page)
     }
 }
 
-QString JetHeader::password(const QByteArray &page, Version version)
+std::optional<QString> JetHeader::password(const QByteArray &page, Version version)
 {
     if (page.size() < kMaskedFrom + 128)
-        return {};
+        return std::nullopt;
     return version == Version::Jet3 ? jet3Password(page) : jet4Password(page);
 }

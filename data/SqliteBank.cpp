@@ -4,6 +4,7 @@
 #include "data/BankCheck.h"
 #include "data/BankError.h"
 #include "data/BankSchema.h"
+#include "data/SqliteFailure.h"
 #include "data/SqliteText.h"
 
 #include <QDir>
@@ -12,20 +13,25 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <sqlite3.h>
+
 #include <atomic>
 
 namespace {
 
 // Atomic: the start-up check opens a bank of its own on another thread.
 std::atomic<int> s_connections = 0;
+std::atomic<int> s_timeLimitMs = 10000;
 
 // A writer holding the file gets this long before the bank gives up on it.
 constexpr int kLockedWaitMs = 1000;
+// The time limit is looked at after this many steps of a statement.
+constexpr int kStepsBetweenLooks = 1000;
 
-bool lockedOut(const QSqlError &error)
+// Whether the statement under way has run past its time: SQLite then ends it.
+int pastTimeLimit(void *clock)
 {
-    const int code = error.nativeErrorCode().toInt() & 0xFF; // the primary code of an extended one
-    return code == 5 /* SQLITE_BUSY */ || code == 6 /* SQLITE_LOCKED */;
+    return static_cast<const QElapsedTimer *>(clock)->hasExpired(s_timeLimitMs) ? 1 : 0;
 }
 
 // The fields of a table as the queries read them: a text that is not UTF-8 comes as its bytes.
@@ -55,9 +61,11 @@ SqliteBank::SqliteBank(const QString &path) : m_path(path)
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kLockedWaitMs));
     try {
         if (!db.open())
-            throw BankError(QStringLiteral("无法打开题库文件 %1：%2").arg(QDir::toNativeSeparators(path), db.lastError().text()));
-        if (!SqliteText::install(db))
+            throw failure(db.lastError());
+        sqlite3 *connection = SqliteText::handle(db);
+        if (!connection || !SqliteText::install(connection))
             throw BankError(QStringLiteral("无法打开题库文件 %1：SQLite 不接受本程序的文字检查函数").arg(QDir::toNativeSeparators(path)));
+        sqlite3_progress_handler(connection, kStepsBetweenLooks, pastTimeLimit, &m_clock);
         checkSchema();
     } catch (...) {
         db.close();
@@ -76,26 +84,47 @@ SqliteBank::~SqliteBank()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
+void SqliteBank::setTimeLimit(int ms)
+{
+    s_timeLimitMs = ms;
+}
+
 BankError SqliteBank::failure(const QSqlError &error) const
 {
-    if (lockedOut(error))
-        return BankError(QStringLiteral("题库文件 %1 正被另一个程序锁定（可能正在写入），等了一秒仍无法读取。请关闭那个程序后再试。")
-                             .arg(QDir::toNativeSeparators(m_path)));
-    return BankError(QStringLiteral("题库查询失败：%1").arg(error.text()));
+    return SqliteFailure::of(m_path, error, s_timeLimitMs);
+}
+
+QHash<QString, QString> SqliteBank::objectTypes()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    run(query, QStringLiteral("select lower(name), type, sql from sqlite_master where type in ('table', 'view')"), {});
+    QHash<QString, QString> types;
+    while (query.next()) {
+        const bool virtualTable = query.value(2).toString().simplified().startsWith(QStringLiteral("create virtual"), Qt::CaseInsensitive);
+        types.insert(query.value(0).toString(), virtualTable ? QStringLiteral("virtual table") : query.value(1).toString());
+    }
+    if (query.lastError().isValid())
+        throw failure(query.lastError());
+    return types;
 }
 
 void SqliteBank::checkSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const QStringList held = BankCheck::requireTables(m_path, [&](const QString &table, QString &cause) -> std::optional<QStringList> {
+    // Only a table may stand for one: a view or a virtual table runs code of the file's making
+    // on every read, and may never end.
+    const QHash<QString, QString> types = objectTypes();
+    const QStringList held = BankCheck::requireTables(m_path, [&](const QString &table) -> std::optional<QStringList> {
+        const QString type = types.value(table.toLower());
+        if (type.isEmpty())
+            return std::nullopt;
+        if (type != u"table")
+            throw BankError(QStringLiteral("题库文件 %1 不是有效的题库：%2 是%3，不是表")
+                                .arg(QDir::toNativeSeparators(m_path), table,
+                                     type == u"view" ? QStringLiteral("视图") : QStringLiteral("虚拟表")));
         QSqlQuery query(db);
         // Table names come from the fixed list of the check, never from user input.
-        if (!query.exec(QStringLiteral("select * from %1 limit 0").arg(table))) {
-            if (lockedOut(query.lastError()))
-                throw failure(query.lastError());
-            cause = query.lastError().text();
-            return std::nullopt;
-        }
+        run(query, QStringLiteral("select * from %1 limit 0").arg(table), {});
         QStringList fields;
         const QSqlRecord record = query.record();
         for (int i = 0; i < record.count(); ++i)
@@ -103,10 +132,20 @@ void SqliteBank::checkSchema()
         return fields;
     });
     m_hasCases = held.contains(QStringLiteral("c_case"));
+    // The cases are read only when a program is checked: damage to them is found now, not then.
+    if (m_hasCases) {
+        QSqlQuery check(db);
+        run(check, QStringLiteral("pragma quick_check(c_case)"), {});
+        if (check.next() && check.value(0).toString() != u"ok")
+            throw BankError::damaged(m_path, QStringLiteral("表 c_case 的数据不完整"));
+        if (check.lastError().isValid())
+            throw failure(check.lastError());
+    }
 }
 
-void SqliteBank::run(QSqlQuery &query, const QString &sql, const QVariantList &values) const
+void SqliteBank::run(QSqlQuery &query, const QString &sql, const QVariantList &values)
 {
+    m_clock.start();
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         throw failure(query.lastError());

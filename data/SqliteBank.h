@@ -3,6 +3,8 @@
 #include "data/BankError.h"
 #include "data/QuestionBank.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QString>
 
 class QSqlError;
@@ -30,14 +32,20 @@ public:
                                 const QStringList &longTexts) override;
     RecordSet cases(const QString &table, int taskId) override;
 
+    // The time one statement may take before it is ended as a failure (10 s unless a test says).
+    static void setTimeLimit(int ms);
+
 private:
     RecordSet select(const QString &sql, const QVariantList &values);
-    void run(QSqlQuery &query, const QString &sql, const QVariantList &values) const;
+    void run(QSqlQuery &query, const QString &sql, const QVariantList &values);
+    // The type of each table-like object of the file, by lower-case name: "table", "view" or
+    // "virtual table".
+    QHash<QString, QString> objectTypes();
     void checkSchema();
-    // What a failed statement means, in words: a lock held by another program, or the engine's text.
     BankError failure(const QSqlError &error) const;
 
     QString m_connectionName;
     QString m_path;
     bool m_hasCases = false;
+    QElapsedTimer m_clock; // since the statement under way started
 };

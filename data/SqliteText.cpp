@@ -43,15 +43,17 @@ void textFault(sqlite3_context *context, int, sqlite3_value **argv)
 
 }
 
-bool SqliteText::install(const QSqlDatabase &db)
+sqlite3 *SqliteText::handle(const QSqlDatabase &db)
 {
     // The driver's handle, as Qt documents it for SQLite.
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-    if (!connection)
-        return false;
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+bool SqliteText::install(sqlite3 *connection)
+{
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     return sqlite3_create_function_v2(connection, "readable_text", 1, flags, nullptr, readableText, nullptr, nullptr, nullptr) == SQLITE_OK
         && sqlite3_create_function_v2(connection, "text_fault", 1, flags, nullptr, textFault, nullptr, nullptr, nullptr) == SQLITE_OK;

@@ -1,13 +1,33 @@
 #include "judge/BoundedProcess.h"
 
-#include "judge/ProcessSession.h"
+#include "judge/Sandbox.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
 
-// How often the session is looked at for its processes, CPU time and memory.
-constexpr int kWatchMs = 20;
+// The sandbox's own processes above the program: bwrap and the sandbox's first process.
+constexpr int kSandboxProcesses = 2;
+// A program ended by the CPU time limit was last seen this close to it.
+constexpr double kCpuMargin = 0.25;
+
+// bwrap ends as the shell does: 128 + n for a program ended by signal n.
+bool endedBySignal(int sandboxStatus)
+{
+    return sandboxStatus > 128 && sandboxStatus <= 128 + 64;
+}
+
+bool holdsFileOf(const QString &folder, qint64 bytes)
+{
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        if (QFileInfo(it.next()).size() >= bytes)
+            return true;
+    }
+    return false;
+}
 
 }
 
@@ -15,8 +35,6 @@ BoundedProcess::BoundedProcess(QObject *parent) : QObject(parent)
 {
     m_wallClock.setSingleShot(true);
     connect(&m_wallClock, &QTimer::timeout, this, [this] { stopAt(Bound::WallTime); });
-    m_watch.setInterval(kWatchMs);
-    connect(&m_watch, &QTimer::timeout, this, &BoundedProcess::watch);
 }
 
 BoundedProcess::~BoundedProcess()
@@ -24,31 +42,42 @@ BoundedProcess::~BoundedProcess()
     stop();
 }
 
-void BoundedProcess::start(const QString &program, const QStringList &arguments, const QString &folder,
-                           const QByteArray &input, const RunLimits &limits, QProcess::ProcessChannelMode channels)
+void BoundedProcess::start(const RunRequest &request)
 {
     stop();
-    m_limits = limits;
+    m_request = request;
     m_result = {};
     m_leader = 0;
-    m_largestMemory = 0;
+    const bool sandboxed = request.sandbox && request.sandbox->isUsable();
+    m_scope = sandboxed ? ProcessSession::Scope::Descendants : ProcessSession::Scope::Session;
+    m_result.sandboxed = sandboxed;
     m_process = new QProcess(this);
-    m_process->setWorkingDirectory(folder);
+    m_process->setWorkingDirectory(request.folder);
     m_process->setProcessEnvironment(m_environment);
-    m_process->setProcessChannelMode(channels);
-    ProcessSession::confine(*m_process, limits);
+    m_process->setProcessChannelMode(request.channels);
     connect(m_process, &QProcess::started, this, &BoundedProcess::started);
     connect(m_process, &QProcess::readyReadStandardOutput, this, &BoundedProcess::read);
     connect(m_process, &QProcess::readyReadStandardError, this, &BoundedProcess::read);
     connect(m_process, &QProcess::finished, this, &BoundedProcess::ended);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            failedToStart();
+            failedToStart(m_process->errorString());
     });
-    m_process->start(program, arguments);
+    if (sandboxed) {
+        if (!Sandbox::handOver(request.program, request.folder)) {
+            failedToStart(QStringLiteral("无法为沙箱准备文件夹 %1").arg(request.folder));
+            return;
+        }
+        ProcessSession::confine(*m_process, request.limits, Sandbox::outsideUser(), kSandboxProcesses);
+        m_process->start(request.sandbox->bwrap(),
+                         request.sandbox->arguments(request.program, request.arguments, request.folder, request.limits.fileBytes));
+    } else {
+        ProcessSession::confine(*m_process, request.limits);
+        m_process->start(request.program, request.arguments);
+    }
     if (!m_process) // it failed to start, and finished() has told so
         return;
-    m_process->write(input);
+    m_process->write(request.input);
     m_process->closeWriteChannel();
 }
 
@@ -59,7 +88,8 @@ void BoundedProcess::stop()
     m_process->disconnect(this);
     killAll();
     m_process->waitForFinished(2000);
-    killAll(); // what it started while it was dying
+    if (m_scope == ProcessSession::Scope::Session)
+        killAll(); // what it started while it was dying
     release();
 }
 
@@ -67,54 +97,69 @@ void BoundedProcess::started()
 {
     m_result.started = true;
     m_leader = m_process->processId();
-    m_wallClock.start(m_limits.wallMs);
-    m_watch.start();
+    m_wallClock.start(m_request.limits.wallMs);
+    m_watch.start(m_leader, m_scope, m_request.limits, m_scope == ProcessSession::Scope::Descendants ? kSandboxProcesses : 0);
 }
 
 void BoundedProcess::read()
 {
+    const qint64 cap = m_request.limits.outputBytes;
     m_result.output += m_process->readAllStandardOutput();
     if (m_process->processChannelMode() != QProcess::MergedChannels)
         m_result.errors += m_process->readAllStandardError();
-    if (m_result.output.size() + m_result.errors.size() > m_limits.outputBytes) {
-        m_result.output.truncate(std::min<qint64>(m_result.output.size(), m_limits.outputBytes));
-        m_result.errors.truncate(m_limits.outputBytes - m_result.output.size());
+    if (m_result.output.size() + m_result.errors.size() > cap) {
+        m_result.output.truncate(std::min<qint64>(m_result.output.size(), cap));
+        m_result.errors.truncate(cap - m_result.output.size());
         stopAt(Bound::Output);
     }
 }
 
-void BoundedProcess::watch()
-{
-    const ProcessSession::Usage usage = ProcessSession::usage(m_leader);
-    m_largestMemory = std::max(m_largestMemory, usage.largestMemory);
-    if (usage.processes > m_limits.processes)
-        stopAt(Bound::Processes);
-    else if (usage.cpuSeconds >= m_limits.cpuSeconds)
-        stopAt(Bound::CpuTime);
-}
-
 void BoundedProcess::ended()
 {
+    m_watch.stop();
+    if (m_result.bound == Bound::None)
+        m_result.bound = m_watch.bound();
     if (m_result.bound != Bound::Output)
         read();
-    killAll(); // children it left behind
+    // Children it left behind. A sandbox takes all of them along when it ends, and its number may
+    // already be another process's.
+    if (m_scope == ProcessSession::Scope::Session)
+        killAll();
     m_result.crashed = m_process->exitStatus() == QProcess::CrashExit;
     m_result.exitCode = m_process->exitCode();
-    if (m_result.bound == Bound::None && m_result.crashed)
-        m_result.bound = ProcessSession::boundOfSignal(m_result.exitCode);
-    // The memory limit makes allocation fail rather than end the program, so a program that failed
-    // after it was seen using half its limit or more most likely ran out of memory.
-    if (m_result.bound == Bound::None && (m_result.crashed || m_result.exitCode != 0)
-        && m_largestMemory >= m_limits.memoryBytes / 2)
-        m_result.bound = Bound::Memory;
+    if (m_result.sandboxed && !m_result.crashed && endedBySignal(m_result.exitCode)) {
+        m_result.crashed = true;
+        m_result.exitCode -= 128;
+    }
+    if (m_result.bound == Bound::None)
+        m_result.bound = boundReached();
     const RunResult result = m_result;
     release();
     emit finished(result);
 }
 
-void BoundedProcess::failedToStart()
+// The bound a failed run reached on its own, without being stopped at it: the limits of CPU time
+// and file size end a program by a signal, which it may also have raised itself; the memory limit
+// makes allocation fail rather than end the program.
+Bound BoundedProcess::boundReached() const
 {
-    m_result.startError = m_process->errorString();
+    const RunLimits &limits = m_request.limits;
+    if (m_result.crashed) {
+        const Bound bound = ProcessSession::boundOfSignal(m_result.exitCode);
+        if (bound == Bound::CpuTime && m_watch.cpuSeconds() >= limits.cpuSeconds - kCpuMargin)
+            return bound;
+        if (bound == Bound::FileSize && holdsFileOf(m_request.folder, limits.fileBytes))
+            return bound;
+    }
+    // Allocation failed if it was seen near its limit: the last blocks asked for did not fit.
+    if ((m_result.crashed || m_result.exitCode != 0) && m_watch.largestMemory() >= limits.memoryBytes / 8 * 7)
+        return Bound::Memory;
+    return Bound::None;
+}
+
+void BoundedProcess::failedToStart(const QString &error)
+{
+    m_result.startError = error;
     const RunResult result = m_result;
     release();
     emit finished(result);
@@ -125,13 +170,14 @@ void BoundedProcess::stopAt(Bound bound)
     if (m_result.bound == Bound::None)
         m_result.bound = bound;
     m_wallClock.stop();
-    m_watch.stop();
     killAll();
 }
 
 void BoundedProcess::killAll()
 {
-    ProcessSession::killAll(m_leader);
+    if (m_process->state() == QProcess::NotRunning && m_scope == ProcessSession::Scope::Descendants)
+        return;
+    ProcessSession::killAll(m_leader, m_scope);
     if (m_process->state() != QProcess::NotRunning)
         m_process->kill();
 }

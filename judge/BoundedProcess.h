@@ -1,6 +1,8 @@
 #pragma once
 
+#include "judge/ProcessSession.h"
 #include "judge/RunLimits.h"
+#include "judge/RunWatch.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,20 +11,35 @@
 #include <QStringList>
 #include <QTimer>
 
+class Sandbox;
+
+// One run of an untrusted program.
+struct RunRequest
+{
+    QString program;
+    QStringList arguments;
+    QString folder; // where it runs; in a sandbox, the only folder it may write
+    QByteArray input;
+    RunLimits limits;
+    QProcess::ProcessChannelMode channels = QProcess::SeparateChannels;
+    const Sandbox *sandbox = nullptr; // runs in it when it is usable, directly otherwise
+};
+
 struct RunResult
 {
     bool started = false;
-    QString startError;       // why it did not start
+    QString startError;        // why it did not start
+    bool sandboxed = false;    // it ran in the sandbox
     Bound bound = Bound::None; // the bound it was stopped at, if any
-    bool crashed = false;     // ended by a signal
-    int exitCode = 0;         // its exit status, or the signal when it crashed
-    QByteArray output;        // standard output (and standard error, when merged)
-    QByteArray errors;        // standard error
+    bool crashed = false;      // ended by a signal
+    int exitCode = 0;          // its exit status, or the signal when it crashed
+    QByteArray output;         // standard output (and standard error, when merged)
+    QByteArray errors;         // standard error
 };
 
 // Runs one untrusted program without blocking: it gets its input, its output is collected, and it
 // is killed with everything it started when it passes one of its limits. finished() reports the
-// end of every run that was not stopped.
+// end of every run that was not stopped. This is the one place that starts a student's program.
 class BoundedProcess : public QObject
 {
     Q_OBJECT
@@ -33,8 +50,7 @@ public:
 
     // The environment of the runs that follow; the system's when not set.
     void setEnvironment(const QProcessEnvironment &environment) { m_environment = environment; }
-    void start(const QString &program, const QStringList &arguments, const QString &folder, const QByteArray &input,
-               const RunLimits &limits, QProcess::ProcessChannelMode channels);
+    void start(const RunRequest &request);
     // Kills the run and all it started; finished() is not emitted for it.
     void stop();
     bool isRunning() const { return m_process != nullptr; }
@@ -45,19 +61,19 @@ signals:
 private:
     void started();
     void read();
-    void watch();
     void ended();
-    void failedToStart();
+    void failedToStart(const QString &error);
     void stopAt(Bound bound);
+    Bound boundReached() const;
     void killAll();
     void release();
 
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QProcess *m_process = nullptr;
-    RunLimits m_limits;
+    RunRequest m_request;
+    ProcessSession::Scope m_scope = ProcessSession::Scope::Session;
     RunResult m_result;
     qint64 m_leader = 0;
-    qint64 m_largestMemory = 0;
     QTimer m_wallClock;
-    QTimer m_watch;
+    RunWatch m_watch;
 };

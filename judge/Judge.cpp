@@ -96,6 +96,9 @@ bool Judge::start(const JudgeTask &task)
     m_verdict.total = int(task.cases.size());
     m_verdict.hiddenTotal = int(std::count_if(task.cases.begin(), task.cases.end(), [](const JudgeCase &c) { return c.hidden; }));
     m_verdict.limits = RunLimits::program();
+    if (!m_sandbox)
+        m_sandbox = Sandbox::machine();
+    m_verdict.isolation = m_sandbox->isolation();
 
     const QString compiler = CompilerLookup::find(m_finder);
     if (compiler.isEmpty()) {
@@ -134,8 +137,9 @@ bool Judge::start(const JudgeTask &task)
 #endif
     m_program = m_folder->filePath(program);
     emit progress(QStringLiteral("正在编译……"));
-    m_compiler.start(compiler, {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-o"), program, name, QStringLiteral("-lm")},
-                     m_folder->path(), {}, RunLimits::compiler(), QProcess::MergedChannels);
+    // The compiler is trusted with the student's file, not sandboxed; bounded, it cannot run away.
+    m_compiler.start({compiler, {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-o"), program, name, QStringLiteral("-lm")},
+                      m_folder->path(), {}, RunLimits::compiler(), QProcess::MergedChannels});
     return true;
 }
 
@@ -179,7 +183,7 @@ void Judge::runCase()
         cannotCheck(QStringLiteral("无法在临时文件夹中准备测试数据"));
         return;
     }
-    m_runner.start(m_program, {}, folder, c.input.toLocal8Bit(), m_verdict.limits, QProcess::SeparateChannels);
+    m_runner.start({m_program, {}, folder, c.input.toLocal8Bit(), m_verdict.limits, QProcess::SeparateChannels, &*m_sandbox});
 }
 
 void Judge::caseRan(const RunResult &result)

@@ -3,15 +3,17 @@
 #include "judge/BoundedProcess.h"
 #include "judge/CompilerLookup.h"
 #include "judge/JudgeTask.h"
+#include "judge/Sandbox.h"
 #include "judge/Verdict.h"
 
 #include <QObject>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 // Checks a student's program without blocking the caller: finds the C compiler, compiles the file
-// as last saved into a temporary folder, runs it there on each case, bounded, and compares its
-// output. The student's folder is only read. finished() reports the verdict of every check that
+// as last saved into a temporary folder, runs it there on each case, bounded and in the machine's
+// sandbox, and compares its output. The student's folder is only read. finished() reports the verdict of every check that
 // was not stopped, always after start() has returned.
 class Judge : public QObject
 {
@@ -23,6 +25,8 @@ public:
 
     // Test seam: how compilers are looked up (PATH by default).
     void setFinder(CompilerLookup::Finder finder) { m_finder = std::move(finder); }
+    // Test seam: the sandbox the program runs in (the machine's by default, tried at the first check).
+    void setSandbox(const Sandbox &sandbox) { m_sandbox = sandbox; }
 
     // Starts a check; refused (false) while one runs.
     bool start(const JudgeTask &task);
@@ -42,6 +46,7 @@ private:
     void cannotCheck(const QString &problem);
 
     CompilerLookup::Finder m_finder = CompilerLookup::pathFinder();
+    std::optional<Sandbox> m_sandbox;
     JudgeTask m_task;
     Verdict m_verdict;
     std::unique_ptr<QTemporaryDir> m_folder;

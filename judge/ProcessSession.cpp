@@ -6,11 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +27,7 @@ namespace {
 struct ProcStat
 {
     pid_t pid = 0;
+    pid_t parent = 0;
     pid_t group = 0;
     pid_t session = 0;
     long threads = 0;
@@ -64,6 +68,7 @@ bool readStat(int procFd, const char *pid, ProcStat &stat)
         return false;
     static const double tick = double(::sysconf(_SC_CLK_TCK));
     stat.pid = pid_t(std::atol(pid));
+    stat.parent = ppid;
     stat.group = group;
     stat.session = session;
     stat.threads = threads;
@@ -90,9 +95,31 @@ void eachProcess(Visit visit)
     ::closedir(proc);
 }
 
-bool belongsTo(const ProcStat &stat, pid_t leader)
+// The program's processes among those of the machine.
+std::vector<ProcStat> programProcesses(pid_t leader, Scope scope)
 {
-    return stat.session == leader || stat.group == leader;
+    std::vector<ProcStat> all;
+    eachProcess([&](int, const char *, const ProcStat &stat) { all.push_back(stat); });
+    std::vector<ProcStat> found;
+    if (scope == Scope::Session) {
+        std::copy_if(all.begin(), all.end(), std::back_inserter(found),
+                     [&](const ProcStat &stat) { return stat.session == leader || stat.group == leader; });
+        return found;
+    }
+    // A child may be listed before its parent: look again until no process is added.
+    std::vector<pid_t> members{leader};
+    const auto isMember = [&](pid_t pid) { return std::find(members.begin(), members.end(), pid) != members.end(); };
+    for (bool added = true; added;) {
+        added = false;
+        for (const ProcStat &stat : all) {
+            if (!isMember(stat.pid) && isMember(stat.parent)) {
+                members.push_back(stat.pid);
+                added = true;
+            }
+        }
+    }
+    std::copy_if(all.begin(), all.end(), std::back_inserter(found), [&](const ProcStat &stat) { return isMember(stat.pid); });
+    return found;
 }
 
 // Threads count against the per-user process limit, so they are what is counted here.
@@ -109,20 +136,20 @@ rlim_t tasksOfUser(uid_t uid)
 
 }
 
-Usage usage(qint64 leader)
+Usage usage(qint64 leader, Scope scope)
 {
     Usage total;
-    eachProcess([&](int, const char *, const ProcStat &stat) {
-        if (!belongsTo(stat, pid_t(leader)))
-            return;
+    if (leader <= 0)
+        return total;
+    for (const ProcStat &stat : programProcesses(pid_t(leader), scope)) {
         ++total.processes;
         total.cpuSeconds += stat.cpuSeconds;
         total.largestMemory = std::max(total.largestMemory, stat.memory);
-    });
+    }
     return total;
 }
 #else
-Usage usage(qint64)
+Usage usage(qint64, Scope)
 {
     return {};
 }
@@ -139,7 +166,7 @@ void limit(int resource, rlim_t soft, rlim_t hard)
 
 }
 
-void confine(QProcess &process, const RunLimits &limits)
+void confine(QProcess &process, const RunLimits &limits, qint64 user, int extraProcesses)
 {
     const rlim_t cpu = rlim_t(limits.cpuSeconds);
     const rlim_t memory = rlim_t(limits.memoryBytes);
@@ -147,13 +174,15 @@ void confine(QProcess &process, const RunLimits &limits)
 #ifdef Q_OS_LINUX
     // The per-user limit counts every task the user has, so the program gets a few more than now:
     // twice its limit, so that the watch on the session usually sees a runaway first and names it.
-    const rlim_t tasks = tasksOfUser(::getuid()) + 2 * rlim_t(limits.processes);
+    const rlim_t tasks = tasksOfUser(user >= 0 ? uid_t(user) : ::getuid()) + 2 * rlim_t(limits.processes) + rlim_t(extraProcesses);
 #else
     const rlim_t tasks = 0;
 #endif
     // Runs in the child between fork and exec: only async-signal-safe calls.
     process.setChildProcessModifier([=] {
         ::setsid();
+        if (user >= 0 && (::setgroups(0, nullptr) != 0 || ::setgid(gid_t(user)) != 0 || ::setuid(uid_t(user)) != 0))
+            ::_exit(127); // never run as a user other than the one asked for
         limit(RLIMIT_CPU, cpu, cpu + 1); // SIGXCPU first, SIGKILL a second later
         limit(RLIMIT_AS, memory, memory);
         limit(RLIMIT_FSIZE, file, file);
@@ -168,17 +197,20 @@ void confine(QProcess &process, const RunLimits &limits)
     });
 }
 
-void killAll(qint64 leader)
+void killAll(qint64 leader, Scope scope)
 {
     if (leader <= 0)
         return;
-    ::kill(-pid_t(leader), SIGKILL);
+#ifdef Q_OS_LINUX
+    // All are found before any is killed: a child whose parent died first would be lost.
+    const std::vector<ProcStat> processes = programProcesses(pid_t(leader), scope);
+#endif
+    if (scope == Scope::Session)
+        ::kill(-pid_t(leader), SIGKILL);
 #ifdef Q_OS_LINUX
     // A process that left the group for a group of its own is still in the session.
-    eachProcess([&](int, const char *, const ProcStat &stat) {
-        if (belongsTo(stat, pid_t(leader)))
-            ::kill(stat.pid, SIGKILL);
-    });
+    for (const ProcStat &stat : processes)
+        ::kill(stat.pid, SIGKILL);
 #endif
 }
 
@@ -191,8 +223,8 @@ Bound boundOfSignal(int signal)
     return Bound::None;
 }
 #else
-void confine(QProcess &, const RunLimits &) {}
-void killAll(qint64) {}
+void confine(QProcess &, const RunLimits &, qint64, int) {}
+void killAll(qint64, Scope) {}
 Bound boundOfSignal(int)
 {
     return Bound::None;

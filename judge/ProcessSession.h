@@ -6,12 +6,15 @@
 
 class QProcess;
 
-// The session a bounded program runs in. On POSIX systems the program starts a session and a
-// process group of its own under resource limits, so that it can be killed with everything it
-// started; on Linux the session is also watched through /proc, which binds where the per-user
-// process limit does not (root). Elsewhere these do nothing: only the wall clock and the output
-// cap bound a run there.
+// The processes of a bounded program. On POSIX systems the program starts a session and a process
+// group of its own under resource limits, so that it can be killed with everything it started; on
+// Linux they are also watched through /proc. Elsewhere these do nothing: only the wall clock and the
+// output cap bound a run there.
 namespace ProcessSession {
+
+// Which processes are the program's: those of its session and process group (a program run
+// directly), or every process descended from it (a sandbox, whose processes all stay below it).
+enum class Scope { Session, Descendants };
 
 struct Usage
 {
@@ -20,13 +23,15 @@ struct Usage
     qint64 largestMemory = 0; // address space of the largest one
 };
 
-// Makes the process, when it starts, a session leader under the limits.
-void confine(QProcess &process, const RunLimits &limits);
-// What the session led by leader uses now (nothing known: all zero).
-Usage usage(qint64 leader);
-// Kills every process of the session and of its process group.
-void killAll(qint64 leader);
-// The bound a signal stands for: the CPU time and file size limits end a program by a signal.
+// Makes the process, when it starts, a session leader under the limits, running as user unless that
+// is -1. extraProcesses: those it starts that are not the program's (a sandbox's own).
+void confine(QProcess &process, const RunLimits &limits, qint64 user = -1, int extraProcesses = 0);
+// What the processes of the program led by leader use now (nothing known: all zero).
+Usage usage(qint64 leader, Scope scope);
+// Kills every process of the program led by leader.
+void killAll(qint64 leader, Scope scope);
+// The bound whose limit ends a program by this signal (CPU time, file size), which the program may
+// also have raised itself.
 Bound boundOfSignal(int signal);
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "judge/RunLimits.h"
+#include "judge/Sandbox.h"
 
 #include <QList>
 #include <QString>
@@ -46,6 +47,7 @@ struct Verdict
     FailedCase failedCase;     // TimeLimit, RunError, WrongOutput
     Bound bound = Bound::None; // TimeLimit, RunError: the bound the run was stopped at
     RunLimits limits;          // the bounds the runs had
+    Isolation isolation = Isolation::Sandboxed; // where the runs were
     bool crashed = false;      // RunError: ended by a signal ...
     int exitCode = 0;          // ... whose number this is, or else its exit status
     QString problem;           // CannotCheck: why

@@ -1,5 +1,7 @@
 #include "judge/VerdictText.h"
 
+#include "judge/ShownOutput.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -21,38 +23,49 @@ QString size(qint64 bytes)
     return bytes >= (1 << 20) ? QStringLiteral("%1 MiB").arg(bytes >> 20) : QStringLiteral("%1 KiB").arg(bytes >> 10);
 }
 
-// Text shown as a block, without the line break it ends with; an empty one says so.
+// The lines of a text as shown: a line break at its end ends the last line, CR LF is a line break.
+QStringList shownLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    if (lines.back().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        line = ShownOutput::line(line);
+    }
+    return lines;
+}
+
+// Text shown as a block, its first lines only; an empty one says so.
 QString block(const QString &text)
 {
-    QString shown = text;
-    if (shown.endsWith(u'\n'))
-        shown.chop(1);
-    return shown.isEmpty() ? QStringLiteral("（无）") : shown;
+    QStringList lines = shownLines(text);
+    if (lines.isEmpty())
+        return QStringLiteral("（无）");
+    if (lines.size() > kMaxShownLines) {
+        const qsizetype more = lines.size() - kMaxShownLines;
+        lines.resize(kMaxShownLines);
+        lines << QStringLiteral("……（后面还有 %1 行）").arg(more);
+    }
+    return lines.join(u'\n');
 }
 
 // The lines of an output, numbered, the line `mark` (from 0) marked with '>'; long outputs are cut
 // a little after the mark.
 QString numbered(const QString &output, qsizetype mark)
 {
-    QStringList lines = output.split(u'\n');
-    if (lines.size() > 1 && lines.back().isEmpty())
-        lines.removeLast();
-    if (output.isEmpty())
-        lines.clear();
+    const QStringList lines = shownLines(output);
     const qsizetype shown = std::min(lines.size(), std::max<qsizetype>(kMaxShownLines, mark + 5));
     const int width = int(QString::number(shown).size());
     QStringList result;
-    for (qsizetype i = 0; i < shown; ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        result << QStringLiteral("%1 %2 | %3").arg(QChar(i == mark ? u'>' : u' ')).arg(i + 1, width).arg(line);
-    }
+    for (qsizetype i = 0; i < shown; ++i)
+        result << QStringLiteral("%1 %2 | %3").arg(QChar(i == mark ? u'>' : u' ')).arg(i + 1, width).arg(lines[i]);
     if (mark >= lines.size())
         result << QStringLiteral("> %1 | （没有这一行）").arg(mark + 1, width);
     if (shown < lines.size())
         result << QStringLiteral("……（后面还有 %1 行）").arg(lines.size() - shown);
-    return block(result.join(u'\n'));
+    return result.isEmpty() ? QStringLiteral("（无）") : result.join(u'\n');
 }
 
 QString runProblem(const Verdict &v)
@@ -131,6 +144,16 @@ QString compileErrorText(const Verdict &v)
     return lead + QStringLiteral("\n\n编译器的信息：\n") + block(v.compilerMessages);
 }
 
+// Said once under the verdict of a program that ran outside the sandbox.
+QString unsandboxedNote(Isolation isolation)
+{
+    const QString risk = QStringLiteral("程序没有在沙箱中运行，而是直接运行的：它能读写你的文件，也能结束你的其他程序。");
+    if (isolation == Isolation::NoBwrap)
+        return QStringLiteral("注意：本机没有安装 bubblewrap（bwrap），") + risk
+               + QStringLiteral("安装后（sudo apt install bubblewrap）再检查，程序就会在沙箱中运行。");
+    return QStringLiteral("注意：bwrap 无法建立沙箱（系统可能关闭了用户命名空间），") + risk;
+}
+
 QString body(const Verdict &v)
 {
     switch (v.kind) {
@@ -200,6 +223,8 @@ QString text(const Verdict &verdict)
                      || verdict.kind == VerdictKind::WrongOutput;
     if (ran && !verdict.compilerMessages.isEmpty())
         result += QStringLiteral("\n\n编译器的警告（不影响运行，但常常指出错误）：\n") + verdict.compilerMessages;
+    if (ran && verdict.kind != VerdictKind::CompiledOnly && verdict.isolation != Isolation::Sandboxed)
+        result += QStringLiteral("\n\n") + unsandboxedNote(verdict.isolation);
     return result;
 }
 
@@ -229,8 +254,9 @@ QString signalName(int signal)
         {SIGKILL, "SIGKILL", "被强行终止"},
         {SIGTERM, "SIGTERM", "被终止"},
         {SIGPIPE, "SIGPIPE", "向已关闭的管道写数据"},
-        {SIGXCPU, "SIGXCPU", "CPU 时间超过限制"},
-        {SIGXFSZ, "SIGXFSZ", "写的文件超过限制"},
+        // Named so only when the program raised them itself: the limits they stand for were not reached.
+        {SIGXCPU, "SIGXCPU", "CPU 时间超限的信号，但程序并没有用完限定的 CPU 时间"},
+        {SIGXFSZ, "SIGXFSZ", "文件大小超限的信号，但程序并没有写到限定的大小"},
         {SIGTRAP, "SIGTRAP", "断点或陷阱"},
     };
     for (const Name &n : names) {

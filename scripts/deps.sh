@@ -8,7 +8,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libyaml-cpp-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
-  gcc unrtf xdg-utils
+  gcc bubblewrap unrtf xdg-utils
   dpkg-dev desktop-file-utils appstream time
   mdbtools-dev libmdb3 mdbtools python3 libsqlite3-dev
 )

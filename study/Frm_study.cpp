@@ -15,6 +15,7 @@
 #include "study/StudyWindow.h"
 #include "workfiles/CleanUp.h"
 #include "workfiles/WorkFileError.h"
+#include "workfiles/WorkFolderLock.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
@@ -103,8 +104,10 @@ void Frm_study::Cmd_excer_Click()
     }
     try {
         exer_path = WorkFolders::ready(WorkKind::Exercise);
+        WorkFolderLock::take(WorkKind::Exercise, exer_path);
         CleanUp::emptyFolderIfAny(WorkKind::Exercise, exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
     } catch (const WorkFileError &error) {
+        WorkFolderLock::release(WorkKind::Exercise);
         MessageBox::show(this, QStringLiteral("练习文件夹无法清空，单元练习不能开始。\n\n%1").arg(error.message()),
                          QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Warning);
         return;

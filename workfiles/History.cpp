@@ -1,5 +1,6 @@
 #include "workfiles/History.h"
 
+#include "workfiles/SystemReason.h"
 #include "workfiles/WorkFileError.h"
 
 #include <QDateTime>
@@ -48,7 +49,7 @@ QString newRun(const QString &history)
         if (::mkdir(QFile::encodeName(run).constData(), 0777) == 0)
             return run;
         if (errno != EEXIST)
-            throw WorkFileError(QStringLiteral("无法建立历史文件夹 %1：%2").arg(run, qt_error_string(errno)));
+            throw WorkFileError(QStringLiteral("无法建立历史文件夹 %1：%2").arg(run, SystemReason::of(errno)));
     }
 }
 
@@ -130,7 +131,7 @@ void History::keep(WorkKind kind, const QString &workFolder, const QStringList &
         const QByteArray from = QFile::encodeName(WorkFolders::join(workFolder, name));
         const QByteArray to = QFile::encodeName(WorkFolders::join(run, name));
         if (std::rename(from.constData(), to.constData()) != 0) {
-            const WorkFileError error = refused(name, qt_error_string(errno));
+            const WorkFileError error = refused(name, SystemReason::of(errno));
             QDir().rmdir(run); // only when nothing went into it
             throw error;
         }

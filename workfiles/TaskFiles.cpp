@@ -1,5 +1,6 @@
 #include "workfiles/TaskFiles.h"
 
+#include "workfiles/SystemReason.h"
 #include "workfiles/WorkFileError.h"
 #include "workfiles/WorkFolders.h"
 
@@ -95,11 +96,11 @@ QString replaceFile(const QString &folder, const QString &name, const QByteArray
                                                                     .arg(name).arg(getpid()).arg(++serial)));
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return qt_error_string(errno);
+            return SystemReason::of(errno);
     }
     const auto failed = [&](int error) {
         ::unlink(temporary.constData());
-        return qt_error_string(error);
+        return SystemReason::of(error);
     };
     if (!writeAll(fd, bytes)) {
         const int error = errno;

@@ -1,12 +1,15 @@
 #include "workfiles/WorkFolders.h"
 
+#include "workfiles/SystemReason.h"
 #include "workfiles/WorkFileError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -91,7 +94,7 @@ QString WorkFolders::join(const QString &folder, const QString &name)
     return folder + QDir::separator() + name;
 }
 
-void WorkFolders::CreateFolders(const QString &base, const QString &relativePath)
+void WorkFolders::CreateFolders(const QString &base, const QString &relativePath, int *firstError)
 {
     QString current = base;
     if (current.isEmpty() || !isSeparator(current.back()))
@@ -99,19 +102,22 @@ void WorkFolders::CreateFolders(const QString &base, const QString &relativePath
     QString rest = relativePath;
     if (!rest.isEmpty() && isSeparator(rest.front()))
         rest.remove(0, 1);
-    QDir dir;
+    const auto make = [&](const QString &folder) {
+        if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST && firstError && *firstError == 0)
+            *firstError = errno;
+    };
     for (;;) {
         const auto cut = std::find_if(rest.cbegin(), rest.cend(), isSeparator);
         if (cut == rest.cend())
             break;
         const qsizetype at = cut - rest.cbegin();
         current += rest.left(at);
-        dir.mkdir(current);
+        make(current);
         current += QDir::separator();
         rest = rest.mid(at + 1);
     }
     if (!rest.isEmpty())
-        dir.mkdir(current + rest);
+        make(current + rest);
 }
 
 bool WorkFolders::isInside(const QString &path, const QString &folder)
@@ -136,8 +142,12 @@ QString WorkFolders::ready(const QStringList &levels)
     QString level = shownBase; // the level as the student names it, links unresolved
     for (const QString &name : levels) {
         level += name;
-        CreateFolders(real, name);
+        int error = 0;
+        CreateFolders(real, name, &error);
         const QString next = QFileInfo(join(real, name)).canonicalFilePath();
+        // The system's reason is kept: a full disk must not read as a file in the way.
+        if (next.isEmpty() && error != 0)
+            throw WorkFileError(QStringLiteral("无法建立文件夹 %1：%2").arg(level, SystemReason::of(error)));
         if (next.isEmpty() || !QFileInfo(next).isDir())
             throw WorkFileError(QStringLiteral("无法建立文件夹 %1：%2 不是文件夹，也无法建立。").arg(wanted, level));
         if (!isInside(next, realHome))

@@ -20,8 +20,9 @@ QStringList levels(WorkKind kind);     // the folders below base: c_zhiqiao, the
 QString join(const QString &folder, const QString &name); // folder + separator + name
 
 // Creates every folder of the relative path under base, outermost first. Never reports an error:
-// a folder that exists or cannot be made is passed over.
-void CreateFolders(const QString &base, const QString &relativePath);
+// a folder that exists or cannot be made is passed over; firstError, when given, keeps the system's
+// reason (errno) of the first that could not be made.
+void CreateFolders(const QString &base, const QString &relativePath, int *firstError = nullptr);
 
 // The folder base/levels... created level by level, each level checked before the next is made,
 // and returned as its real path (every link resolved). Throws WorkFileError naming the folder when

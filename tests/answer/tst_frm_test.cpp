@@ -5,9 +5,11 @@
 #include "platform/MessageBox.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
+#include "workfiles/WorkFolderLock.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLockFile>
 
 using namespace AnswerWindows;
 using namespace Module1;
@@ -225,6 +227,35 @@ private slots:
         start(w);
         checkRefused(w, QStringLiteral("无法把工作文件 %1 移入历史文件夹").arg(WorkFolders::join(testFolder(), "x.c")));
         QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "x.c")), QByteArray("mine"));
+    }
+
+    // Another copy of the program has the folder open: the start says so and nothing there is moved;
+    // once that copy lets go, the test starts.
+    void aFolderInUseByAnotherCopyIsLeftAlone()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        putFile("pro_1.c", "theirs");
+        QLockFile other(WorkFolders::join(app.workBase(), "c_zhiqiao/test.lock"));
+        QVERIFY(other.tryLock(0));
+        QWidget *w = open();
+        start(w);
+        checkRefused(w, QStringLiteral("工作文件夹 %1 正由本程序的另一个窗口使用（另一个正在运行的“智桥辅导学习系统-C语言”）。"
+                                       "请先在那个窗口中结束练习，再在这里开始。")
+                            .arg(testFolder()));
+        QCOMPARE(filesIn(testFolder()), QStringList{"pro_1.c"});
+        QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "pro_1.c")), QByteArray("theirs"));
+        other.unlock();
+        start(w);
+        QCOMPARE(MessageBox::askedCount(), 0);
+        QVERIFY(Forms<Frm_t_main>::loaded());
+        // The test window holds the folder until it goes.
+        QLockFile meanwhile(WorkFolders::join(app.workBase(), "c_zhiqiao/test.lock"));
+        QVERIFY(!meanwhile.tryLock(0));
+        Forms<Frm_t_main>::unload();
+        QTRY_VERIFY(!Forms<Frm_t_main>::loaded() && !WorkFolderLock::isHeld(WorkKind::Test));
+        QLockFile later(WorkFolders::join(app.workBase(), "c_zhiqiao/test.lock"));
+        QVERIFY(later.tryLock(0));
     }
 
     // A work folder linked outside the home is refused, and nothing there is touched.

@@ -65,7 +65,7 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--bogus"} << QStringLiteral("未知选项 --bogus");
         QTest::newRow("no such file") << QStringList{"--bank", "/no/such/bank.mdb"}
                                       << QStringLiteral("找不到题库文件 /no/such/bank.mdb");
-        QTest::newRow("a folder") << QStringList{"--bank", "/tmp"} << QStringLiteral("找不到题库文件 /tmp");
+        QTest::newRow("a folder") << QStringList{"--bank", "/tmp"} << QStringLiteral("/tmp 是一个文件夹，不是题库文件");
         QTest::newRow("no file named") << QStringList{"--bank"} << QStringLiteral("选项 --bank 后面要写题库文件");
         QTest::newRow("an argument") << QStringList{"bank.mdb"} << QStringLiteral("多余的参数 bank.mdb");
     }

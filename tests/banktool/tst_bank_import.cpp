@@ -174,6 +174,23 @@ private slots:
         existing.close();
         QVERIFY(BankImport::run(writeJetCopy(source), folder.path()).failure.contains(QStringLiteral("holds bank sources already")));
     }
+
+    // What libmdb would follow out of bounds is refused, with nothing written.
+    void aDamagedOldBankIsRefusedWithNothingWritten()
+    {
+        TestBank source;
+        source.addChapter(QStringLiteral("01"), QStringLiteral("概述"));
+        const QString mdb = writeJetCopy(source);
+        QFile file(mdb);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(qint64(jetDefinitionPage(QStringLiteral("c_test"))) * kJetPage + 45)); // the column count
+        file.write("\xFF\xFF", 2);
+        file.close();
+        QTemporaryDir folder;
+        const BankImport::Result imported = BankImport::run(mdb, folder.path());
+        QVERIFY2(imported.failure.contains(QStringLiteral("已损坏，无法读取：表 c_test 的定义记有 65535 列")), qPrintable(imported.failure));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
 };
 
 QTEST_MAIN(TestBankImport)

@@ -145,6 +145,39 @@ private slots:
         QVERIFY2(all.contains(expected), qPrintable(all));
     }
 
+    // A plain value ends at " #"; the rest of its line would silently become a comment.
+    void plainTextCutByAHashIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("yaml");
+        QTest::addColumn<QString>("expected"); // empty: no complaint about a cut text
+        const QByteArray head = "id: \"01\"\nstudy: s\n";
+        QTest::newRow("title cut by #include") << head + "title: 关于 #include 的叙述\n" << "chapters/01.yaml:3: an unquoted text ends at \" #\"";
+        QTest::newRow("a plain answer followed by a comment") << head + "title: t\nexercise:\n  choice:\n    - title: q\n      answer: B # 注\n"
+                                                              << "chapters/01.yaml:7: an unquoted text ends at";
+        QTest::newRow("an option of a block list") << head + "title: t\nexercise:\n  choice:\n    - options:\n        - 1\n        - 以 #号开头\n"
+                                                   << "chapters/01.yaml:8: an unquoted text ends at";
+        // The parser counts columns in bytes: Chinese before the value on its line must not shift it.
+        QTest::newRow("Chinese before the value") << head + "title: t\n选项: x #y\n"
+                                                  << "chapters/01.yaml:4: an unquoted text ends at \" #\" and the rest of the line becomes a comment: 'x #y'";
+        QTest::newRow("quoted") << head + "title: \"关于 #include 的叙述\"\n" << QString();
+        QTest::newRow("single-quoted") << head + "title: '关于 #include 的叙述'\n" << QString();
+        QTest::newRow("block") << head + "title: |\n  关于 #include 的叙述\n" << QString();
+        QTest::newRow("a hash inside a word") << head + "title: a#b\n" << QString();
+        QTest::newRow("a comment on its own line") << head + "# 注释\ntitle: t\n" << QString();
+        QTest::newRow("a comment after a quoted value") << QByteArray("id: \"01\"  # 两位\nstudy: s\ntitle: t\n") << QString();
+    }
+
+    void plainTextCutByAHashIsRefused()
+    {
+        QFETCH(QByteArray, yaml);
+        QFETCH(QString, expected);
+        const QString all = errorsOf(yaml).join(u'\n');
+        if (expected.isEmpty())
+            QVERIFY2(!all.contains(u"unquoted"_s), qPrintable(all));
+        else
+            QVERIFY2(all.contains(expected), qPrintable(all));
+    }
+
     void tabsAreNamedInPlainWordsOncePerFile()
     {
         const QStringList errors = errorsOf("id: \"01\"\ntitle: t\nstudy: |\n\tline one\n\tline two\n");

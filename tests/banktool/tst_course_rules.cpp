@@ -3,6 +3,7 @@
 
 #include "banktool/CourseRules.h"
 #include "banktool/Duplicates.h"
+#include "banktool/ExplainedKey.h"
 #include "banktool/KeyBalance.h"
 #include "banktool/TaskSample.h"
 
@@ -49,7 +50,7 @@ ProgramTask task(const QString &file, int line, const QString &program)
     return t;
 }
 
-TaskCase hiddenCase(int line) { return TaskCase{SourcePlace{u"chapters/01.yaml"_s, line}, u"2\n"_s, {}, u"2\n"_s, true, {}}; }
+TaskCase hiddenCase(int line) { return TaskCase{SourcePlace{u"chapters/01.yaml"_s, line}, u"2\n"_s, {}, u"2\n"_s, true, u"另一个数"_s}; }
 
 bool mentions(const QStringList &lines, const QString &text)
 {
@@ -245,6 +246,78 @@ private slots:
         bank.chapters << c;
         const QStringList errors = CourseRules::check(bank).errors;
         QVERIFY2(faultsAre(errors, expected), shown(errors));
+    }
+
+    // A student who fails a hidden case is told only its 'about'; an open case shows its input.
+    void hiddenCasesGiveAHint_data()
+    {
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QString>("about");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("hidden with a hint") << true << u"输入含负数"_s << QStringList();
+        QTest::newRow("hidden without one")
+            << true << QString() << QStringList{u"chapters/01.yaml:53: a hidden case needs its 'about'"_s};
+        QTest::newRow("hidden with blanks only") << true << u"  "_s << QStringList{u"chapters/01.yaml:53: a hidden case needs its 'about'"_s};
+        QTest::newRow("open without one") << false << QString() << QStringList();
+    }
+
+    void hiddenCasesGiveAHint()
+    {
+        QFETCH(bool, hidden);
+        QFETCH(QString, about);
+        QFETCH(QStringList, expected);
+        BankSource bank;
+        ChapterSource c = chapter(u"01"_s, u"ABCDABCDAB"_s);
+        ProgramTask t = task(c.place.file, 40, kReading);
+        t.cases << hiddenCase(50) << hiddenCase(51) << hiddenCase(53);
+        t.cases.back().hidden = hidden;
+        t.cases.back().about = about;
+        c.exercise.pro << t;
+        bank.chapters << c;
+        QStringList errors = CourseRules::check(bank).errors;
+        QVERIFY2(faultsAre(errors, expected), shown(errors));
+
+        // An imported chapter is kept as it stood: its tasks carry no hints.
+        bank.chapters[0].exercise.choice[0].legacy = true;
+        errors = CourseRules::check(bank).errors;
+        QVERIFY2(errors.isEmpty(), shown(errors));
+    }
+
+    // Where an explanation names the right option, it names the key.
+    void explanationAgreesWithTheKey_data()
+    {
+        QTest::addColumn<QString>("explain");
+        QTest::addColumn<QStringList>("claimed");
+        QTest::newRow("选 X at the end") << u"结果为 3，选 B。"_s << QStringList{u"B"_s};
+        QTest::newRow("故选") << u"所以 x 为 5，故选B"_s << QStringList{u"B"_s};
+        QTest::newRow("答案为") << u"答案为 C，因为……"_s << QStringList{u"C"_s};
+        QTest::newRow("正确答案是") << u"正确答案是D。"_s << QStringList{u"D"_s};
+        QTest::newRow("X 正确") << u"A 错在……，B 正确。"_s << QStringList{u"B"_s};
+        QTest::newRow("X 项才是正确的") << u"D 项才是正确的"_s << QStringList{u"D"_s};
+        QTest::newRow("误选 is no claim") << u"选 B。误选 A 是把……"_s << QStringList{u"B"_s};
+        QTest::newRow("选 X 是 explains a tempting option") << u"输出 6，选 D。 选 A 是被缩进迷惑了"_s << QStringList{u"D"_s};
+        QTest::newRow("选 X 的同学") << u"选 C 的同学以为……"_s << QStringList();
+        QTest::newRow("X 不正确 is no claim") << u"A 不正确，C 也错误"_s << QStringList();
+        QTest::newRow("a letter inside a word") << u"用 EOF 判断，ABC 正确"_s << QStringList();
+        QTest::newRow("two claims") << u"选 A。……故 C 正确"_s << QStringList{u"A"_s, u"C"_s};
+    }
+
+    void explanationAgreesWithTheKey()
+    {
+        QFETCH(QString, explain);
+        QFETCH(QStringList, claimed);
+        QCOMPARE(ExplainedKey::claimed(explain), claimed);
+
+        BankSource bank;
+        bank.chapters << chapter(u"01"_s, u"BBCDABCDAA"_s);
+        bank.chapters[0].exercise.choice[0].explain = explain;
+        const QStringList faults = ExplainedKey::faults(bank);
+        QStringList expected;
+        for (const QString &letter : claimed) {
+            if (letter != u"B")
+                expected << u"chapters/01.yaml:12: the explanation says %1 is right, but the key is B"_s.arg(letter);
+        }
+        QCOMPARE(faults, expected);
     }
 
     void programmingTaskWithoutAnExampleMayNotSpeakOfASample()

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 // What the student is told when the bank cannot be read: what happened, not what an engine made
 // of it. A folder and a closed folder or file are refused before any engine tries them, by every
@@ -105,6 +106,63 @@ private slots:
         QFETCH_GLOBAL(bool, sqlite);
         if (sqlite)
             QCOMPARE(failure(open, bank), QString()); // and with permission it opens
+    }
+
+    void aPipeWhereTheBankShouldBeIsRefusedWithoutWaiting()
+    {
+        QFETCH_GLOBAL(Open, open);
+        QTemporaryDir dir;
+        const QString bank = dir.filePath(QStringLiteral("c_qiyuan.db"));
+        QVERIFY(::mkfifo(QFile::encodeName(bank).constData(), 0644) == 0);
+        QCOMPARE(failure(open, bank), QStringLiteral("题库文件 %1 不是普通文件（可能是管道或设备），不能作为题库").arg(native(bank)));
+    }
+
+    void aBankThatMustWriteBesideItselfOnReadOnlyMediaIsNamedSo_data()
+    {
+        QTest::addColumn<QString>("journalMode");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("WAL") << QStringLiteral("wal") << QStringLiteral("它以 WAL 方式保存");
+        QTest::newRow("leftover journal") << QStringLiteral("delete") << QStringLiteral("旁边留有一次未完成的写入的日志文件");
+    }
+
+    void aBankThatMustWriteBesideItselfOnReadOnlyMediaIsNamedSo()
+    {
+        QFETCH_GLOBAL(Open, open);
+        QFETCH_GLOBAL(bool, sqlite);
+        QFETCH(QString, journalMode);
+        QFETCH(QString, cause);
+        if (!sqlite)
+            QSKIP("a Jet file needs nothing written beside it");
+        TestBank source;
+        source.addChapter(QStringLiteral("01"), QStringLiteral("概述"));
+        source.exec(QStringLiteral("pragma journal_mode = %1").arg(journalMode));
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("media"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString bank = folder + QStringLiteral("/c_qiyuan.db");
+        QVERIFY(QFile::copy(source.path(), bank));
+        if (journalMode == u"delete") {
+            // A writer that ends in the middle of its change leaves its journal behind.
+            const QString script = QStringLiteral(
+                "import os, sqlite3, sys\n"
+                "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                "c.execute('pragma cache_size = 1')\n"
+                "c.execute('begin')\n"
+                "for i in range(500): c.execute('insert into chapter values (?, ?, ?)', (str(i), 'x' * 500, 'y' * 500))\n"
+                "os._exit(0)\n");
+            QVERIFY(QProcess::execute(QStringLiteral(ZQ_PYTHON), {QStringLiteral("-c"), script, bank}) == 0);
+            QVERIFY(QFileInfo(bank + QStringLiteral("-journal")).size() > 0);
+        }
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QString refused;
+        {
+            FilePermissionsHold hold;
+            REQUIRE_PERMISSIONS_HOLD(hold);
+            refused = failure(open, bank);
+        }
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY2(refused.startsWith(QStringLiteral("题库文件 %1 放在不能写入的地方").arg(native(bank))) && refused.contains(cause),
+                 qPrintable(refused));
     }
 
     void aLockedBankIsWaitedForThenNamed()

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 // What only the SQLite store does; the cases every store shares are in tst_question_stores.
 class TestSqliteBank : public QObject
 {
@@ -23,6 +25,31 @@ class TestSqliteBank : public QObject
             return e.message();
         }
         return {};
+    }
+
+    // Makes the bank to open in dir from a sound source bank; returns its path.
+    using Make = std::function<QString(TestBank &source, const QTemporaryDir &dir)>;
+
+    static QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(QStringLiteral("c_qiyuan.db"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static int rootPage(const QString &table)
+    {
+        QSqlQuery query(QSqlDatabase::database(QStringLiteral("root-page")));
+        query.exec(QStringLiteral("select rootpage from sqlite_master where name = '%1'").arg(table));
+        return query.next() ? query.value(0).toInt() : 0;
     }
 
 private slots:
@@ -52,19 +79,80 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"c_qiyuan.db"}));
     }
 
+    void aBankThatCannotServeIsRefusedWithItsCause_data()
+    {
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing") << Make([](TestBank &, const QTemporaryDir &dir) { return dir.filePath("none.db"); })
+                                 << QStringLiteral("找不到题库文件 ");
+        QTest::newRow("no database at all")
+            << Make([](TestBank &, const QTemporaryDir &dir) { return writeFile(dir, QByteArray(4096, 'x')); })
+            << QStringLiteral("不是题库：它既不是本程序的题库（SQLite 数据库），也不是旧版的题库（Jet 数据库）");
+        QTest::newRow("cut short") << Make([](TestBank &source, const QTemporaryDir &dir) {
+            return writeFile(dir, bytesOf(source.path()).left(2 * 4096));
+        }) << QStringLiteral("已损坏，无法读取");
+        QTest::newRow("its header damaged") << Make([](TestBank &source, const QTemporaryDir &dir) {
+            QByteArray bytes = bytesOf(source.path());
+            bytes[16] = 3; // a page size of 768: no size SQLite writes
+            bytes[17] = 0;
+            return writeFile(dir, bytes);
+        }) << QStringLiteral("已损坏，无法读取：文件头已损坏");
+        QTest::newRow("cases damaged") << Make([](TestBank &source, const QTemporaryDir &dir) {
+            QByteArray bytes = bytesOf(source.path());
+            const qsizetype page = qsizetype(rootPage(QStringLiteral("c_case")) - 1) * 4096;
+            bytes.replace(page, 4096, QByteArray(4096, '\xA5'));
+            return writeFile(dir, bytes);
+        }) << QStringLiteral("已损坏，无法读取");
+        QTest::newRow("cases a view of no table") << Make([](TestBank &source, const QTemporaryDir &) {
+            source.exec(QStringLiteral("drop table c_case"));
+            source.exec(QStringLiteral("create view c_case as select * from nowhere"));
+            return source.path();
+        }) << QStringLiteral("不是有效的题库：c_case 是视图，不是表");
+        QTest::newRow("chapters a view without end") << Make([](TestBank &source, const QTemporaryDir &) {
+            source.exec(QStringLiteral("drop table chapter"));
+            source.exec(QStringLiteral("create view chapter as with recursive n(i) as (select 1 union all select i + 1 from n) "
+                                       "select i as id, 't' as title, '' as content from n"));
+            return source.path();
+        }) << QStringLiteral("不是有效的题库：chapter 是视图，不是表");
+    }
+
+    // The file's real trouble is named: damage, no bank at all, a view in a table's place. Damage
+    // to the cases is found at start, never taken for a bank without cases.
     void aBankThatCannotServeIsRefusedWithItsCause()
     {
+        QFETCH(Make, make);
+        QFETCH(QString, cause);
+        TestBank source;
+        source.addChapter(QStringLiteral("01"), QStringLiteral("概述"), QString(20000, u'文'));
+        source.addCase(QStringLiteral("c_test"), 1, 1, {{"input", QString(9000, u'1')}, {"output", "2"}});
         QTemporaryDir dir;
-        const QString missing = dir.filePath(QStringLiteral("none.db"));
-        QVERIFY(openFailure(missing).contains(QStringLiteral("找不到题库文件")));
-        QVERIFY(openFailure(missing).contains(missing));
+        QString path;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("root-page"));
+            db.setDatabaseName(source.path());
+            db.open();
+            path = make(source, dir);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("root-page"));
+        const QString refused = openFailure(path);
+        QVERIFY2(refused.contains(QDir::toNativeSeparators(path)) && refused.contains(cause), qPrintable(refused));
+        QVERIFY2(!refused.contains(QStringLiteral("database")), qPrintable(refused)); // no engine's English
+    }
 
-        const QString garbage = dir.filePath(QStringLiteral("garbage.db"));
-        QFile file(garbage);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(4096, 'x'));
-        file.close();
-        QVERIFY(openFailure(garbage).contains(QStringLiteral("不是有效的题库")));
+    void aQueryEndsAtItsTimeLimit()
+    {
+        TestBank source;
+        source.exec(QStringLiteral("insert into c_test (id, type, group_id, title) with recursive n(i) as "
+                                   "(select 1 union all select i + 1 from n where i < 100000) select i, '1', 1, 't' from n"));
+        SqliteBank bank(source.path());
+        SqliteBank::setTimeLimit(1);
+        const auto restore = qScopeGuard([] { SqliteBank::setTimeLimit(10000); });
+        try {
+            bank.testQuestions(QuestionKind::Choice, 1);
+            QFAIL("the query ran past its time limit");
+        } catch (const BankError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("读取超过 0.001 秒仍未完成")), qPrintable(e.message()));
+        }
     }
 
     // A bank 100 times the course's would otherwise scan a whole table for every paper.

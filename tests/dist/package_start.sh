@@ -17,7 +17,7 @@ deb=$tmp/out/zhiqiao_${version}_$(dpkg --print-architecture).deb
 
 dpkg-deb -I "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk gcc xdg-utils; do
+for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk gcc bubblewrap xdg-utils; do
     grep -Eq "(^|, )$needed( |,|$)" <<< "$depends" || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is not education"

@@ -5,6 +5,8 @@
 #include "judge/Judge.h"
 #include "judge/VerdictText.h"
 
+#include "StudentPrograms.h"
+
 #include <QDirIterator>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -14,6 +16,8 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using StudentPrograms::processesNamed;
+using StudentPrograms::program;
 
 namespace {
 
@@ -49,11 +53,6 @@ QList<JudgeCase> sumCases()
     return {{1, false, {}, u"3 4\n"_s, {}, u"7\n"_s}, {2, true, {}, u"-8 3\n"_s, {}, u"-5\n"_s}};
 }
 
-QString program(const QString &includes, const QString &body)
-{
-    return includes + u"int main(void)\n{\n"_s + body + u"    return 0;\n}\n"_s;
-}
-
 // What is in a folder: each file's name and bytes.
 QMap<QString, QByteArray> contents(const QString &folder)
 {
@@ -63,22 +62,6 @@ QMap<QString, QByteArray> contents(const QString &folder)
         files[it.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(folder)");
     }
     return files;
-}
-
-// Processes of the machine running a program of that name, zombies left out.
-int processesNamed(const QString &name)
-{
-    int count = 0;
-    for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
-        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const qsizetype close = line.lastIndexOf(')');
-        if (close > 0 && line.mid(line.indexOf('(') + 1, close - line.indexOf('(') - 1) == name.toUtf8() && line.mid(close + 2, 1) != "Z")
-            ++count;
-    }
-    return count;
 }
 
 }
@@ -92,20 +75,13 @@ class TestJudge : public QObject
     QString writeSource(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_work->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
+        StudentPrograms::writeFile(path, bytes);
         return path;
     }
 
     static Verdict check(Judge &judge, const JudgeTask &task)
     {
-        QSignalSpy finished(&judge, &Judge::finished);
-        if (!judge.start(task))
-            qFatal("the judge refused to start");
-        if (finished.isEmpty() && !finished.wait(60000))
-            qFatal("no verdict within a minute");
-        return finished.takeFirst().at(0).value<Verdict>();
+        return StudentPrograms::check(judge, task);
     }
 
     Verdict check(const JudgeTask &task)
@@ -207,15 +183,23 @@ private slots:
                                       << u"测试 1：程序异常终止：SIGSEGV（段错误"_s;
         QTest::newRow("abort") << u"    abort();\n"_s << u"SIGABRT"_s;
         QTest::newRow("exit status") << u"    exit(3);\n"_s << u"程序结束时返回了 3，而不是 0"_s;
+        // Signals and failures that only look like a bound: no bound was reached, none is named.
+        QTest::newRow("raises SIGXCPU") << u"    raise(SIGXCPU);\n"_s << u"SIGXCPU（CPU 时间超限的信号，但程序并没有用完"_s;
+        QTest::newRow("raises SIGXFSZ") << u"    raise(SIGXFSZ);\n"_s << u"SIGXFSZ（文件大小超限的信号"_s;
+        QTest::newRow("150 MB, then division by zero")
+            << u"    volatile int zero = 0;\n    char *p = malloc(150 << 20);\n    if (p == NULL)\n        return 1;\n"
+               u"    memset(p, 1, 150 << 20);\n    printf(\"%d\\n\", p[0] / zero);\n"_s
+            << u"SIGFPE（算术错误"_s;
     }
 
     void runErrors()
     {
         QFETCH(QString, body);
         QFETCH(QString, expected);
-        const QString source = program(u"#include <stdio.h>\n#include <stdlib.h>\n"_s, body);
+        const QString source = program(u"#include <signal.h>\n#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"_s, body);
         const Verdict v = check(JudgeTask{TaskKind::Programming, writeSource(u"pro_3.c"_s, source.toUtf8()), {}, sumCases()});
         QCOMPARE(v.kind, VerdictKind::RunError);
+        QCOMPARE(v.bound, Bound::None);
         QVERIFY2(VerdictText::text(v).contains(expected), qPrintable(VerdictText::text(v)));
     }
 

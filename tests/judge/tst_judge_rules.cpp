@@ -95,6 +95,77 @@ private slots:
         QVERIFY2(text.contains(u"输入：\n（无）"_s), qPrintable(text));
     }
 
+    // Outputs that differ only in characters one cannot see are shown with those characters visible.
+    void controlCharactersAreShownVisibly_data()
+    {
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("NUL") << u"ab\0c\n"_s << u"> 1 | ab\\0c"_s;
+        QTest::newRow("ESC") << u"\x1b[1mab\n"_s << u"> 1 | \\033[1mab"_s;
+        QTest::newRow("BEL") << u"a\ab\n"_s << u"> 1 | a\\ab"_s;
+        QTest::newRow("CR inside a line") << u"ab\rab\n"_s << u"> 1 | ab\\rab"_s;
+        QTest::newRow("DEL") << u"ab\x7f\n"_s << u"> 1 | ab\\177"_s;
+        QTest::newRow("tab stays") << u"a\tb\n"_s << u"> 1 | a\tb"_s;
+    }
+
+    void controlCharactersAreShownVisibly()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, shown);
+        Verdict v;
+        v.kind = VerdictKind::WrongOutput;
+        v.failedCase.number = 1;
+        v.failedCase.expected = u"ab\n"_s;
+        v.failedCase.actual = actual;
+        v.failedCase.firstDifference = 0;
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.contains(u"实际输出：\n"_s + shown + u'\n') || text.endsWith(u"实际输出：\n"_s + shown), qPrintable(text));
+    }
+
+    // A long line is cut, and says how much of it is not shown; a character is never split.
+    void longLinesAreCut()
+    {
+        Verdict v;
+        v.kind = VerdictKind::RunError;
+        v.failedCase.number = 1;
+        v.exitCode = 1;
+        v.failedCase.actual = QString(199, u'x') + u"😀"_s + QString(60000, u'y');
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.contains(u"实际输出：\n"_s + QString(199, u'x') + u"……（这一行还有 60002 个字符）"_s), qPrintable(text.left(400)));
+        QVERIFY(text.size() < 1000);
+    }
+
+    // Said once, under a verdict of a program that ran outside the sandbox; not where none ran.
+    void aRunWithoutTheSandboxIsSaidOnce_data()
+    {
+        QTest::addColumn<VerdictKind>("kind");
+        QTest::addColumn<Isolation>("isolation");
+        QTest::addColumn<QString>("note");
+        const QString missing = u"注意：本机没有安装 bubblewrap（bwrap），程序没有在沙箱中运行"_s;
+        const QString refused = u"注意：bwrap 无法建立沙箱"_s;
+        QTest::newRow("passed, no bwrap") << VerdictKind::Passed << Isolation::NoBwrap << missing;
+        QTest::newRow("wrong output, no namespaces") << VerdictKind::WrongOutput << Isolation::NoNamespaces << refused;
+        QTest::newRow("run error, no bwrap") << VerdictKind::RunError << Isolation::NoBwrap << missing;
+        QTest::newRow("sandboxed") << VerdictKind::Passed << Isolation::Sandboxed << QString();
+        QTest::newRow("compile error") << VerdictKind::CompileError << Isolation::NoBwrap << QString();
+        QTest::newRow("compiled only") << VerdictKind::CompiledOnly << Isolation::NoBwrap << QString();
+    }
+
+    void aRunWithoutTheSandboxIsSaidOnce()
+    {
+        QFETCH(VerdictKind, kind);
+        QFETCH(Isolation, isolation);
+        QFETCH(QString, note);
+        Verdict v;
+        v.kind = kind;
+        v.isolation = isolation;
+        v.failedCase.number = 1;
+        v.exitCode = 1;
+        const QString text = VerdictText::text(v);
+        QCOMPARE(text.count(u"注意："_s), note.isEmpty() ? 0 : 1);
+        QVERIFY2(text.contains(note), qPrintable(text));
+    }
+
     void warningsFollowTheVerdictOfAProgramThatRan()
     {
         Verdict v;

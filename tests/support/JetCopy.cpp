@@ -2,6 +2,8 @@
 
 #include "support/TestBank.h"
 
+#include "data/BankSchema.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -127,4 +129,14 @@ void writeJet3Header(const QString &path, const QString &password)
 {
     run(QStringLiteral(ZQ_PYTHON), {QStringLiteral(ZQ_JET_WRITER), QStringLiteral("--jet3-header"), path,
                                     QStringLiteral("--password"), password});
+}
+
+int jetDefinitionPage(const QString &table)
+{
+    const QList<BankSchema::Table> &tables = BankSchema::tables();
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        if (tables[i].name == table)
+            return 3 + int(i);
+    }
+    qFatal("no bank table %s", qPrintable(table));
 }

@@ -21,3 +21,8 @@ QString writeJetCopy(const TestBank &bank, const JetOptions &options = {});
 
 // A file holding only the header page of a Jet 3 database with the given password.
 void writeJet3Header(const QString &path, const QString &password);
+
+// The writer's pages are 4096 bytes; the catalog's definition is page 2, each table's follows in
+// the order of the bank's tables. Tests damage a copy byte by byte from there.
+constexpr int kJetPage = 4096;
+int jetDefinitionPage(const QString &table);

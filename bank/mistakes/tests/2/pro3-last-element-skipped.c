@@ -1,0 +1,31 @@
+/* 循环条件写成 i < n - 1，漏了最后一个元素 */
+#include <stdio.h>
+void apply(int *a, int n, int (*f)(int));
+int twice(int x) { return 2 * x; }
+int negate(int x) { return -x; }
+void show(const int *a, int n)
+{
+    int i;
+    for (i = 0; i < n; i++)
+        printf(i == 0 ? "%d" : " %d", a[i]);
+    printf("\n");
+}
+int main(void)
+{
+    int a[20], n, i;
+    if (scanf("%d", &n) != 1 || n < 1 || n > 20)
+        return 1;
+    for (i = 0; i < n; i++)
+        scanf("%d", &a[i]);
+    apply(a, n, twice);
+    show(a, n);
+    apply(a, n, negate);
+    show(a, n);
+    return 0;
+}
+void apply(int *a, int n, int (*f)(int))
+{
+    int i;
+    for (i = 0; i < n - 1; i++)
+        a[i] = f(a[i]);     /* 也可以写成 (*f)(a[i]) */
+}
