@@ -3,6 +3,7 @@
 #include "app/BadRowsNotice.h"
 #include "app/LoginPictures.h"
 #include "controls/Navigation.h"
+#include "controls/ClickLabel.h"
 #include "controls/Controls.h"
 #include "controls/Twips.h"
 #include "controls/WindowKeys.h"
@@ -69,6 +70,20 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
     Pic4 = picture(this, "Pic4", QStringLiteral("退出系统"), LoginArt::Picture::Exit, {4 * gap + 450, top}, ratio);
     for (QLabel *pic : {Pic1, Pic2, Pic3, Pic4})
         pic->installEventFilter(this);
+    // Below the pictures, on the white, so the four stay where they are and as they look.
+    Lab_record = new ClickLabel(QStringLiteral("学习记录"), this);
+    Lab_record->setObjectName(QStringLiteral("Lab_record"));
+    QFont link = Controls::song(10.5);
+    link.setUnderline(true);
+    Lab_record->setFont(link);
+    Lab_record->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192)"));
+    Lab_record->setCursor(Qt::PointingHandCursor);
+    Lab_record->adjustSize();
+    Lab_record->move(Pic4->geometry().right() - Lab_record->width(), top + 54 + 40);
+    connect(Lab_record, &ClickLabel::clicked, this, [this] {
+        if (Module1::conn)
+            Lab_record_Click();
+    });
     bindKeys();
     // Form_Load follows the first paint: the student sees the screen before the bank is open.
 }
@@ -88,6 +103,10 @@ void Frm_login::bindKeys()
         QLabel *pic = pictures[std::size_t(k)];
         keys->run({QKeyCombination(Qt::Key(Qt::Key_1 + k))}, [this, pic] { Pic_Click(pic); }, pic);
     }
+    keys->run({QKeyCombination(Qt::Key_5)}, [this] {
+        if (Module1::conn)
+            Lab_record_Click();
+    }, Lab_record);
     // The frame follows the keys whether or not the focus change is reported (it is not while
     // the window is still being activated).
     const auto frameFocus = [this] {
@@ -216,6 +235,12 @@ void Frm_login::Pic3_Click()
 {
     hide();
     Navigation::show(Window::Frm_test);
+}
+
+void Frm_login::Lab_record_Click()
+{
+    hide();
+    Navigation::show(Window::Frm_record);
 }
 
 void Frm_login::Pic4_Click()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ClickLabel;
 class QLabel;
 
 // The start screen: opens the question bank, leads to the three activities and ends the program.
@@ -34,6 +35,7 @@ private:
     void Pic2_Click();
     void Pic3_Click();
     void Pic4_Click();
+    void Lab_record_Click();
     void Pic_MouseMove(QLabel *picture);
     void Form_MouseMove();
     bool confirmExit(const QString &title);
@@ -42,5 +44,6 @@ private:
     QLabel *Pic2;
     QLabel *Pic3;
     QLabel *Pic4;
+    ClickLabel *Lab_record;
     bool loadQueued = false;
 };

@@ -7,6 +7,7 @@
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
 #include "review/Frm_excer_over.h"
+#include "review/Frm_record.h"
 #include "review/Frm_t_over.h"
 #include "study/Frm_jdsf.h"
 #include "study/Frm_study.h"
@@ -23,6 +24,7 @@ void WindowClasses::connect()
         case Window::Frm_exer: Forms<Frm_exer>::show(); return;
         case Window::Frm_t_over: Forms<Frm_t_over>::show(); return;
         case Window::Frm_excer_over: Forms<Frm_excer_over>::show(); return;
+        case Window::Frm_record: Forms<Frm_record>::show(); return;
         }
     });
 }

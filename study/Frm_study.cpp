@@ -10,6 +10,7 @@
 #include "data/BankError.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
+#include "record/LearningRecord.h"
 #include "state/Module1.h"
 #include "study/StudyWindow.h"
 #include "workfiles/CleanUp.h"
@@ -20,9 +21,29 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 
 using namespace Module1;
+
+namespace {
+
+// A green tick before a chapter whose unit exercise was done, room for one before the others, so
+// the titles stay in line; the entries' texts stay as they are.
+QIcon exerciseMark(bool done)
+{
+    QPixmap tick(16, 16);
+    tick.fill(Qt::transparent);
+    if (!done)
+        return QIcon(tick);
+    QPainter painter(&tick);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 150, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF{{3, 8.5}, {6.5, 12}, {13, 4}});
+    return QIcon(tick);
+}
+
+}
 
 Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
 {
@@ -64,6 +85,7 @@ void Frm_study::List_item_Click()
     Frame_content->setTitle(QStringLiteral("单元内容提要--") + entry.mid(3));
     chapter_id = entry.left(2);
     chapter_title = entry.mid(3);
+    LearningRecord::markStudied(chapter_id);
     try {
         const RecordSet rows = conn->chapter(chapter_id, chapter_title);
         if (!rows.isEmpty() && rows.first().actualSize(QStringLiteral("content")) != 0)
@@ -97,6 +119,24 @@ void Frm_study::Cmd_excer_Click()
 void Frm_study::cmd_exit_Click()
 {
     close();
+}
+
+void Frm_study::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    markExercisedChapters(); // again when the exercise's review hands back
+}
+
+void Frm_study::markExercisedChapters()
+{
+    const QSet<QString> done = LearningRecord::exercisedChapters();
+    const QIcon marks[] = {exerciseMark(false), exerciseMark(true)};
+    for (int row = 0; row < List_item->count(); ++row) {
+        QListWidgetItem *item = List_item->item(row);
+        const bool exercised = done.contains(item->text().left(2));
+        item->setIcon(marks[exercised]);
+        item->setToolTip(exercised ? QStringLiteral("本单元的练习已做过") : QString());
+    }
 }
 
 void Frm_study::closeEvent(QCloseEvent *event)

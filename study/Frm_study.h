@@ -16,6 +16,7 @@ public:
     explicit Frm_study(QWidget *parent = nullptr);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -23,6 +24,7 @@ private:
     void List_item_Click();
     void Cmd_excer_Click();
     void cmd_exit_Click();
+    void markExercisedChapters();
 
     QGroupBox *Frame_content;
     RichTextBox *Rtxt_content;

@@ -4,6 +4,7 @@
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
 #include "platform/MessageBox.h"
+#include "record/LearningRecord.h"
 #include "state/Module1.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
@@ -47,6 +48,31 @@ private slots:
         listOf(study, "List_item")->setFocus(); // focus alone picks nothing
         QVERIFY(chapter_id.isEmpty());
         QCOMPARE(shownText(study), QString());
+    }
+
+    // A chapter whose exercise was done is marked; every entry keeps its text. Reading a chapter
+    // is noted in the learning record.
+    void marksTheChaptersExercisedAndNotesThoseRead()
+    {
+        TestBank bank;
+        addChapters(bank);
+        AppFixture app(bank);
+        FinishedRun exercise;
+        exercise.kind = RunKind::Exercise;
+        exercise.subject = QStringLiteral("02");
+        const RecordStatus status = LearningRecord::save(exercise); // a run with nothing but its chapter
+        QVERIFY2(status.recorded, qPrintable(status.reason));
+        auto *study = Forms<Frm_study>::show();
+        QListWidget *list = listOf(study, "List_item");
+        QCOMPARE(entries(list), QStringList({QStringLiteral("01 概述"), QStringLiteral("02 数据类型"), QStringLiteral("03 指针")}));
+        QCOMPARE(list->item(1)->toolTip(), QStringLiteral("本单元的练习已做过"));
+        for (int row : {0, 2})
+            QVERIFY(list->item(row)->toolTip().isEmpty());
+        QCOMPARE(list->item(0)->icon().pixmap(16).size(), list->item(1)->icon().pixmap(16).size()); // titles in line
+
+        list->setCurrentRow(2);
+        QString movedAside;
+        QVERIFY(LearningRecord::summary(QString(), movedAside).chapters[QStringLiteral("03")].studied);
     }
 
     void anEmptyChapterTableLeavesEverythingEmpty()

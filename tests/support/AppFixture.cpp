@@ -5,6 +5,7 @@
 #include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
+#include "record/RecordLocation.h"
 #include "state/Module1.h"
 #include "support/JetCopy.h"
 #include "support/TestBank.h"
@@ -59,6 +60,7 @@ AppFixture::AppFixture(const TestBank &bank, BankFormat format)
     BankFile::setPath(path);
     Module1::conn = openQuestionBank(path);
     WorkFolders::setBase(m_home.path());
+    RecordLocation::setFolder(m_home.filePath(QStringLiteral("record")));
     Shell::setLauncher([this](const Shell::Launch &launch) {
         launches.append(launch);
         return true;
@@ -76,6 +78,7 @@ AppFixture::~AppFixture()
     resetSharedState();
     BankFile::setPath({});
     WorkFolders::setBase({});
+    RecordLocation::setFolder({});
     Shell::setLauncher({});
     ProgramEnd::setHandler({});
 }

@@ -13,8 +13,9 @@ enum class BankFormat { Sqlite, Jet };
 void addBankFormatRows();
 
 // Puts the program into a known state for a window test: the given bank opened as the shared
-// connection (in the given format), fresh shared state, work folders in a temporary home,
-// launches recorded instead of started, and the program's end recorded instead of quitting.
+// connection (in the given format), fresh shared state, work folders and the learning record in
+// a temporary home, launches recorded instead of started, and the program's end recorded instead
+// of quitting.
 class AppFixture
 {
 public:

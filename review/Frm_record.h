@@ -1,0 +1,46 @@
+#pragma once
+
+#include "record/Notebook.h"
+#include "record/RecordReader.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class ScoreChart;
+
+// The learning record, opened from the start screen: every recorded run, the best score of each
+// test set, each chapter's progress, the scores over time, and the wrong-answer notebook with its
+// practice. It only reads the record; closing it brings the start screen back.
+class Frm_record : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Frm_record(QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void fillSets(const RecordSummary &summary);
+    void fillChapters(const RecordSummary &summary);
+    void fillNotebook(const QList<Notebook::Entry> &entries);
+    void Cmd_practice_Click();
+    void Cmd_exit_Click();
+
+    QTabWidget *SSTab1;
+    QTableView *List_runs;
+    QTableWidget *List_sets;
+    QTableWidget *List_chapters;
+    ScoreChart *Pic_chart;
+    QTableWidget *List_notebook;
+    QLabel *Lab_notebook;
+    QPushButton *Cmd_practice;
+    QLabel *Lab_file;
+    QPushButton *Cmd_exit;
+    Notebook::Practice m_practice;
+};

@@ -1,0 +1,228 @@
+#include "app/Frm_login.h"
+#include "controls/Forms.h"
+#include "data/BankFile.h"
+#include "platform/MessageBox.h"
+#include "record/LearningRecord.h"
+#include "record/RecordLocation.h"
+#include "review/Frm_record.h"
+#include "review/NotebookPractice.h"
+#include "review/RunRecording.h"
+#include "support/AppFixture.h"
+#include "support/TestBank.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+FinishedRun finished(RunKind kind, const QString &subject, int score, QList<AnsweredQuestion> questions = {},
+                     const BankIdentity &bank = BankIdentity::of(BankFile::path()))
+{
+    static qint64 clock = 1'800'000'000;
+    FinishedRun run;
+    run.kind = kind;
+    run.subject = subject;
+    run.title = kind == RunKind::Test ? QStringLiteral("第%1套练习题").arg(subject) : QStringLiteral("概述");
+    run.bank = bank;
+    run.started = QDateTime::fromSecsSinceEpoch(clock += 3600);
+    run.seconds = 723;
+    run.score = score;
+    run.questions = std::move(questions);
+    return run;
+}
+
+AnsweredQuestion missed(int id, QuestionKind kind = QuestionKind::Choice)
+{
+    AnsweredQuestion question;
+    question.table = QStringLiteral("c_test");
+    question.id = id;
+    question.kind = kind;
+    question.summary = QStringLiteral("第 %1 题").arg(id);
+    return question;
+}
+
+QStringList row(QTableWidget *table, int r)
+{
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells << table->item(r, c)->text();
+    return cells;
+}
+
+template <class T>
+T *child(QWidget *form, const char *name)
+{
+    return form->findChild<T *>(QString::fromLatin1(name));
+}
+
+}
+
+class TestFrmRecord : public QObject
+{
+    Q_OBJECT
+
+    static Frm_login *openLogin()
+    {
+        auto *login = Forms<Frm_login>::show();
+        return QTest::qWaitForWindowExposed(login) ? login : nullptr;
+    }
+
+private slots:
+    void opensFromTheStartScreenAndLeadsBack_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("a click on 学习记录") << false;
+        QTest::newRow("the key 5") << true;
+    }
+
+    void opensFromTheStartScreenAndLeadsBack()
+    {
+        QFETCH(bool, byKey);
+        TestBank bank;
+        AppFixture app(bank);
+        Frm_login *login = openLogin();
+        QVERIFY(login);
+        auto *link = child<QLabel>(login, "Lab_record");
+        QCOMPARE(link->text(), QStringLiteral("学习记录"));
+        QVERIFY(login->rect().contains(link->geometry()));
+        for (const char *name : {"Pic1", "Pic2", "Pic3", "Pic4"})
+            QVERIFY(!child<QLabel>(login, name)->geometry().intersects(link->geometry()));
+        if (byKey) {
+            QTest::keyClick(login, Qt::Key_5);
+        } else {
+            QTest::mouseClick(link, Qt::LeftButton);
+        }
+        QTRY_VERIFY(Forms<Frm_record>::loaded() && Forms<Frm_record>::loaded()->isVisible());
+        QVERIFY(!login->isVisible());
+        Frm_record *record = Forms<Frm_record>::loaded();
+        QCOMPARE(record->windowTitle(), QStringLiteral("学习记录"));
+        QTest::keyClick(record, Qt::Key_Escape);
+        QTRY_VERIFY(!Forms<Frm_record>::loaded());
+        QVERIFY(login->isVisible());
+    }
+
+    void showsEveryRunTheBestsTheChaptersAndTheNotebook()
+    {
+        TestBank bank;
+        bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"));
+        bank.addChapter(QStringLiteral("02"), QStringLiteral("数据类型"));
+        AppFixture app(bank);
+        for (const FinishedRun &run : {finished(RunKind::Test, "1", 40, {missed(3), missed(7, QuestionKind::Pro)}),
+                                       finished(RunKind::Test, "1", 92), finished(RunKind::Test, "3", 66),
+                                       finished(RunKind::Exercise, "01", 75),
+                                       finished(RunKind::Test, "2", 10, {missed(3)}, {"old.mdb", "ffff"})})
+            QVERIFY(LearningRecord::save(run).recorded);
+        LearningRecord::markStudied(QStringLiteral("02"));
+
+        auto *record = Forms<Frm_record>::show();
+        auto *runs = child<QTableView>(record, "List_runs");
+        QCOMPARE(runs->model()->rowCount(), 5);
+        QCOMPARE(runs->model()->index(0, 2).data().toString(), QStringLiteral("第2套练习题")); // the newest first
+        QCOMPARE(runs->model()->index(4, 3).data().toInt(), 40);
+        QCOMPARE(runs->model()->index(4, 4).data().toString(), QStringLiteral("12:03"));
+        QCOMPARE(runs->model()->index(1, 1).data().toString(), QStringLiteral("单元练习"));
+
+        auto *sets = child<QTableWidget>(record, "List_sets");
+        QCOMPARE(sets->rowCount(), 3);
+        QCOMPARE(row(sets, 0), (QStringList{"第1套练习题", "2", "92"}));
+        auto *chapters = child<QTableWidget>(record, "List_chapters");
+        QCOMPARE(chapters->rowCount(), 2);
+        QCOMPARE(row(chapters, 0), (QStringList{"01 概述", "否", "1", "75"}));
+        QCOMPARE(row(chapters, 1), (QStringList{"02 数据类型", "是", "0", "—"}));
+
+        auto *notebook = child<QTableWidget>(record, "List_notebook");
+        QCOMPARE(notebook->rowCount(), 3);
+        QCOMPARE(row(notebook, 0), (QStringList{"选择题", "第 3 题", QFileInfo(bank.path()).fileName() + " c_test:3", "0/2"}));
+        QCOMPARE(row(notebook, 1).first(), QStringLiteral("编程题"));
+        QCOMPARE(row(notebook, 2)[2], QStringLiteral("old.mdb c_test:3"));
+        QCOMPARE(notebook->item(2, 1)->toolTip(), QStringLiteral("出自另一个题库（old.mdb），练习时不出这道题"));
+        QVERIFY(notebook->item(0, 1)->toolTip().isEmpty());
+        QCOMPARE(child<QLabel>(record, "Lab_notebook")->text(),
+                 QStringLiteral("错题本共 3 题；一道题在以后的两次练习中都答对，就离开错题本。“错题练习”出其中本题库的 2 题。"));
+        QCOMPARE(child<QTabWidget>(record, "SSTab1")->tabText(2), QStringLiteral("成绩曲线"));
+    }
+
+    // "错题练习" hands the open bank's questions of the notebook to the window that answers them.
+    void practiceStartsWithTheNotebooksQuestionsOfThisBank()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QVERIFY(LearningRecord::save(finished(RunKind::Test, "1", 40, {missed(3), missed(7, QuestionKind::Pro)})).recorded);
+        QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(4)}, {"old.mdb", "ffff"})).recorded);
+        QVERIFY(!child<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice")->isEnabled()); // nothing answers it yet
+        Forms<Frm_record>::unload();
+
+        QList<Notebook::Practice> started;
+        NotebookPractice::setStart([&](const Notebook::Practice &practice) { started << practice; });
+        auto *practice = child<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice");
+        QVERIFY(practice->isEnabled());
+        practice->click();
+        NotebookPractice::setStart({});
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.first().choice, (QList<Notebook::QuestionRef>{{"c_test", 3}}));
+        QCOMPARE(started.first().pro, (QList<Notebook::QuestionRef>{{"c_test", 7}}));
+        QVERIFY(!Forms<Frm_record>::loaded());
+    }
+
+    void aNotebookOfOtherBanksOnlyHasNothingToPractise()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(3)}, {"old.mdb", "ffff"})).recorded);
+        auto *record = Forms<Frm_record>::show();
+        QCOMPARE(child<QTableWidget>(record, "List_notebook")->rowCount(), 1);
+        QVERIFY(!child<QPushButton>(record, "Cmd_practice")->isEnabled());
+    }
+
+    // The window still opens, and says why it shows nothing.
+    void aRecordThatCannotBeReadIsSaid()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QVERIFY(QDir().mkpath(RecordLocation::file()));
+        auto *record = Forms<Frm_record>::show();
+        QCOMPARE(child<QLabel>(record, "Lab_file")->text(),
+                 QStringLiteral("学习记录无法读取：学习记录文件的位置上是一个文件夹（%1）").arg(RecordLocation::file()));
+        QCOMPARE(child<QTableView>(record, "List_runs")->model()->rowCount(), 0);
+        QVERIFY(!child<QPushButton>(record, "Cmd_practice")->isEnabled());
+    }
+
+    void aRunNotRecordedIsToldOnce_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("recorded: nothing said") << false;
+        QTest::newRow("a folder in the record's place") << true;
+    }
+
+    void aRunNotRecordedIsToldOnce()
+    {
+        QFETCH(bool, blocked);
+        TestBank bank;
+        AppFixture app(bank);
+        if (blocked) {
+            QVERIFY(QDir().mkpath(RecordLocation::file()));
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        }
+        const RecordStatus status = RunRecording::record(nullptr, finished(RunKind::Exercise, "01", 50));
+        QCOMPARE(status.recorded, !blocked);
+        QCOMPARE(MessageBox::askedCount(), blocked ? 1 : 0);
+        if (!blocked)
+            return;
+        const auto asked = MessageBox::takeLastAsked();
+        QCOMPARE(asked->text, QStringLiteral("本次单元练习未能记入学习记录：学习记录文件的位置上是一个文件夹。\n\n学习记录文件：%1")
+                                  .arg(RecordLocation::file()));
+        QCOMPARE(asked->title, QStringLiteral("信息提示"));
+        QCOMPARE(asked->icon, QMessageBox::Warning);
+        QCOMPARE(asked->buttons, QMessageBox::Ok);
+    }
+};
+
+QTEST_MAIN(TestFrmRecord)
+#include "tst_frm_record.moc"
