@@ -4,17 +4,16 @@
 #include "controls/TextBox.h"
 #include "paper/Paper.h"
 #include "workfiles/Editor.h"
-#include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
 
-TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind)
-    : m_section(section), m_tab(tab), m_kind(std::move(kind))
+TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab)
+    : m_section(section), m_tab(tab)
 {
 }
 
 void TaskPaging::show()
 {
-    m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section.title(m_section.current));
+    m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section(m_section.current).title);
 }
 
 void TaskPaging::next()
@@ -33,10 +32,10 @@ void TaskPaging::previous()
 
 void TaskPaging::openInEditor(const QString &folder)
 {
-    Editor::launch(m_tab.text->window(), WorkFolders::join(folder, TaskFiles::sourceName(m_kind, m_section.current)));
+    Editor::launch(m_tab.text->window(), WorkFolders::join(folder, taskFileName(m_section.kind, m_section.current)));
 }
 
-void TaskPaging::check(TaskCheck &check, QuestionBank *bank, const QString &folder)
+void TaskPaging::check(TaskCheck &check, const QString &folder)
 {
-    check.start(bank, m_section, m_kind, folder);
+    check.start(m_section, folder);
 }

@@ -12,7 +12,7 @@
 #include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
-#include "state/Module1.h"
+#include "app/OpenBank.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -68,8 +68,8 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 
 void Frm_login::Form_Load()
 {
-    Module1::conn = openQuestionBank(BankFile::path());
-    BadRowsNotice::showIfAny(this, *Module1::conn);
+    OpenBank::conn = openQuestionBank(BankFile::path());
+    BadRowsNotice::showIfAny(this, *OpenBank::conn);
 }
 
 void Frm_login::bindKeys()
@@ -126,7 +126,7 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
         Pic_MouseMove(pic); // the keyboard's focus looks like the pointer's frame
     const bool mouse = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
                        || event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
-    if (mouse && !Module1::conn)
+    if (mouse && !OpenBank::conn)
         return true; // no activity before the bank is open
     if (event->type() == QEvent::MouseMove) {
         Pic_MouseMove(pic);
@@ -143,7 +143,7 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
 
 void Frm_login::Pic_Click(QLabel *picture)
 {
-    if (!Module1::conn)
+    if (!OpenBank::conn)
         return; // the keys, like the mouse, wait for the bank
     if (picture == Pic1)
         Pic1_Click();
@@ -211,7 +211,7 @@ bool Frm_login::confirmExit(const QString &title)
                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return false;
-    Module1::conn.reset();
+    OpenBank::conn.reset();
     ProgramEnd::now();
     return true;
 }

@@ -102,6 +102,15 @@ void TaskFiles::write(const QString &folder, const QString &name, const QString 
     handedOut().insert(QDir::cleanPath(path), {bytes.size(), digest(bytes)});
 }
 
+QByteArray TaskFiles::digest(const QString &path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (info.isSymLink() || !info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return ::digest(file.readAll());
+}
+
 bool TaskFiles::isAsHandedOut(const QString &path)
 {
     const auto written = handedOut().constFind(QDir::cleanPath(path));

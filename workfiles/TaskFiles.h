@@ -12,6 +12,8 @@ QString dataName(int i);
 // without a byte-order mark. A link of that name is replaced, never written through. Throws
 // WorkFileError naming the file when it cannot be written whole.
 void write(const QString &folder, const QString &name, const QString &text);
+// A digest of the bytes of the plain file at path; empty when there is none or it cannot be read.
+QByteArray digest(const QString &path);
 // Whether path is a plain file holding exactly what this run last wrote there, so that removing
 // it loses nothing of the student's. Nothing of this is kept between runs.
 bool isAsHandedOut(const QString &path);
