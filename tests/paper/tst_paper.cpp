@@ -1,5 +1,6 @@
 #include "paper/Paper.h"
 #include "paper/Score.h"
+#include "support/Verdicts.h"
 
 #include <QtTest>
 #include <sys/wait.h>
@@ -41,7 +42,7 @@ class TestPaper : public QObject
             ProgramSection &section = *p.sections()[std::size_t(s)];
             section.count = counts[std::size_t(s)];
             for (int i = 1; i <= passed[std::size_t(s)]; ++i)
-                section(i).verdict = Verdict{VerdictKind::Passed, 3, 3};
+                section(i).verdict = verdictOf(VerdictKind::Passed, 3, 3);
         }
         return p;
     }
@@ -107,7 +108,7 @@ private slots:
         QFETCH(std::optional<VerdictKind>, verdict);
         Task task;
         if (verdict)
-            task.verdict = Verdict{*verdict};
+            task.verdict = verdictOf(*verdict);
         QTEST(task.passed(), "passed");
     }
 

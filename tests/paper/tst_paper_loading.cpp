@@ -107,7 +107,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("no source") << QStringList{"data_11.dat", "main.cpp"} << QStringList{"data_11.dat", "main.cpp"};
+        QTest::newRow("no source") << QStringList{"data_11.dat", "notes.txt"} << QStringList{"data_11.dat", "notes.txt"};
         QTest::newRow("one source") << QStringList{"data_11.dat", "old.c"} << QStringList{};
     }
 
@@ -313,6 +313,7 @@ private slots:
     void aFailedExerciseLoadReturnsToTheStudyWindow()
     {
         TestBank bank;
+        bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"), QStringLiteral("概述的内容"));
         AppFixture app(bank);
         bank.exec("drop table c_excer");
         QWidget *study = Forms<Frm_study>::show();

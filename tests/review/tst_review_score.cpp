@@ -9,7 +9,9 @@
 #include "state/Runs.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
+#include "support/Verdicts.h"
 #include "workfiles/TaskFiles.h"
+#include "workfiles/WorkFolders.h"
 
 #include <QtTest>
 
@@ -31,7 +33,7 @@ void answer(Paper &paper, int choices, int right, std::array<int, 3> tasks, std:
         ProgramSection &section = *paper.sections()[s];
         fillTasks(section, tasks[s], kinds[s]);
         for (int n = 1; n <= passed[s]; ++n)
-            section(n).verdict = Verdict{VerdictKind::Passed, 2, 2};
+            section(n).verdict = verdictOf(VerdictKind::Passed, 2, 2);
     }
 }
 
@@ -111,7 +113,7 @@ private slots:
         const auto run = std::make_shared<TestRun>();
         run->test_path = app.workBase();
         answer(run->TestPaper, 4, 2, {2, 0, 1}, {1, 0, 0});
-        run->TestPaper.pro(1).verdict = Verdict{VerdictKind::WrongOutput, 1, 2};
+        run->TestPaper.pro(1).verdict = verdictOf(VerdictKind::WrongOutput, 1, 2);
         auto *form = Forms<Frm_t_over>::show(run);
 
         QCOMPARE(markOf(form, 0), kRight);
@@ -153,7 +155,7 @@ private slots:
         edited.write("/* mine */");
         edited.close();
         Task &checked = run->TestPaper.blank(2);
-        checked.verdict = Verdict{VerdictKind::WrongOutput, 0, 1};
+        checked.verdict = verdictOf(VerdictKind::WrongOutput, 0, 1);
         checked.checkedSource = checked.sourceDigest(app.workBase());
 
         auto *form = Forms<Frm_t_over>::show(run);
