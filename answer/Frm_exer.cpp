@@ -4,6 +4,7 @@
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
+#include "controls/WindowKeys.h"
 #include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/ExerciseClock.h"
@@ -27,8 +28,10 @@ void pageTask(TaskPaging &task, int index)
 
 }
 
+// No close box: "结束练习" is the way out. A close request from elsewhere still asks as it does.
 Frm_exer::Frm_exer(std::shared_ptr<ExerciseRun> run, QWidget *parent)
-    : QWidget(parent), m_run(std::move(run)), c(layOutExerciseWindow(this)), sheet(m_run->ExercisePaper, c, 1)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
+      m_run(std::move(run)), c(layOutExerciseWindow(this)), sheet(m_run->ExercisePaper, c, 1)
 {
     connect(c.next, &QPushButton::clicked, this, &Frm_exer::Cmd_next_Click);
     connect(c.previous, &QPushButton::clicked, this, &Frm_exer::Cmd_pre_Click);
@@ -52,7 +55,7 @@ Frm_exer::Frm_exer(std::shared_ptr<ExerciseRun> run, QWidget *parent)
     connect(c.folder, &ClickLabel::clicked, this, &Frm_exer::Lab_exerpath_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_exer::Command1_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_exer::Timer1_Timer);
-    AnsweringKeys::bind(this, c);
+    AnsweringKeys::bind(this, c)->press({QKeyCombination(Qt::Key_Escape)}, {c.exit});
 
     Form_Load();
 }
@@ -161,8 +164,8 @@ void Frm_exer::Timer1_Timer()
     sheet.clock.show(++ExerciseClock::exer_clock);
 }
 
-// The close box asks as "结束练习" does: the exercise ends only when the student says so, and then
-// the review takes the window's place, so a window always stays on screen.
+// A close request (the desktop's close key, say) asks as "结束练习" does: the exercise ends only when
+// the student says so, and then the review takes the window's place, so a window stays on screen.
 void Frm_exer::closeEvent(QCloseEvent *event)
 {
     event->ignore();

@@ -45,7 +45,8 @@ Frm_test::Frm_test(QuestionBank &bank, QWidget *parent) : QWidget(parent), m_ban
     // What the student types is checked as typed; no completion turns a partial text into a set.
     Com_group->setCompleter(nullptr);
     Controls::fitText(Com_group);
-    Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3840, 1485, 375});
+    // Level with "退出": the two stand side by side.
+    Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3810, 1485, 375});
     Cmd_end = Controls::button(this, QStringLiteral("Cmd_end"), QStringLiteral("退出"), {5400, 3810, 1485, 375});
     setTabOrder(Com_group, Cmd_start);
     setTabOrder(Cmd_start, Cmd_end);

@@ -6,6 +6,8 @@
 #include "workfiles/Editor.h"
 #include "workfiles/WorkFolders.h"
 
+#include <QLabel>
+
 TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab)
     : m_section(section), m_tab(tab)
 {
@@ -14,6 +16,10 @@ TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab
 void TaskPaging::show()
 {
     m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section(m_section.current).title);
+    // The file the student edits for the task on show; no task, no file.
+    m_tab.file->setText(m_section.count > 0
+                            ? QStringLiteral("题目文件：\n") + taskFileName(m_section.kind, m_section.current)
+                            : QString());
 }
 
 void TaskPaging::next()

@@ -45,13 +45,13 @@ JudgeTask Task::judgeTask(const QString &folder) const
 
 QByteArray Task::sourceDigest(const QString &folder) const
 {
-    return TaskFiles::digest(WorkFolders::join(folder, fileName));
+    return TaskFiles::digestOf(WorkFolders::join(folder, fileName));
 }
 
 bool Task::changedSinceCheck(const QString &folder) const
 {
     const QString path = WorkFolders::join(folder, fileName);
-    return !TaskFiles::isAsHandedOut(path) && TaskFiles::digest(path) != checkedSource;
+    return !TaskFiles::isAsHandedOut(path) && TaskFiles::digestOf(path) != checkedSource;
 }
 
 QString taskFileName(TaskKind kind, int n)

@@ -2,7 +2,6 @@
 
 #include "data/BankError.h"
 #include "data/RowRules.h"
-#include "platform/Blanks.h"
 #include "workfiles/TaskFiles.h"
 
 namespace {
@@ -59,10 +58,6 @@ void PaperLoader::startAtFirst()
 RecordSet PaperLoader::fetch(QuestionKind kind, int capacity)
 {
     RecordSet rows = m_source.rows(kind);
-    // A choice whose correct option is no option would teach a wrong answer; the start-up
-    // check has named it.
-    if (kind == QuestionKind::Choice)
-        rows.removeIf([&](const Record &row) { return !RowRules::answerFault(row, m_source.answerField).isEmpty(); });
     if (rows.size() > capacity) {
         m_cuts.append({kind, rows.size(), capacity});
         rows.resize(capacity);
@@ -81,9 +76,6 @@ void PaperLoader::loadChoices()
         q.bankId = row.text(m_source.idField).toInt();
         q.title = row.text(QStringLiteral("title"));
         for (int k = 1; k <= 4; ++k)
-            q.option(k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
-        q.explain = row.text(QStringLiteral("explain"));
-        q.answer = trimBlanks(row.text(m_source.answerField));
     }
 }
 
