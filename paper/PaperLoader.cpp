@@ -76,6 +76,11 @@ void PaperLoader::loadChoices()
         q.bankId = row.text(m_source.idField).toInt();
         q.title = row.text(QStringLiteral("title"));
         for (int k = 1; k <= 4; ++k)
+            q.option(k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
+        q.explain = row.text(QStringLiteral("explain"));
+        // A key that is no option stays as stored: the start-up check has named it, and the
+        // review shows it as the bank holds it rather than losing the question.
+        q.answer = RowRules::answerKey(row, m_source.answerField);
     }
 }
 
