@@ -3,7 +3,7 @@
 #include "controls/NumberSquares.h"
 #include "controls/TextBox.h"
 #include "paper/Paper.h"
-#include "paper/PaperLoader.h"
+#include "platform/MessageBox.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,33 +11,29 @@
 
 AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, int hourDigits)
     : choices(paper.ch, controls),
-      tasks{TaskPaging(paper.blank, controls.tasks[0], QStringLiteral("blank")),
-            TaskPaging(paper.err, controls.tasks[1], QStringLiteral("err")),
-            TaskPaging(paper.pro, controls.tasks[2], QStringLiteral("pro"))},
+      tasks{TaskPaging(paper.blank, controls.tasks[0]), TaskPaging(paper.err, controls.tasks[1]),
+            TaskPaging(paper.pro, controls.tasks[2])},
       clock(controls.timer, controls.time, hourDigits),
       check(controls.tabs->window()),
       m_c(controls)
 {
 }
 
-void AnsweringSheet::clearQuestion()
+void AnsweringSheet::show()
 {
-    m_c.title->setText({});
-    for (QRadioButton *option : m_c.options)
-        option->setText({});
-}
-
-void AnsweringSheet::fill(PaperLoader &loader)
-{
-    loader.startAtFirst();
     clock.start();
     NumberSquares::number(m_c.squares);
-    loader.loadChoices();
     m_c.previous->setEnabled(false);
-    loader.loadTasks(QuestionKind::Blank);
-    loader.loadTasks(QuestionKind::Err);
-    loader.loadTasks(QuestionKind::Pro);
     choices.showFirst();
     for (TaskPaging &task : tasks)
         task.show();
+}
+
+void AnsweringSheet::setVisible(QWidget *window, bool visible, QString &notice, const std::function<void(bool)> &show)
+{
+    const bool appearing = visible && !window->isVisible();
+    show(visible);
+    if (appearing && !notice.isEmpty())
+        MessageBox::show(window, std::exchange(notice, QString()), QStringLiteral("信息提示"), QMessageBox::Ok,
+                         QMessageBox::Information);
 }

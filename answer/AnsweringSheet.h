@@ -7,25 +7,25 @@
 #include "paper/AnsweringControls.h"
 
 #include <array>
+#include <functional>
 
-class PaperLoader;
 struct Paper;
 
 // What the test and the exercise answering windows do alike on their paper: the question
 // controls, the choice paging, the three program tabs and the clock. Each window keeps only its
-// own differences (folder, clock start, square rule, leaving) in its own file.
+// own differences (folder, clock, square rule, leaving) in its own file.
 class AnsweringSheet
 {
 public:
     // hourDigits: of the clock, see AnswerClock.
     AnsweringSheet(Paper &paper, const AnsweringControls &controls, int hourDigits);
 
-    // The question box and the option buttons' captions emptied, as a load begins.
-    void clearQuestion();
-    // The rest of a load once the paper is emptied and the folder cleared: every section at
-    // question 1, the clock on, the squares numbered, the four sections read in order (the
-    // previous button disabled after the choices) and the first question of each shown.
-    void fill(PaperLoader &loader);
+    // A loaded paper put on show: the clock on, the squares numbered, the previous button
+    // disabled and the first question of each section shown.
+    void show();
+    // The window's setVisible: shows it (through show, the base class's) and, the first time it
+    // appears, tells the load's notice once.
+    static void setVisible(QWidget *window, bool visible, QString &notice, const std::function<void(bool)> &show);
 
     ChoicePaging choices;
     std::array<TaskPaging, 3> tasks;   // blank, err, pro

@@ -23,9 +23,9 @@ ChoicePaging::ChoicePaging(ChoiceSection &ch, const AnsweringControls &controls)
 
 void ChoicePaging::show(int n, const QString &heading)
 {
-    m_c.title->setText(heading + m_ch.title(n));
+    m_c.title->setText(heading + m_ch(n).title);
     for (int k = 1; k <= 4; ++k)
-        m_c.optionTexts[k - 1]->setText(m_ch.option(n, k));
+        m_c.optionTexts[k - 1]->setText(m_ch(n).option(k));
 }
 
 // Selecting from code never runs the option's click step (only `clicked` is connected), so a
@@ -38,8 +38,8 @@ void ChoicePaging::restoreChoice(int n)
         option->setChecked(false);
         option->setAutoExclusive(true);
     }
-    if (m_ch.chosen(n) > 0)
-        m_c.options[m_ch.chosen(n) - 1]->setChecked(true);
+    if (m_ch(n).answered())
+        m_c.options[m_ch(n).chosen - 1]->setChecked(true);
 }
 
 void ChoicePaging::showFirst()
@@ -91,7 +91,7 @@ void ChoicePaging::previous()
 void ChoicePaging::optionClicked(int i)
 {
     NumberSquares::markAnswered(m_c.squares[m_ch.current - 1]);
-    m_ch.chosen(m_ch.current) = i + 1;
+    m_ch(m_ch.current).chosen = i + 1;
 }
 
 void ChoicePaging::squareClicked(int i)

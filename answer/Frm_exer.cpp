@@ -4,21 +4,17 @@
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
-#include "controls/Navigation.h"
 #include "controls/WindowKeys.h"
-#include "paper/ExercisePaperLoad.h"
 #include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
-#include "state/Module1.h"
+#include "state/ExerciseClock.h"
+#include "state/RunWindows.h"
 #include "workfiles/WorkFolderLock.h"
-#include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
-using namespace Module1;
 
 namespace {
 
@@ -34,9 +30,9 @@ void pageTask(TaskPaging &task, int index)
 }
 
 // No close box: "结束练习" is the way out. A close request from elsewhere still asks as it does.
-Frm_exer::Frm_exer(QWidget *parent)
+Frm_exer::Frm_exer(std::shared_ptr<ExerciseRun> run, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
-      c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, 1)
+      m_run(std::move(run)), c(layOutExerciseWindow(this)), sheet(m_run->ExercisePaper, c, 1)
 {
     connect(c.next, &QPushButton::clicked, this, &Frm_exer::Cmd_next_Click);
     connect(c.previous, &QPushButton::clicked, this, &Frm_exer::Cmd_pre_Click);
@@ -62,10 +58,10 @@ Frm_exer::Frm_exer(QWidget *parent)
     connect(c.timer, &QTimer::timeout, this, &Frm_exer::Timer1_Timer);
     AnsweringKeys::bind(this, c)->press({QKeyCombination(Qt::Key_Escape)}, {c.exit});
 
-    outcome.run([this] { Form_Load(); });
+    Form_Load();
 }
 
-// The exercise clock is not reset here: it shows the exercise time of the whole run.
+// The exercise clock is not reset here: it shows the exercise time of the whole program run.
 Frm_exer::~Frm_exer()
 {
     WorkFolderLock::release(WorkKind::Exercise);
@@ -73,24 +69,13 @@ Frm_exer::~Frm_exer()
 
 void Frm_exer::Form_Load()
 {
-    sheet.clearQuestion();
-    exer_path = WorkFolders::ready(WorkKind::Exercise);
-    WorkFolderLink::show(c.folder, exer_path, false);
-    PaperLoader loader = ExercisePaperLoad::loader(conn.get(), chapter_id, ExercisePaper, exer_path);
-    loader.empty();
-    loader.clearFolder();
-    sheet.fill(loader);
-    outcome.setNotice(loader.overflowNotice(ExercisePaperLoad::setName));
+    WorkFolderLink::show(c.folder, m_run->exer_path, false);
+    sheet.show();
 }
 
 void Frm_exer::setVisible(bool visible)
 {
-    outcome.setVisible(this, visible, QStringLiteral("单元练习"), [this](bool v) { QWidget::setVisible(v); },
-                       [this] {
-                           c.timer->stop();
-                           Forms<Frm_exer>::unload();
-                           Navigation::show(Window::Frm_study);
-                       });
+    AnsweringSheet::setVisible(this, visible, m_run->notice, [this](bool v) { QWidget::setVisible(v); });
 }
 
 void Frm_exer::Cmd_next_Click()
@@ -134,37 +119,37 @@ void Frm_exer::Cmd_pro_Click(int index)
 
 void Frm_exer::Command2_Click()
 {
-    sheet.tasks[0].openInEditor(exer_path);
+    sheet.tasks[0].openInEditor(m_run->exer_path);
 }
 
 void Frm_exer::Command3_Click()
 {
-    sheet.tasks[1].openInEditor(exer_path);
+    sheet.tasks[1].openInEditor(m_run->exer_path);
 }
 
 void Frm_exer::Command4_Click()
 {
-    sheet.tasks[2].openInEditor(exer_path);
+    sheet.tasks[2].openInEditor(m_run->exer_path);
 }
 
 void Frm_exer::Cmd_blank_check_Click()
 {
-    sheet.tasks[0].check(sheet.check, conn.get(), exer_path);
+    sheet.tasks[0].check(sheet.check, m_run->exer_path);
 }
 
 void Frm_exer::Cmd_err_check_Click()
 {
-    sheet.tasks[1].check(sheet.check, conn.get(), exer_path);
+    sheet.tasks[1].check(sheet.check, m_run->exer_path);
 }
 
 void Frm_exer::Cmd_pro_check_Click()
 {
-    sheet.tasks[2].check(sheet.check, conn.get(), exer_path);
+    sheet.tasks[2].check(sheet.check, m_run->exer_path);
 }
 
 void Frm_exer::Lab_exerpath_Click()
 {
-    WorkFolderLink::open(exer_path);
+    WorkFolderLink::open(m_run->exer_path);
 }
 
 void Frm_exer::Command1_Click()
@@ -176,13 +161,13 @@ void Frm_exer::Command1_Click()
     c.timer->stop();
     sheet.check.stop();
     Forms<Frm_exer>::unload();
-    Navigation::show(Window::Frm_excer_over);
+    RunWindows::review(m_run);
 }
 
 void Frm_exer::Timer1_Timer()
 {
-    ++exer_clock;
-    sheet.clock.show(exer_clock);
+    ++m_run->seconds;
+    sheet.clock.show(++ExerciseClock::exer_clock);
 }
 
 // A close request (the desktop's close key, say) asks as "结束练习" does: the exercise ends only when

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "answer/AnsweringSheet.h"
-#include "answer/LoadOutcome.h"
 #include "paper/AnsweringControls.h"
 
 #include <QWidget>
+#include <memory>
+
+struct ExerciseRun;
 
 // The unit exercise window: the chapter's exercise answered as a test is, with its own jump rule
 // for the number squares, a clock that goes on across the exercises of a run, and a confirmed end
@@ -13,11 +15,13 @@ class Frm_exer : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frm_exer(QWidget *parent = nullptr);
+    // run: loaded, as the study window hands it on.
+    explicit Frm_exer(std::shared_ptr<ExerciseRun> run, QWidget *parent = nullptr);
     // Gives the work folder back to other copies of the program.
     ~Frm_exer() override;
 
-    // A window whose load failed never shows: the student is told why and returns to Frm_study.
+    const ExerciseRun &run() const { return *m_run; }
+    // Shows the window; the first time, the load's notice follows, if there is one.
     void setVisible(bool visible) override;
 
 protected:
@@ -42,7 +46,7 @@ private:
     void Command1_Click();
     void Timer1_Timer();
 
+    std::shared_ptr<ExerciseRun> m_run;
     AnsweringControls c;
     AnsweringSheet sheet;
-    LoadOutcome outcome;
 };

@@ -4,12 +4,10 @@
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
-#include "controls/Navigation.h"
 #include "controls/WindowKeys.h"
-#include "paper/TestPaperLoad.h"
 #include "paper/TestWindowLayout.h"
 #include "platform/MessageBox.h"
-#include "state/Module1.h"
+#include "state/RunWindows.h"
 #include "workfiles/WorkFolderLock.h"
 
 #include <QCloseEvent>
@@ -17,10 +15,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-using namespace Module1;
-
-Frm_t_main::Frm_t_main(QWidget *parent)
-    : QWidget(parent), c(layOutTestWindow(this)), sheet(TestPaper, c, 2)
+Frm_t_main::Frm_t_main(std::shared_ptr<TestRun> run, QWidget *parent)
+    : QWidget(parent), m_run(std::move(run)), c(layOutTestWindow(this)), sheet(m_run->TestPaper, c, 2)
 {
     connect(c.next, &QPushButton::clicked, this, &Frm_t_main::Cmd_next_Click);
     connect(c.previous, &QPushButton::clicked, this, &Frm_t_main::Cmd_pre_Click);
@@ -45,7 +41,7 @@ Frm_t_main::Frm_t_main(QWidget *parent)
     connect(c.timer, &QTimer::timeout, this, &Frm_t_main::Timer1_Timer);
     AnsweringKeys::bind(this, c)->run({QKeyCombination(Qt::Key_Escape)}, [this] { Form_KeyEscape(); }, c.exit);
 
-    outcome.run([this] { Form_Load(); });
+    Form_Load();
 }
 
 Frm_t_main::~Frm_t_main()
@@ -55,24 +51,13 @@ Frm_t_main::~Frm_t_main()
 
 void Frm_t_main::Form_Load()
 {
-    test_clock = 0;
-    WorkFolderLink::show(c.folder, test_path, true);
-    sheet.clearQuestion();
-    PaperLoader loader = TestPaperLoad::loader(conn.get(), group_no, TestPaper, test_path);
-    loader.empty();
-    loader.clearFolder();
-    sheet.fill(loader);
-    outcome.setNotice(loader.overflowNotice(TestPaperLoad::setName));
+    WorkFolderLink::show(c.folder, m_run->test_path, true);
+    sheet.show();
 }
 
 void Frm_t_main::setVisible(bool visible)
 {
-    outcome.setVisible(this, visible, QStringLiteral("综合练习"), [this](bool v) { QWidget::setVisible(v); },
-                       [this] {
-                           c.timer->stop();
-                           Forms<Frm_t_main>::unload();
-                           Navigation::show(Window::Frm_test);
-                       });
+    AnsweringSheet::setVisible(this, visible, m_run->notice, [this](bool v) { QWidget::setVisible(v); });
 }
 
 void Frm_t_main::Cmd_next_Click()
@@ -128,37 +113,37 @@ void Frm_t_main::Cmd_pro_pre_Click()
 
 void Frm_t_main::Cmd_blank_vc_Click()
 {
-    sheet.tasks[0].openInEditor(test_path);
+    sheet.tasks[0].openInEditor(m_run->test_path);
 }
 
 void Frm_t_main::Cmd_err_vc_Click()
 {
-    sheet.tasks[1].openInEditor(test_path);
+    sheet.tasks[1].openInEditor(m_run->test_path);
 }
 
 void Frm_t_main::Cmd_pro_vc_Click()
 {
-    sheet.tasks[2].openInEditor(test_path);
+    sheet.tasks[2].openInEditor(m_run->test_path);
 }
 
 void Frm_t_main::Cmd_blank_check_Click()
 {
-    sheet.tasks[0].check(sheet.check, conn.get(), test_path);
+    sheet.tasks[0].check(sheet.check, m_run->test_path);
 }
 
 void Frm_t_main::Cmd_err_check_Click()
 {
-    sheet.tasks[1].check(sheet.check, conn.get(), test_path);
+    sheet.tasks[1].check(sheet.check, m_run->test_path);
 }
 
 void Frm_t_main::Cmd_pro_check_Click()
 {
-    sheet.tasks[2].check(sheet.check, conn.get(), test_path);
+    sheet.tasks[2].check(sheet.check, m_run->test_path);
 }
 
 void Frm_t_main::Lab_path_Click()
 {
-    WorkFolderLink::open(test_path);
+    WorkFolderLink::open(m_run->test_path);
 }
 
 void Frm_t_main::cmd_exit_Click()
@@ -178,8 +163,8 @@ void Frm_t_main::Form_KeyEscape()
 
 void Frm_t_main::Timer1_Timer()
 {
-    ++test_clock;
-    sheet.clock.show(test_clock);
+    ++m_run->test_clock;
+    sheet.clock.show(m_run->test_clock);
 }
 
 // Ending the test is never refused: the window goes and the review of this paper opens.
@@ -189,5 +174,5 @@ void Frm_t_main::closeEvent(QCloseEvent *event)
     c.timer->stop();
     sheet.check.stop();
     Forms<Frm_t_main>::unload();
-    Navigation::show(Window::Frm_t_over);
+    RunWindows::review(m_run);
 }

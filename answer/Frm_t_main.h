@@ -1,10 +1,12 @@
 #pragma once
 
 #include "answer/AnsweringSheet.h"
-#include "answer/LoadOutcome.h"
 #include "paper/AnsweringControls.h"
 
 #include <QWidget>
+#include <memory>
+
+struct TestRun;
 
 // The test answering window: the student pages through the test set's choice questions and picks
 // answers, opens the program tasks in the C editor, and ends the test, which leads to the review.
@@ -12,11 +14,13 @@ class Frm_t_main : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frm_t_main(QWidget *parent = nullptr);
+    // run: loaded, as the set window hands it on.
+    explicit Frm_t_main(std::shared_ptr<TestRun> run, QWidget *parent = nullptr);
     // Gives the work folder back to other copies of the program.
     ~Frm_t_main() override;
 
-    // A window whose load failed never shows: the student is told why and returns to Frm_test.
+    const TestRun &run() const { return *m_run; }
+    // Shows the window; the first time, the load's notice follows, if there is one.
     void setVisible(bool visible) override;
 
 protected:
@@ -45,7 +49,7 @@ private:
     void Form_KeyEscape();
     void Timer1_Timer();
 
+    std::shared_ptr<TestRun> m_run;
     AnsweringControls c;
     AnsweringSheet sheet;
-    LoadOutcome outcome;
 };

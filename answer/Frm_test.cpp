@@ -8,20 +8,15 @@
 #include "controls/WindowKeys.h"
 #include "controls/WindowSetup.h"
 #include "platform/Blanks.h"
+#include "platform/Failure.h"
 #include "platform/MessageBox.h"
-#include "state/Module1.h"
-#include "workfiles/CleanUp.h"
-#include "workfiles/WorkFileError.h"
-#include "workfiles/WorkFolderLock.h"
-#include "workfiles/WorkFolders.h"
+#include "state/RunWindows.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-using namespace Module1;
 
 namespace {
 
@@ -31,7 +26,7 @@ const QStringList kSets = {QStringLiteral("第一套练习题"), QStringLiteral(
 
 }
 
-Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
+Frm_test::Frm_test(QuestionBank &bank, QWidget *parent) : QWidget(parent), m_bank(bank)
 {
     WindowSetup::setUp(this, QStringLiteral("Frm_test"), QStringLiteral("智桥--C语言综合练习"), Controls::song(10.5),
                        twipsSize(8790, 5520));
@@ -80,7 +75,7 @@ void Frm_test::Form_Load()
 
 void Frm_test::Com_group_Click(int index)
 {
-    group_no = index + 1;
+    m_group = index + 1;
 }
 
 void Frm_test::Cmd_start_Click()
@@ -97,20 +92,17 @@ void Frm_test::Cmd_start_Click()
     Com_group->setCurrentIndex(entry);
     Com_group_Click(entry);
 
-    test_clock = 0;
+    std::shared_ptr<TestRun> run;
     try {
-        test_path = WorkFolders::ready(WorkKind::Test);
-        WorkFolderLock::take(WorkKind::Test, test_path);
-        CleanUp::emptyFolderIfAny(WorkKind::Test, test_path,
-                                  {QStringLiteral("*.exe"), QStringLiteral("*.cpp"), QStringLiteral("*.c")});
-    } catch (const WorkFileError &error) {
-        WorkFolderLock::release(WorkKind::Test);
-        MessageBox::show(this, QStringLiteral("无法开始综合练习。\n\n%1").arg(error.message()), QStringLiteral("信息提示"),
+        run = TestRun::start(m_bank, m_group);
+    } catch (const Failure &failure) {
+        // Nothing has changed hands: the student stays here and may try again.
+        MessageBox::show(this, QStringLiteral("无法开始综合练习。\n\n%1").arg(failure.message()), QStringLiteral("信息提示"),
                          QMessageBox::Ok, QMessageBox::Critical);
         return;
     }
     hide();
-    Navigation::show(Window::Frm_t_main);
+    RunWindows::answer(run);
 }
 
 void Frm_test::Cmd_end_Click()

@@ -1,52 +1,17 @@
 #include "answer/TaskCheck.h"
 
 #include "answer/Frm_check.h"
-#include "data/BankError.h"
-#include "data/QuestionBank.h"
-#include "judge/VerdictText.h"
 #include "paper/Paper.h"
-#include "paper/PaperLoader.h"
 #include "platform/MessageBox.h"
-#include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFolders.h"
 
 #include <QWidget>
-
-namespace {
-
-TaskKind taskKind(const QString &kind)
-{
-    if (kind == u"blank")
-        return TaskKind::FillIn;
-    if (kind == u"err")
-        return TaskKind::Correction;
-    return TaskKind::Programming;
-}
-
-QList<JudgeCase> casesOf(QuestionBank &bank, const ProgramSection &section, int task)
-{
-    QList<JudgeCase> cases;
-    for (const Record &row : bank.cases(section.bankTable, section.bankId(task))) {
-        JudgeCase c;
-        c.number = row.text(QStringLiteral("case_no")).toInt();
-        c.hidden = row.text(QStringLiteral("hidden")).toInt() != 0;
-        c.description = row.text(QStringLiteral("about"));
-        c.input = row.text(QStringLiteral("input"));
-        c.data = row.text(QStringLiteral("data"));
-        c.expected = row.text(QStringLiteral("output"));
-        cases << c;
-    }
-    return cases;
-}
-
-}
 
 TaskCheck::TaskCheck(QWidget *window) : m_window(window)
 {
     QObject::connect(&m_judge, &Judge::finished, window, [this](const Verdict &verdict) { finished(verdict); });
 }
 
-void TaskCheck::start(QuestionBank *bank, ProgramSection &section, const QString &kind, const QString &folder)
+void TaskCheck::start(ProgramSection &section, const QString &folder)
 {
     if (m_judge.isRunning())
         return;
@@ -55,23 +20,10 @@ void TaskCheck::start(QuestionBank *bank, ProgramSection &section, const QString
                          QMessageBox::Ok, QMessageBox::Information);
         return;
     }
-    const int task = section.current;
-    JudgeTask judgeTask;
-    judgeTask.kind = taskKind(kind);
-    judgeTask.sourcePath = WorkFolders::join(folder, TaskFiles::sourceName(kind, task));
-    judgeTask.dataName = section.dataFile(task);
-    try {
-        judgeTask.cases = casesOf(PaperLoader::opened(bank), section, task);
-    } catch (const BankError &e) {
-        MessageBox::show(m_window, QStringLiteral("无法从题库读出这道题的测试数据：%1").arg(e.message()),
-                         QStringLiteral("检查程序"), QMessageBox::Ok, QMessageBox::Warning);
-        return;
-    }
-    m_section = &section;
-    m_task = task;
-    m_fileName = TaskFiles::sourceName(kind, task);
+    m_task = &section(section.current);
+    m_source = m_task->sourceDigest(folder);
     m_window->setCursor(Qt::BusyCursor);
-    m_judge.start(judgeTask);
+    m_judge.start(m_task->judgeTask(folder));
 }
 
 void TaskCheck::stop()
@@ -85,8 +37,9 @@ void TaskCheck::stop()
 void TaskCheck::finished(const Verdict &verdict)
 {
     m_window->unsetCursor();
-    m_section->verdict(m_task) = VerdictText::headline(verdict);
+    m_task->verdict = verdict;
+    m_task->checkedSource = m_source;
     if (!m_result)
         m_result = new Frm_check(m_window);
-    m_result->showVerdict(m_fileName, verdict);
+    m_result->showVerdict(m_task->fileName, verdict);
 }

@@ -2,25 +2,26 @@
 
 #include "judge/Judge.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 
 class Frm_check;
-class QuestionBank;
 class QWidget;
 struct ProgramSection;
+struct Task;
 
 // "检查程序" in an answering window: the task on show of a program tab is judged on its cases
-// from the bank while the window stays usable (a busy cursor says a check runs). The verdict goes
-// to the window's result window and, as its headline, to the paper, where the review finds it.
+// while the window stays usable (a busy cursor says a check runs). The verdict goes to the
+// window's result window and to the task, where the review and the score find it.
 class TaskCheck
 {
 public:
     explicit TaskCheck(QWidget *window);
 
-    // Checks the task on show of the section; kind is the file's: "blank", "err" or "pro". A
-    // click while a check runs is ignored. A bank that cannot give the cases is told in a message.
-    void start(QuestionBank *bank, ProgramSection &section, const QString &kind, const QString &folder);
+    // Checks the task on show of the section, whose file is in folder. A click while a check
+    // runs is ignored.
+    void start(ProgramSection &section, const QString &folder);
     // Ends a running check without a verdict and closes the result window, as the window goes.
     void stop();
 
@@ -29,8 +30,7 @@ private:
 
     QWidget *m_window;
     Judge m_judge;
-    ProgramSection *m_section = nullptr; // the task being checked, which keeps its verdict ...
-    int m_task = 0;                      // ... though the student pages on meanwhile
-    QString m_fileName;
+    Task *m_task = nullptr; // the task being checked, which keeps its verdict though the student pages on
+    QByteArray m_source;    // the digest of its file as the check began
     QPointer<Frm_check> m_result;
 };

@@ -4,22 +4,21 @@
 #include "controls/TextBox.h"
 #include "paper/Paper.h"
 #include "workfiles/Editor.h"
-#include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
 
 #include <QLabel>
 
-TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind)
-    : m_section(section), m_tab(tab), m_kind(std::move(kind))
+TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab)
+    : m_section(section), m_tab(tab)
 {
 }
 
 void TaskPaging::show()
 {
-    m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section.title(m_section.current));
+    m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section(m_section.current).title);
     // The file the student edits for the task on show; no task, no file.
     m_tab.file->setText(m_section.count > 0
-                            ? QStringLiteral("题目文件：\n") + TaskFiles::sourceName(m_kind, m_section.current)
+                            ? QStringLiteral("题目文件：\n") + taskFileName(m_section.kind, m_section.current)
                             : QString());
 }
 
@@ -39,10 +38,10 @@ void TaskPaging::previous()
 
 void TaskPaging::openInEditor(const QString &folder)
 {
-    Editor::launch(m_tab.text->window(), WorkFolders::join(folder, TaskFiles::sourceName(m_kind, m_section.current)));
+    Editor::launch(m_tab.text->window(), WorkFolders::join(folder, taskFileName(m_section.kind, m_section.current)));
 }
 
-void TaskPaging::check(TaskCheck &check, QuestionBank *bank, const QString &folder)
+void TaskPaging::check(TaskCheck &check, const QString &folder)
 {
-    check.start(bank, m_section, m_kind, folder);
+    check.start(m_section, folder);
 }

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QuestionBank;
 class TaskCheck;
 struct ProgramSection;
 
@@ -14,8 +13,7 @@ struct ProgramSection;
 class TaskPaging
 {
 public:
-    // kind is the file name's kind: "blank", "err" or "pro".
-    TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind);
+    TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab);
 
     void show();            // "【n】" + the task's text
     void next();
@@ -23,11 +21,10 @@ public:
     // The task's source file in the paper's work folder, or the editor alone when it is missing;
     // a box tells the student when no program could be started.
     void openInEditor(const QString &folder);
-    // "检查程序" on the task on show, with its cases from the bank.
-    void check(TaskCheck &check, QuestionBank *bank, const QString &folder);
+    // "检查程序" on the task on show.
+    void check(TaskCheck &check, const QString &folder);
 
 private:
     ProgramSection &m_section;
     AnsweringControls::TaskTab m_tab;
-    QString m_kind;
 };

@@ -13,7 +13,7 @@
 #include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
-#include "state/Module1.h"
+#include "app/OpenBank.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -81,7 +81,7 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
     Lab_record->adjustSize();
     Lab_record->move(Pic4->geometry().right() - Lab_record->width(), top + 54 + 40);
     connect(Lab_record, &ClickLabel::clicked, this, [this] {
-        if (Module1::conn)
+        if (OpenBank::conn)
             Lab_record_Click();
     });
     bindKeys();
@@ -91,7 +91,7 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 void Frm_login::Form_Load()
 {
     const QString path = BankFile::path();
-    Module1::conn = openQuestionBank(path);
+    OpenBank::conn = openQuestionBank(path);
     BadRowsNotice::showWhenChecked(this, path, [this] { emit rowsChecked(); });
 }
 
@@ -104,7 +104,7 @@ void Frm_login::bindKeys()
         keys->run({QKeyCombination(Qt::Key(Qt::Key_1 + k))}, [this, pic] { Pic_Click(pic); }, pic);
     }
     keys->run({QKeyCombination(Qt::Key_5)}, [this] {
-        if (Module1::conn)
+        if (OpenBank::conn)
             Lab_record_Click();
     }, Lab_record);
     // The frame follows the keys whether or not the focus change is reported (it is not while
@@ -171,7 +171,7 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
         Pic_MouseMove(pic); // the keyboard's focus looks like the pointer's frame
     const bool mouse = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
                        || event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
-    if (mouse && !Module1::conn)
+    if (mouse && !OpenBank::conn)
         return true; // no activity before the bank is open
     if (event->type() == QEvent::MouseMove) {
         Pic_MouseMove(pic);
@@ -188,7 +188,7 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
 
 void Frm_login::Pic_Click(QLabel *picture)
 {
-    if (!Module1::conn)
+    if (!OpenBank::conn)
         return; // the keys, like the mouse, wait for the bank
     if (picture == Pic1)
         Pic1_Click();
@@ -262,7 +262,7 @@ bool Frm_login::confirmExit(const QString &title)
                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return false;
-    Module1::conn.reset();
+    OpenBank::conn.reset();
     ProgramEnd::now();
     return true;
 }

@@ -2,7 +2,7 @@
 #include "app/Frm_login.h"
 #include "app/Startup.h"
 #include "app/WindowClasses.h"
-#include "state/Module1.h"
+#include "app/OpenBank.h"
 #include "controls/Forms.h"
 #include "data/BankFile.h"
 
@@ -34,6 +34,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("ZHIQIAO_EXIT_AFTER_EXPOSE"))
         QObject::connect(login, &Frm_login::loaded, &app, [] { QCoreApplication::exit(0); });
     const int status = app.exec();
-    Module1::conn.reset(); // closed while Qt's SQL driver is still there, whatever ended the loop
+    OpenBank::conn.reset(); // closed while Qt's SQL driver is still there, whatever ended the loop
     return status;
 }

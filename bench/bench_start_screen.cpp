@@ -8,10 +8,10 @@
 #include "BigBank.h"
 #include "Timing.h"
 #include "app/Frm_login.h"
+#include "app/OpenBank.h"
 #include "controls/Forms.h"
 #include "data/BankFile.h"
 #include "platform/MessageBox.h"
-#include "state/Module1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -54,7 +54,7 @@ Start measure(const QString &bank)
     start.checked = clock.nsecsElapsed() / 1e6;
     turns.stop();
     Forms<Frm_login>::unload();
-    Module1::conn.reset();
+    OpenBank::conn.reset();
     QCoreApplication::processEvents();
     return start;
 }

@@ -6,11 +6,11 @@
 
 #include "answer/Frm_t_main.h"
 #include "answer/Frm_test.h"
+#include "app/OpenBank.h"
 #include "app/WindowClasses.h"
 #include "bench/Timing.h"
 #include "controls/Forms.h"
 #include "data/BankOpen.h"
-#include "state/Module1.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     WindowClasses::connect();
-    Module1::conn = openQuestionBank(bank);
+    OpenBank::conn = openQuestionBank(bank);
 
     std::vector<double> starts;
     for (int i = 0; i < runs; ++i) {
@@ -61,6 +61,6 @@ int main(int argc, char *argv[])
     }
     std::printf("\"开始\" to the test window shown: median %.1f ms, best %.1f ms over %d runs (sets 1-5 in turn)\n",
                 Timing::median(starts), *std::min_element(starts.begin(), starts.end()), runs);
-    Module1::conn.reset();
+    OpenBank::conn.reset();
     return 0;
 }

@@ -2,24 +2,38 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <type_traits>
 
 // Each window exists at most once. show() loads it if it is not loaded (building it runs its
 // load handler) and makes it visible; hide() keeps it and its controls; unload() destroys it,
-// so the next show() builds it afresh.
+// so the next show() builds it afresh. A window is built from show's arguments, else by the
+// maker set for its class, else by its default constructor.
 template <class Form>
 class Forms
 {
 public:
-    static Form *get()
+    template <class... Args>
+    static Form *get(Args &&...args)
     {
-        if (!slot())
-            slot() = new Form;
+        if (!slot()) {
+            if constexpr (sizeof...(Args) > 0)
+                slot() = new Form(std::forward<Args>(args)...);
+            else if (maker())
+                slot() = maker()();
+            else if constexpr (std::is_default_constructible_v<Form>)
+                slot() = new Form;
+            else
+                qFatal("no maker for %s", Form::staticMetaObject.className());
+        }
         return slot();
     }
     static Form *loaded() { return slot(); }
-    static Form *show()
+    static void setMaker(std::function<Form *()> make) { maker() = std::move(make); }
+    template <class... Args>
+    static Form *show(Args &&...args)
     {
-        Form *form = get();
+        Form *form = get(std::forward<Args>(args)...);
         form->show();
         form->raise();
         form->activateWindow();
@@ -40,6 +54,11 @@ public:
     }
 
 private:
+    static std::function<Form *()> &maker()
+    {
+        static std::function<Form *()> make;
+        return make;
+    }
     static QPointer<Form> &slot()
     {
         static QPointer<Form> form;

@@ -9,6 +9,7 @@ PaperLoader ExercisePaperLoad::loader(QuestionBank *bank, const QString &chapter
         [bank, chapterId](QuestionKind kind) { return PaperLoader::opened(bank).exerciseQuestions(kind, chapterId); },
         QStringLiteral("c_excer"),
         QStringLiteral("id_test"),
+        [bank](int id) { return PaperLoader::opened(bank).cases(QStringLiteral("c_excer"), id); },
     };
-    return PaperLoader(paper, WorkKind::Exercise, folder, std::move(source));
+    return PaperLoader(paper, folder, std::move(source));
 }

@@ -1,5 +1,8 @@
 #include "paper/Paper.h"
 
+#include "workfiles/TaskFiles.h"
+#include "workfiles/WorkFolders.h"
+
 #include <QtGlobal>
 
 void paperIndexFault(int index, int size)
@@ -7,43 +10,56 @@ void paperIndexFault(int index, int size)
     qFatal("question index %d outside 1..%d", index, size);
 }
 
-QString &OptionTable::operator()(int i, int k)
+const QString &ChoiceQuestion::option(int k) const
 {
     if (k < 1 || k > 4)
         paperIndexFault(k, 4);
-    return m_rows(i)[std::size_t(k - 1)];
+    return options[std::size_t(k - 1)];
 }
 
-const QString &OptionTable::operator()(int i, int k) const
+QString &ChoiceQuestion::option(int k)
 {
-    if (k < 1 || k > 4)
-        paperIndexFault(k, 4);
-    return m_rows(i)[std::size_t(k - 1)];
+    return const_cast<QString &>(std::as_const(*this).option(k));
 }
 
-static void clearSection(ProgramSection &s)
+bool ChoiceQuestion::right() const
 {
-    s.title.fill({});
-    s.explain.fill({});
-    s.answer.fill({});
-    s.bankTable.clear();
-    s.bankId.fill(0);
-    s.dataFile.fill({});
-    s.verdict.fill({});
-    s.current = 0;
-    s.count = 0;
+    return answered() && answer == QChar(u'A' + (chosen - 1));
 }
 
-void Paper::clear()
+// A task without cases can only be compiled; that is all its check can ask of it.
+bool Task::passed() const
 {
-    ch.title.fill({});
-    ch.option.clear();
-    ch.explain.fill({});
-    ch.answer.fill({});
-    ch.chosen.fill(0);
-    ch.current = 0;
-    ch.count = 0;
-    clearSection(blank);
-    clearSection(err);
-    clearSection(pro);
+    return verdict && (verdict->kind == VerdictKind::Passed || verdict->kind == VerdictKind::CompiledOnly);
+}
+
+JudgeTask Task::judgeTask(const QString &folder) const
+{
+    JudgeTask task;
+    task.kind = kind;
+    task.sourcePath = WorkFolders::join(folder, fileName);
+    task.dataName = dataFile;
+    task.cases = cases;
+    return task;
+}
+
+QByteArray Task::sourceDigest(const QString &folder) const
+{
+    return TaskFiles::digestOf(WorkFolders::join(folder, fileName));
+}
+
+bool Task::changedSinceCheck(const QString &folder) const
+{
+    const QString path = WorkFolders::join(folder, fileName);
+    return !TaskFiles::isAsHandedOut(path) && TaskFiles::digestOf(path) != checkedSource;
+}
+
+QString taskFileName(TaskKind kind, int n)
+{
+    switch (kind) {
+    case TaskKind::FillIn: return TaskFiles::sourceName(QStringLiteral("blank"), n);
+    case TaskKind::Correction: return TaskFiles::sourceName(QStringLiteral("err"), n);
+    case TaskKind::Programming: break;
+    }
+    return TaskFiles::sourceName(QStringLiteral("pro"), n);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "judge/JudgeTask.h"
+#include "judge/Verdict.h"
+
+#include <QByteArray>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 // A fixed-size array indexed from 1, as the question numbers on screen are. An index outside the
@@ -10,12 +15,11 @@ template <typename T>
 class OneBased
 {
 public:
-    explicit OneBased(int size) : m_items(size) {}
+    explicit OneBased(int size) : m_items(std::size_t(size)) {}
 
     T &operator()(int i) { return m_items[checked(i)]; }
     const T &operator()(int i) const { return m_items[checked(i)]; }
     int size() const { return int(m_items.size()); }
-    void fill(const T &value) { std::fill(m_items.begin(), m_items.end(), value); }
 
 private:
     std::size_t checked(int i) const;
@@ -32,58 +36,88 @@ std::size_t OneBased<T>::checked(int i) const
     return std::size_t(i - 1);
 }
 
-// The four options of one choice question, option(i, k) with k = 1..4.
-class OptionTable
+// One choice question as it is asked and answered.
+struct ChoiceQuestion
 {
-public:
-    explicit OptionTable(int questions) : m_rows(questions) {}
-    QString &operator()(int i, int k);
-    const QString &operator()(int i, int k) const;
-    void clear() { m_rows.fill({}); }
+    int bankId = 0;
+    QString title;
+    std::array<QString, 4> options; // as shown: "[A] " and the option's text
+    QString explain;
+    QString answer;                 // the key, "A".."D"
+    int chosen = 0;                 // the option picked, 1..4; 0 while none is
 
-private:
-    OneBased<std::array<QString, 4>> m_rows;
+    // option(k), k = 1..4; any other k is a programming fault.
+    const QString &option(int k) const;
+    QString &option(int k);
+    bool answered() const { return chosen >= 1 && chosen <= 4; }
+    bool right() const;
 };
 
 struct ChoiceSection
 {
     static constexpr int capacity = 10;
-    OneBased<QString> title{capacity};
-    OptionTable option{capacity};
-    OneBased<QString> explain{capacity};
-    OneBased<QString> answer{capacity};
-    OneBased<int> chosen{capacity};
+    ChoiceQuestion &operator()(int n) { return questions(n); }
+    const ChoiceQuestion &operator()(int n) const { return questions(n); }
+
+    OneBased<ChoiceQuestion> questions{capacity};
     int current = 0;
     int count = 0;
+};
+
+// One program task (fill-in, correction or programming): what the student is shown, the file
+// they work in, the cases it is judged on and what its last check found.
+struct Task
+{
+    TaskKind kind = TaskKind::Programming;
+    int bankId = 0;
+    QString title;
+    QString explain;
+    QString answer;               // the reference answer
+    QString fileName;             // "blank_2.c" in the run's work folder
+    QString dataFile;             // the data file the task reads ("data_21.dat"), else empty
+    QList<JudgeCase> cases;
+    std::optional<Verdict> verdict; // the last check, none before one
+    QByteArray checkedSource;       // a digest of the file as that check read it
+
+    bool passed() const;
+    // What the judge is given for the task's file in the run's folder.
+    JudgeTask judgeTask(const QString &folder) const;
+    // A digest of the file as it is now; empty when it cannot be read.
+    QByteArray sourceDigest(const QString &folder) const;
+    // Whether the file was worked on since it was handed out and changed since its last check,
+    // so that only a new check can say whether it passes.
+    bool changedSinceCheck(const QString &folder) const;
 };
 
 struct ProgramSection
 {
-    explicit ProgramSection(int capacity)
-        : capacity(capacity), title(capacity), explain(capacity), answer(capacity), bankId(capacity), dataFile(capacity),
-          verdict(capacity)
-    {
-    }
+    ProgramSection(TaskKind kind, int capacity) : kind(kind), capacity(capacity), tasks(capacity) {}
+    Task &operator()(int n) { return tasks(n); }
+    const Task &operator()(int n) const { return tasks(n); }
+
+    const TaskKind kind;
     const int capacity;
-    OneBased<QString> title;
-    OneBased<QString> explain;
-    OneBased<QString> answer;
-    QString bankTable;          // where the tasks come from, c_test or c_excer, and ...
-    OneBased<int> bankId;       // ... each task's id there, which its cases carry
-    OneBased<QString> dataFile; // the data file the task reads ("data_21.dat"), else empty
-    OneBased<QString> verdict;  // the headline of the task's last check, empty before one
+    OneBased<Task> tasks;
     int current = 0;
     int count = 0;
 };
 
+// The file of task n of a kind in the work folder: "blank_2.c", "err_1.c", "pro_3.c".
+QString taskFileName(TaskKind kind, int n);
+
 // One loaded question set: the choice section and the three program sections.
 struct Paper
 {
-    explicit Paper(int programCapacity) : blank(programCapacity), err(programCapacity), pro(programCapacity) {}
+    explicit Paper(int programCapacity)
+        : blank(TaskKind::FillIn, programCapacity), err(TaskKind::Correction, programCapacity),
+          pro(TaskKind::Programming, programCapacity)
+    {
+    }
 
-    // Empties every text, every choice and every position, as a load does before it fills the paper.
-    void clear();
+    std::array<ProgramSection *, 3> sections() { return {&blank, &err, &pro}; }
+    std::array<const ProgramSection *, 3> sections() const { return {&blank, &err, &pro}; }
 
+    QString bankTable; // where the questions come from, c_test or c_excer
     ChoiceSection ch;
     ProgramSection blank;
     ProgramSection err;

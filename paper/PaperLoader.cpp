@@ -2,7 +2,6 @@
 
 #include "data/BankError.h"
 #include "data/RowRules.h"
-#include "workfiles/CleanUp.h"
 #include "workfiles/TaskFiles.h"
 
 namespace {
@@ -21,20 +20,24 @@ QString kindName(QuestionKind kind)
     return {};
 }
 
-QString fileKind(QuestionKind kind)
+JudgeCase judgeCase(const Record &row)
 {
-    switch (kind) {
-    case QuestionKind::Blank: return QStringLiteral("blank");
-    case QuestionKind::Err: return QStringLiteral("err");
-    default: return QStringLiteral("pro");
-    }
+    JudgeCase c;
+    c.number = row.text(QStringLiteral("case_no")).toInt();
+    c.hidden = row.text(QStringLiteral("hidden")).toInt() != 0;
+    c.description = row.text(QStringLiteral("about"));
+    c.input = row.text(QStringLiteral("input"));
+    c.data = row.text(QStringLiteral("data"));
+    c.expected = row.text(QStringLiteral("output"));
+    return c;
 }
 
 }
 
-PaperLoader::PaperLoader(Paper &paper, WorkKind kind, QString folder, Source source)
-    : m_paper(paper), m_kind(kind), m_folder(std::move(folder)), m_source(std::move(source))
+PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
+    : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
 {
+    m_paper.bankTable = m_source.table;
 }
 
 QuestionBank &PaperLoader::opened(QuestionBank *bank)
@@ -42,16 +45,6 @@ QuestionBank &PaperLoader::opened(QuestionBank *bank)
     if (!bank)
         throw BankError(QStringLiteral("题库没有打开。"));
     return *bank;
-}
-
-void PaperLoader::empty()
-{
-    m_paper.clear();
-}
-
-void PaperLoader::clearFolder()
-{
-    CleanUp::emptyFolderIfAny(m_kind, m_folder, {QStringLiteral("*.c")});
 }
 
 void PaperLoader::startAtFirst()
@@ -79,13 +72,15 @@ void PaperLoader::loadChoices()
     ch.count = int(rows.size());
     for (int i = 1; i <= ch.count; ++i) {
         const Record &row = rows[i - 1];
-        ch.title(i) = row.text(QStringLiteral("title"));
+        ChoiceQuestion &q = ch(i);
+        q.bankId = row.text(m_source.idField).toInt();
+        q.title = row.text(QStringLiteral("title"));
         for (int k = 1; k <= 4; ++k)
-            ch.option(i, k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
-        ch.explain(i) = row.text(QStringLiteral("explain"));
+            q.option(k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
+        q.explain = row.text(QStringLiteral("explain"));
         // A key that is no option stays as stored: the start-up check has named it, and the
         // review shows it as the bank holds it rather than losing the question.
-        ch.answer(i) = RowRules::answerKey(row, m_source.answerField);
+        q.answer = RowRules::answerKey(row, m_source.answerField);
     }
 }
 
@@ -103,21 +98,25 @@ void PaperLoader::loadTasks(QuestionKind kind)
     ProgramSection &s = section(kind);
     const RecordSet rows = fetch(kind, s.capacity);
     s.count = int(rows.size());
-    s.bankTable = m_source.table;
     for (int i = 1; i <= s.count; ++i) {
         const Record &row = rows[i - 1];
-        s.bankId(i) = row.text(m_source.idField).toInt();
-        s.title(i) = row.text(QStringLiteral("title"));
-        s.explain(i) = row.text(QStringLiteral("explain"));
-        s.answer(i) = row.text(QStringLiteral("answer"));
+        Task &task = s(i);
+        task.kind = s.kind;
+        task.bankId = row.text(m_source.idField).toInt();
+        task.title = row.text(QStringLiteral("title"));
+        task.explain = row.text(QStringLiteral("explain"));
+        task.answer = row.text(QStringLiteral("answer"));
+        task.fileName = taskFileName(s.kind, i);
         // A text that cannot be shown is not written either: the file would hold its notice, not a program.
         if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content")))
-            TaskFiles::write(m_folder, TaskFiles::sourceName(fileKind(kind), i), row.text(QStringLiteral("content")));
+            TaskFiles::write(m_folder, task.fileName, row.text(QStringLiteral("content")));
         if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0
             && row.readable(QStringLiteral("data_file1"))) {
-            s.dataFile(i) = TaskFiles::dataName(i);
-            TaskFiles::write(m_folder, s.dataFile(i), row.text(QStringLiteral("data_file1")));
+            task.dataFile = TaskFiles::dataName(i);
+            TaskFiles::write(m_folder, task.dataFile, row.text(QStringLiteral("data_file1")));
         }
+        for (const Record &c : m_source.cases(task.bankId))
+            task.cases << judgeCase(c);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "data/QuestionBank.h"
 #include "paper/Paper.h"
-#include "workfiles/WorkFolders.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +9,7 @@
 
 // Fills a Paper from the bank and writes the program tasks into a work folder. The test and the
 // exercise loaders differ only in their table's field names, the rows they ask for and the folder;
-// each step here is one step of a window's load, called in the load's order.
+// each step here is one step of a run's load, called in the load's order.
 class PaperLoader
 {
 public:
@@ -21,19 +20,18 @@ public:
         std::function<RecordSet(QuestionKind)> rows;     // one section's rows, in the bank's order
         QString table;                                   // the table the rows come from
         QString idField;                                 // its key, which the task's cases name
+        std::function<RecordSet(int id)> cases;          // the cases of the task of that id
     };
 
-    // Fills paper and writes the task files into folder, the work folder of the kind.
-    PaperLoader(Paper &paper, WorkKind kind, QString folder, Source source);
+    // Fills an empty paper and writes the task files into folder, the work folder of the run.
+    PaperLoader(Paper &paper, QString folder, Source source);
 
     // The bank a source reads; a BankError when it is not open (null).
     static QuestionBank &opened(QuestionBank *bank);
 
-    void empty();          // every text, choice and position of the paper emptied
-    void clearFolder();    // all files out of the folder if it holds a C source (the student's to the history)
     void startAtFirst();   // every section at its question 1
     void loadChoices();
-    void loadTasks(QuestionKind kind);   // Blank, Err or Pro, writing the task files
+    void loadTasks(QuestionKind kind);   // Blank, Err or Pro with their cases, writing the task files
 
     // What the student is told when a section held more rows than the paper keeps; empty when
     // every row was kept. setName names the set ("本套练习题", "本单元练习").
@@ -52,7 +50,6 @@ private:
     ProgramSection &section(QuestionKind kind);
 
     Paper &m_paper;
-    WorkKind m_kind;
     QString m_folder;
     Source m_source;
     QList<Cut> m_cuts;

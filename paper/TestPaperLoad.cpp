@@ -8,6 +8,7 @@ PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, c
         [bank, group](QuestionKind kind) { return PaperLoader::opened(bank).testQuestions(kind, group); },
         QStringLiteral("c_test"),
         QStringLiteral("id"),
+        [bank](int id) { return PaperLoader::opened(bank).cases(QStringLiteral("c_test"), id); },
     };
-    return PaperLoader(paper, WorkKind::Test, folder, std::move(source));
+    return PaperLoader(paper, folder, std::move(source));
 }

@@ -6,20 +6,20 @@
 #include "controls/Navigation.h"
 #include "review/ReviewLayout.h"
 #include "review/ReviewTexts.h"
-#include "state/Module1.h"
+#include "state/Runs.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
-using namespace Module1;
 using namespace ReviewLayout;
 
-Frm_excer_over::Frm_excer_over(QWidget *parent)
-    : ReviewForm(ExercisePaper, parent,
+Frm_excer_over::Frm_excer_over(std::shared_ptr<ExerciseRun> run, QWidget *parent)
+    : ReviewForm(std::shared_ptr<Paper>(run, &run->ExercisePaper), run->exer_path, parent,
                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                     | Qt::WindowCloseButtonHint)
+                     | Qt::WindowCloseButtonHint),
+      m_run(run)
 {
     setUpWindow(this, QStringLiteral("Frm_excer_over"), QStringLiteral("智桥-C语言单元练习[要点解析]"));
     Lab_title = heading(this, QStringLiteral("单元练习：【】"));
@@ -55,11 +55,12 @@ Frm_excer_over::Frm_excer_over(QWidget *parent)
         connect(m_choice.squares[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { Lab_tm_Click(i); });
 
     Form_Load();
+    showScore(SSTab1, m_run->seconds);
 }
 
 void Frm_excer_over::Form_Load()
 {
-    Lab_title->setText(ReviewTexts::unitHeading(chapter_title));
+    Lab_title->setText(ReviewTexts::unitHeading(m_run->chapterTitle));
     loadTabs();
 }
 

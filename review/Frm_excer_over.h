@@ -3,6 +3,7 @@
 #include "review/ReviewForm.h"
 
 class QLabel;
+struct ExerciseRun;
 
 // The exercise review: the unit exercise just done, question by question, with a jump by number
 // square. Any close brings the chapter study window back as it was left.
@@ -10,7 +11,10 @@ class Frm_excer_over : public ReviewForm
 {
     Q_OBJECT
 public:
-    explicit Frm_excer_over(QWidget *parent = nullptr);
+    // run: the exercise just ended, as its answering window hands it on.
+    explicit Frm_excer_over(std::shared_ptr<ExerciseRun> run, QWidget *parent = nullptr);
+
+    const ExerciseRun &run() const { return *m_run; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -20,5 +24,6 @@ private:
     void Lab_tm_Click(int index);
     void Command2_Click();
 
+    std::shared_ptr<ExerciseRun> m_run;
     QLabel *Lab_title;
 };

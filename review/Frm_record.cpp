@@ -15,7 +15,6 @@
 #include "review/NotebookPractice.h"
 #include "review/RunListModel.h"
 #include "review/ScoreChart.h"
-#include "state/Module1.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -78,7 +77,7 @@ QString openBankHash()
 
 }
 
-Frm_record::Frm_record(QWidget *parent) : QWidget(parent)
+Frm_record::Frm_record(QuestionBank &bank, QWidget *parent) : QWidget(parent), m_bank(bank)
 {
     WindowSetup::setUp(this, QStringLiteral("Frm_record"), QStringLiteral("学习记录"), Controls::song(9),
                        twipsSize(12000, 7800));
@@ -169,8 +168,7 @@ void Frm_record::fillChapters(const RecordSummary &summary)
 {
     RecordSet chapters;
     try {
-        if (Module1::conn)
-            chapters = Module1::conn->chapterList();
+        chapters = m_bank.chapterList();
     } catch (const BankError &) {
         // Without the bank's list the chapters are those of the record, by id.
     }

@@ -19,7 +19,8 @@ class Frm_record : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frm_record(QWidget *parent = nullptr);
+    // bank: the open bank, for the chapters' titles.
+    explicit Frm_record(QuestionBank &bank, QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -7,18 +7,19 @@
 #include "platform/MessageBox.h"
 #include "review/ReviewLayout.h"
 #include "review/ReviewTexts.h"
-#include "state/Module1.h"
+#include "state/Runs.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
-using namespace Module1;
 using namespace ReviewLayout;
 
-Frm_t_over::Frm_t_over(QWidget *parent)
-    : ReviewForm(TestPaper, parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+Frm_t_over::Frm_t_over(std::shared_ptr<TestRun> run, QWidget *parent)
+    : ReviewForm(std::shared_ptr<Paper>(run, &run->TestPaper), run->test_path, parent,
+                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_run(run)
 {
     setUpWindow(this, QStringLiteral("Frm_t_over"), QStringLiteral("智桥-C语言综合练习系统"));
     Lab_title = heading(this, QStringLiteral("题组号："));
@@ -57,11 +58,12 @@ Frm_t_over::Frm_t_over(QWidget *parent)
     bindKeys(SSTab1, Command2);
 
     Form_Load();
+    showScore(SSTab1, m_run->test_clock);
 }
 
 void Frm_t_over::Form_Load()
 {
-    Lab_title->setText(ReviewTexts::testHeading(group_no));
+    Lab_title->setText(ReviewTexts::testHeading(m_run->group));
     loadTabs();
 }
 

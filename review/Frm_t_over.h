@@ -3,6 +3,7 @@
 #include "review/ReviewForm.h"
 
 class QLabel;
+struct TestRun;
 
 // The test review: every question of the test just taken with the student's choice, the correct
 // answer and the explanations. It has no close box; only its exit button, confirmed, leaves it.
@@ -10,7 +11,10 @@ class Frm_t_over : public ReviewForm
 {
     Q_OBJECT
 public:
-    explicit Frm_t_over(QWidget *parent = nullptr);
+    // run: the test just ended, as its answering window hands it on.
+    explicit Frm_t_over(std::shared_ptr<TestRun> run, QWidget *parent = nullptr);
+
+    const TestRun &run() const { return *m_run; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -19,5 +23,6 @@ private:
     void Form_Load();
     void Command2_Click();
 
+    std::shared_ptr<TestRun> m_run;
     QLabel *Lab_title;
 };

@@ -3,17 +3,22 @@
 #include "controls/TextBox.h"
 #include "controls/WindowKeys.h"
 #include "paper/Paper.h"
+#include "paper/Score.h"
+#include "review/EndChecks.h"
 #include "review/ReviewLayout.h"
+#include "review/ReviewMarks.h"
+#include "review/ReviewTexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include <algorithm>
 
-ReviewForm::ReviewForm(const Paper &paper, QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags), m_paper(paper)
+ReviewForm::ReviewForm(std::shared_ptr<Paper> paper, QString folder, QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_paper(std::move(paper)), m_folder(std::move(folder))
 {
 }
 
@@ -66,53 +71,79 @@ void ReviewForm::addCheckLines()
 void ReviewForm::loadTabs()
 {
     ch_no = blank_no = err_no = pro_no = 1;
-    ReviewPaging::loadChoices(m_choice, m_paper.ch, chosen_line);
-    ReviewPaging::loadTask(m_blank, m_paper.blank);
-    ReviewPaging::loadTask(m_err, m_paper.err);
-    ReviewPaging::loadTask(m_pro, m_paper.pro);
+    ReviewPaging::loadChoices(m_choice, m_paper->ch, chosen_line);
+    ReviewPaging::loadTask(m_blank, m_paper->blank);
+    ReviewPaging::loadTask(m_err, m_paper->err);
+    ReviewPaging::loadTask(m_pro, m_paper->pro);
+}
+
+void ReviewForm::showScore(QTabWidget *tabs, int seconds)
+{
+    m_tabs = tabs;
+    m_seconds = seconds;
+    // Right of the four tabs, where the row has room whatever the heading's length.
+    m_score = new QLabel(tabs);
+    m_score->setObjectName(QStringLiteral("Lab_score"));
+    m_score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_score->setContentsMargins(0, 0, 6, 0);
+    tabs->setCornerWidget(m_score, Qt::TopRightCorner);
+    m_checks = new EndChecks(*m_paper, m_folder, this);
+    connect(m_checks, &EndChecks::checked, this, &ReviewForm::scoreChanged);
+    m_checks->start();
+    scoreChanged();
+}
+
+void ReviewForm::scoreChanged()
+{
+    m_score->setText(ReviewTexts::summary(Score::of(*m_paper), m_seconds, m_checks->done(), m_checks->total()));
+    ReviewMarks::markChoices(m_choice.squares, m_paper->ch);
+    ReviewMarks::markTasks(m_tabs, *m_paper);
+    ReviewPaging::showVerdict(m_blank, m_paper->blank, blank_no);
+    ReviewPaging::showVerdict(m_err, m_paper->err, err_no);
+    ReviewPaging::showVerdict(m_pro, m_paper->pro, pro_no);
 }
 
 void ReviewForm::showChoice(int n, const QString &heading)
 {
-    ReviewPaging::showChoice(m_choice, m_paper.ch, n, heading, chosen_line);
+    ReviewPaging::showChoice(m_choice, m_paper->ch, n, heading, chosen_line);
 }
 
 void ReviewForm::choiceNext_Click()
 {
-    ReviewPaging::choiceForward(m_choice, m_paper.ch, ch_no, chosen_line);
+    ReviewPaging::choiceForward(m_choice, m_paper->ch, ch_no, chosen_line);
 }
 
 void ReviewForm::choicePre_Click()
 {
-    ReviewPaging::choiceBack(m_choice, m_paper.ch, ch_no, chosen_line);
+    ReviewPaging::choiceBack(m_choice, m_paper->ch, ch_no, chosen_line);
 }
 
 void ReviewForm::cmd_blank_next_Click()
 {
-    ReviewPaging::taskForwardA(m_blank, m_paper.blank, blank_no);
+    ReviewPaging::taskForwardA(m_blank, m_paper->blank, blank_no);
 }
 
 void ReviewForm::cmd_blank_pre_Click()
 {
-    ReviewPaging::taskBackA(m_blank, m_paper.blank, blank_no);
+    ReviewPaging::taskBackA(m_blank, m_paper->blank, blank_no);
 }
 
 void ReviewForm::Cmd_err_next_Click()
 {
-    ReviewPaging::taskForwardA(m_err, m_paper.err, err_no);
+    ReviewPaging::taskForwardA(m_err, m_paper->err, err_no);
 }
 
 void ReviewForm::cmd_err_pre_Click()
 {
-    ReviewPaging::taskBackA(m_err, m_paper.err, err_no);
+    ReviewPaging::taskBackA(m_err, m_paper->err, err_no);
 }
 
 void ReviewForm::Cmd_pro_next_Click()
 {
-    ReviewPaging::taskForwardB(m_pro, m_paper.pro, pro_no);
+    ReviewPaging::taskForwardB(m_pro, m_paper->pro, pro_no);
 }
 
 void ReviewForm::Cmd_pro_pre_Click()
 {
-    ReviewPaging::taskBackB(m_pro, m_paper.pro, pro_no);
+    ReviewPaging::taskBackB(m_pro, m_paper->pro, pro_no);
 }

@@ -3,19 +3,24 @@
 #include "review/ReviewPaging.h"
 
 #include <QWidget>
+#include <memory>
 
+class EndChecks;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 struct Paper;
 
 // What the two review windows share: the controls of their four tabs, the positions they keep of
-// their own, and the paging of every tab over the paper they review. Each window builds its own
-// controls into these, then adds its heading and its own way out.
+// their own, the paging of every tab over the paper they review, and the run's score with the
+// checks its end owes. Each window builds its own controls into these, then adds its heading and
+// its own way out.
 class ReviewForm : public QWidget
 {
     Q_OBJECT
 protected:
-    ReviewForm(const Paper &paper, QWidget *parent, Qt::WindowFlags flags);
+    // paper: the run's, kept alive by the review; folder: the run's work folder.
+    ReviewForm(std::shared_ptr<Paper> paper, QString folder, QWidget *parent, Qt::WindowFlags flags);
 
     // Wires the choice buttons and the six task buttons, once the window has built them.
     void connectPaging();
@@ -27,6 +32,9 @@ protected:
     void addCheckLines();
     // The load after the heading: every position back to 1 and question 1 of every tab on show.
     void loadTabs();
+    // Lab_score right of the tabs: the run's score and time (seconds), then the checks of every
+    // task changed since its last check, their verdicts filled in as they come.
+    void showScore(QTabWidget *tabs, int seconds);
     // Shows choice question n under the heading without moving ch_no or the choice buttons.
     void showChoice(int n, const QString &heading);
 
@@ -46,7 +54,14 @@ private:
     void Cmd_pro_next_Click();
     void Cmd_pro_pre_Click();
 
-    const Paper &m_paper;
+    void scoreChanged();
+
+    std::shared_ptr<Paper> m_paper;
+    QString m_folder;
+    QTabWidget *m_tabs = nullptr;
+    QLabel *m_score = nullptr;
+    EndChecks *m_checks = nullptr;
+    int m_seconds = 0;
     int ch_no = 1;
     int blank_no = 1;
     int err_no = 1;

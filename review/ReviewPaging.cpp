@@ -4,6 +4,7 @@
 #include "controls/NumberSquares.h"
 #include "controls/TextBox.h"
 #include "paper/Paper.h"
+#include "judge/VerdictText.h"
 #include "review/ReviewTexts.h"
 
 #include <QLabel>
@@ -38,12 +39,11 @@ void enable(QPushButton *next, bool nextOn, QPushButton *pre, bool preOn)
 
 void showTask(const ReviewPaging::TaskTab &tab, const ProgramSection &section, int n, const QString &heading)
 {
-    tab.title->setText(heading + section.title(n));
-    tab.explain->setText(section.explain(n));
+    tab.title->setText(heading + section(n).title);
+    tab.explain->setText(section(n).explain);
     if (tab.answer)
-        tab.answer->setText(section.answer(n));
-    if (tab.verdict)
-        tab.verdict->setText(section.verdict(n).isEmpty() ? QString() : QStringLiteral("检查程序：") + section.verdict(n));
+        tab.answer->setText(section(n).answer);
+    ReviewPaging::showVerdict(tab, section, n);
 }
 
 void showPagedTask(const ReviewPaging::TaskTab &tab, const ProgramSection &section, int n)
@@ -58,10 +58,10 @@ void ReviewPaging::loadChoices(const ChoiceTab &tab, const ChoiceSection &ch, QS
     for (int i = 1; i <= 10; ++i)
         tab.squares[std::size_t(i - 1)]->setText(QString::number(i));
     tab.title->setText({});
-    if (!ch.title(1).isEmpty())
-        tab.title->setText(ReviewTexts::questionText(ReviewTexts::choiceHeading(1), ch, 1));
-    chosenLine = ReviewTexts::choiceLine(ch.chosen(1));
-    tab.explain->setText(ReviewTexts::explainText(chosenLine, ch.answer(1), ch.explain(1)));
+    if (!ch(1).title.isEmpty())
+        tab.title->setText(ReviewTexts::questionText(ReviewTexts::choiceHeading(1), ch(1)));
+    chosenLine = ReviewTexts::choiceLine(ch(1).chosen);
+    tab.explain->setText(ReviewTexts::explainText(chosenLine, ch(1).answer, ch(1).explain));
     paint(tab.squares[0], kRed);
     enable(tab.next, true, tab.pre, false);
 }
@@ -70,13 +70,13 @@ void ReviewPaging::showChoice(const ChoiceTab &tab, const ChoiceSection &ch, int
                               QString &chosenLine)
 {
     markOnShow(tab, n);
-    chosenLine = ReviewTexts::choiceLine(ch.chosen(n));
+    chosenLine = ReviewTexts::choiceLine(ch(n).chosen);
     tab.title->setText({});
     tab.explain->setText({});
-    if (ch.title(n).isEmpty())
+    if (ch(n).title.isEmpty())
         return;
-    tab.title->setText(ReviewTexts::questionText(heading, ch, n));
-    tab.explain->setText(ReviewTexts::explainText(chosenLine, ch.answer(n), ch.explain(n)));
+    tab.title->setText(ReviewTexts::questionText(heading, ch(n)));
+    tab.explain->setText(ReviewTexts::explainText(chosenLine, ch(n).answer, ch(n).explain));
 }
 
 void ReviewPaging::choiceForward(const ChoiceTab &tab, const ChoiceSection &ch, int &chNo, QString &chosenLine)
@@ -149,4 +149,11 @@ void ReviewPaging::taskBackB(const TaskTab &tab, const ProgramSection &section, 
     if (no == 1)
         enable(tab.next, true, tab.pre, false);
     showPagedTask(tab, section, no);
+}
+
+void ReviewPaging::showVerdict(const TaskTab &tab, const ProgramSection &section, int n)
+{
+    const std::optional<Verdict> &verdict = section(n).verdict;
+    if (tab.verdict)
+        tab.verdict->setText(verdict ? QStringLiteral("检查程序：") + VerdictText::headline(*verdict) : QString());
 }

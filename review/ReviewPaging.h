@@ -56,4 +56,6 @@ void taskBackA(const TaskTab &tab, const ProgramSection &section, int &no);
 // neither button changes.
 void taskForwardB(const TaskTab &tab, const ProgramSection &section, int &no);
 void taskBackB(const TaskTab &tab, const ProgramSection &section, int &no);
+// The verdict line of task n: "检查程序：" and its last check's headline, empty before one.
+void showVerdict(const TaskTab &tab, const ProgramSection &section, int n);
 }

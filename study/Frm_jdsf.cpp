@@ -8,7 +8,7 @@
 #include "controls/WindowSetup.h"
 #include "data/BankError.h"
 #include "platform/RichTextBox.h"
-#include "state/Module1.h"
+#include "data/QuestionBank.h"
 #include "study/StudyWindow.h"
 
 #include <QCloseEvent>
@@ -16,9 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-using namespace Module1;
-
-Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
+Frm_jdsf::Frm_jdsf(QuestionBank &bank, QWidget *parent) : QWidget(parent), m_bank(bank)
 {
     WindowSetup::setUp(this, QStringLiteral("Frm_jdsf"), QStringLiteral("C语言 智桥 -经典算法"), Controls::song(9),
                        twipsSize(11040, 6510));
@@ -41,7 +39,7 @@ Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
 
 void Frm_jdsf::Form_Load()
 {
-    StudyWindow::fill(this, List1, [] { return conn->algorithmList(); });
+    StudyWindow::fill(this, List1, [this] { return m_bank.algorithmList(); });
 }
 
 void Frm_jdsf::List1_Click()
@@ -49,7 +47,7 @@ void Frm_jdsf::List1_Click()
     const QString key = StudyWindow::currentText(List1).trimmed().left(2);
     try {
         // No match keeps the description on show; an empty content shows an empty box.
-        const RecordSet rows = conn->algorithm(key);
+        const RecordSet rows = m_bank.algorithm(key);
         if (!rows.isEmpty())
             Rtxt_content->setTextRTF(rows.first().text(QStringLiteral("content")).toUtf8());
     } catch (const BankError &error) {

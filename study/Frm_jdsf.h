@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QListWidget;
+class QuestionBank;
 class RichTextBox;
 
 // The classic algorithms: a list of the algorithms and the description of the chosen one.
@@ -10,7 +11,8 @@ class Frm_jdsf : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frm_jdsf(QWidget *parent = nullptr);
+    // bank: the open question bank the algorithms are read from.
+    explicit Frm_jdsf(QuestionBank &bank, QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -20,6 +22,7 @@ private:
     void List1_Click();
     void cmd_exit_Click();
 
+    QuestionBank &m_bank;
     QListWidget *List1;
     RichTextBox *Rtxt_content;
 };

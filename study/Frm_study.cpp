@@ -8,23 +8,19 @@
 #include "controls/WindowKeys.h"
 #include "controls/WindowSetup.h"
 #include "data/BankError.h"
+#include "data/QuestionBank.h"
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "record/LearningRecord.h"
-#include "state/Module1.h"
+#include "state/RunWindows.h"
 #include "study/StudyWindow.h"
-#include "workfiles/CleanUp.h"
 #include "workfiles/WorkFileError.h"
-#include "workfiles/WorkFolderLock.h"
-#include "workfiles/WorkFolders.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-
-using namespace Module1;
 
 namespace {
 
@@ -45,7 +41,7 @@ QIcon exerciseMark(bool done)
 
 }
 
-Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
+Frm_study::Frm_study(QuestionBank &bank, QWidget *parent) : QWidget(parent), m_bank(bank)
 {
     WindowSetup::setUp(this, QStringLiteral("Frm_study"), QStringLiteral("单元学习指导"), Controls::song(9),
                        twipsSize(11835, 7080));
@@ -72,7 +68,7 @@ Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
 void Frm_study::Form_Load()
 {
     Cmd_excer->setEnabled(false);
-    StudyWindow::fill(this, List_item, [] { return conn->chapterList(); });
+    StudyWindow::fill(this, List_item, [this] { return m_bank.chapterList(); });
 }
 
 void Frm_study::List_item_Click()
@@ -83,11 +79,11 @@ void Frm_study::List_item_Click()
     Cmd_excer->setEnabled(true);
     Rtxt_content->setTextRTF({});
     Frame_content->setTitle(QStringLiteral("单元内容提要--") + entry.mid(3));
-    chapter_id = entry.left(2);
-    chapter_title = entry.mid(3);
-    LearningRecord::markStudied(chapter_id);
+    m_chapterId = entry.left(2);
+    m_chapterTitle = entry.mid(3);
+    LearningRecord::markStudied(m_chapterId);
     try {
-        const RecordSet rows = conn->chapter(chapter_id, chapter_title);
+        const RecordSet rows = m_bank.chapter(m_chapterId, m_chapterTitle);
         if (!rows.isEmpty() && rows.first().actualSize(QStringLiteral("content")) != 0)
             Rtxt_content->setTextRTF(rows.first().text(QStringLiteral("content")).toUtf8());
     } catch (const BankError &error) {
@@ -98,22 +94,29 @@ void Frm_study::List_item_Click()
 
 void Frm_study::Cmd_excer_Click()
 {
-    if (chapter_id.trimmed().isEmpty()) {
+    if (m_chapterId.trimmed().isEmpty()) {
         MessageBox::show(this, QStringLiteral("请选择练习内容！"), QString(), QMessageBox::Ok, QMessageBox::NoIcon);
         return;
     }
+    QString folder;
     try {
-        exer_path = WorkFolders::ready(WorkKind::Exercise);
-        WorkFolderLock::take(WorkKind::Exercise, exer_path);
-        CleanUp::emptyFolderIfAny(WorkKind::Exercise, exer_path, {QStringLiteral("*.c"), QStringLiteral("*.cpp")});
+        folder = ExerciseRun::readyFolder();
     } catch (const WorkFileError &error) {
-        WorkFolderLock::release(WorkKind::Exercise);
         MessageBox::show(this, QStringLiteral("练习文件夹无法清空，单元练习不能开始。\n\n%1").arg(error.message()),
                          QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
+    std::shared_ptr<ExerciseRun> run;
+    try {
+        run = ExerciseRun::start(m_bank, m_chapterId, m_chapterTitle, folder);
+    } catch (const Failure &failure) {
+        // Nothing has changed hands: the student stays here and may try again.
+        MessageBox::show(this, QStringLiteral("无法开始单元练习。\n\n%1").arg(failure.message()),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
+        return;
+    }
     hide();
-    Navigation::show(Window::Frm_exer);
+    RunWindows::answer(run);
 }
 
 void Frm_study::cmd_exit_Click()

@@ -4,6 +4,7 @@
 
 class QGroupBox;
 class QListWidget;
+class QuestionBank;
 class QPushButton;
 class RichTextBox;
 
@@ -13,7 +14,8 @@ class Frm_study : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frm_study(QWidget *parent = nullptr);
+    // bank: the open question bank the chapters and their exercises are read from.
+    explicit Frm_study(QuestionBank &bank, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -26,6 +28,9 @@ private:
     void cmd_exit_Click();
     void markExercisedChapters();
 
+    QuestionBank &m_bank;
+    QString m_chapterId;     // the chapter chosen, its two-character key ...
+    QString m_chapterTitle;  // ... and its title
     QGroupBox *Frame_content;
     RichTextBox *Rtxt_content;
     QListWidget *List_item;

@@ -140,6 +140,15 @@ void TaskFiles::write(const QString &folder, const QString &name, const QString 
     replaceFile(record.folder, record.name, recordText(files));
 }
 
+QByteArray TaskFiles::digestOf(const QString &path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (info.isSymLink() || !info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return digest(file.readAll());
+}
+
 bool TaskFiles::isAsHandedOut(const QString &path)
 {
     const QFileInfo info(path);

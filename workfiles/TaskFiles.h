@@ -13,6 +13,8 @@ QString dataName(int i);
 // WorkFileError naming the file when it cannot be written whole. What was written is recorded
 // beside the folder, hidden in its parent (".test.handed-out" for the folder "test").
 void write(const QString &folder, const QString &name, const QString &text);
+// A digest of the bytes of the plain file at path; empty when there is none or it cannot be read.
+QByteArray digestOf(const QString &path);
 // Whether path is a plain file holding exactly what was last written there, by this run or an
 // earlier one, so that removing it loses nothing of the student's.
 bool isAsHandedOut(const QString &path);

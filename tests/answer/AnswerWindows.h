@@ -2,8 +2,12 @@
 
 #include "answer/Frm_exer.h"
 #include "answer/Frm_t_main.h"
+#include "app/OpenBank.h"
 #include "controls/Forms.h"
-#include "state/Module1.h"
+#include "review/Frm_excer_over.h"
+#include "review/Frm_t_over.h"
+#include "state/ExerciseClock.h"
+#include "state/RunWindows.h"
 #include "study/Frm_study.h"
 #include "workfiles/WorkFolders.h"
 
@@ -37,21 +41,61 @@ inline QString text(QWidget *window, const QString &name)
     return control<QWidget>(window, name)->property("text").toString();
 }
 
-// Starts a test on the set as the set choice window does, and returns the answering window.
-inline QWidget *startTest(int group = 1)
+// A test on the set, loaded from the open bank as the set choice window loads it.
+inline std::shared_ptr<TestRun> testRun(int group = 1)
 {
-    Module1::group_no = group;
-    Module1::test_path = WorkFolders::ready(WorkKind::Test);
-    return Forms<Frm_t_main>::show();
+    return TestRun::start(*OpenBank::conn, group);
 }
 
-// Starts the exercise of chapter 03 from the hidden study window, as its exercise button does.
+// The exercise of a chapter, loaded as the study window loads it.
+inline std::shared_ptr<ExerciseRun> exerciseRun(const QString &chapter = QStringLiteral("03"),
+                                                 const QString &title = QStringLiteral("顺序结构"))
+{
+    return ExerciseRun::start(*OpenBank::conn, chapter, title, ExerciseRun::readyFolder());
+}
+
+// The run handed to its answering window, as the window before it does; returns that window.
+inline QWidget *answer(const std::shared_ptr<TestRun> &run)
+{
+    RunWindows::answer(run);
+    return Forms<Frm_t_main>::loaded();
+}
+
+// The exercise is answered with the study window hidden behind it, as its exercise button leaves it.
+inline QWidget *answer(const std::shared_ptr<ExerciseRun> &run)
+{
+    Forms<Frm_study>::show()->hide();
+    RunWindows::answer(run);
+    return Forms<Frm_exer>::loaded();
+}
+
+inline QWidget *startTest(int group = 1)
+{
+    return answer(testRun(group));
+}
+
 inline QWidget *startExercise()
 {
-    Module1::chapter_id = QStringLiteral("03");
-    Module1::chapter_title = QStringLiteral("顺序结构");
-    Forms<Frm_study>::show()->hide();
-    return Forms<Frm_exer>::show();
+    return answer(exerciseRun());
+}
+
+// The run of the test being answered or reviewed.
+inline const TestRun &shownTest()
+{
+    if (Frm_t_main *w = Forms<Frm_t_main>::loaded())
+        return w->run();
+    if (Frm_t_over *w = Forms<Frm_t_over>::loaded())
+        return w->run();
+    qFatal("no test is answered or reviewed");
+}
+
+inline const ExerciseRun &shownExercise()
+{
+    if (Frm_exer *w = Forms<Frm_exer>::loaded())
+        return w->run();
+    if (Frm_excer_over *w = Forms<Frm_excer_over>::loaded())
+        return w->run();
+    qFatal("no exercise is answered or reviewed");
 }
 
 // Brings the control's tab to the front first, as the student has to.

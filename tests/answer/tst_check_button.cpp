@@ -4,13 +4,13 @@
 #include "answer/CheckWindows.h"
 #include "answer/Frm_exer.h"
 #include "platform/MessageBox.h"
+#include "judge/VerdictText.h"
 #include "support/AppFixture.h"
 
 #include <QPushButton>
 
 using namespace AnswerWindows;
 using namespace CheckWindows;
-using namespace Module1;
 
 class TestCheckButton : public QObject
 {
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(headline(w), QStringLiteral("没有找到 C 编译器"));
         QVERIFY2(account(w).contains(QStringLiteral("gcc、cc、clang")), qPrintable(account(w)));
         QCOMPARE(resultWindow(w)->windowTitle(), QStringLiteral("检查程序 - pro_1.c"));
-        QCOMPARE(TestPaper.pro.verdict(1), QStringLiteral("没有找到 C 编译器"));
+        QCOMPARE(VerdictText::headline(*shownTest().TestPaper.pro(1).verdict), QStringLiteral("没有找到 C 编译器"));
         QVERIFY(w->isEnabled());
     }
 

@@ -8,7 +8,6 @@
 #include <QPointer>
 
 using namespace AnswerWindows;
-using namespace Module1;
 
 class TestFrmExer : public QObject
 {
@@ -36,7 +35,7 @@ private slots:
         QCOMPARE(text(w, "ch_text(1)"), QStringLiteral("[B] 选项B"));
         QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【1】填空一"));
         QCOMPARE(text(w, "rTxt_err"), QStringLiteral("【1】"));
-        QCOMPARE(text(w, "Lab_exerpath"), exer_path);
+        QCOMPARE(text(w, "Lab_exerpath"), shownExercise().exer_path);
         QCOMPARE(text(w, "Lab_time"), QString());
         QCOMPARE(text(w, "Command1"), QStringLiteral("结束练习"));
         QCOMPARE(text(w, "Cmd_b_1(0)"), QStringLiteral("下一题"));
@@ -90,7 +89,7 @@ private slots:
         click(w, "Cmd_pre");
         click(w, "Cmd_pre");
         QCOMPARE(selectedOption(w, "Option1"), 2);
-        QCOMPARE(ExercisePaper.ch.chosen(1), 3);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 3);
         QCOMPARE(redSquares(w), QList<int>{1});
         QCOMPARE(framedSquares(w), QList<int>{1});
         QVERIFY(!preOn(w));
@@ -107,7 +106,7 @@ private slots:
         QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【1】填空1"));
         for (int i = 0; i < 5; ++i)
             click(w, "Cmd_b_1(0)");
-        QCOMPARE(ExercisePaper.blank.current, 5);
+        QCOMPARE(shownExercise().ExercisePaper.blank.current, 5);
         QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【5】填空5"));
         click(w, "Cmd_b_1(1)");
         QCOMPARE(text(w, "rTxt_blank"), QStringLiteral("【4】填空4"));
@@ -127,9 +126,9 @@ private slots:
         click(w, "Command3");
         click(w, "Lab_exerpath");
         QCOMPARE(app.launches.size(), 3);
-        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(exer_path, "err_2.c")});
+        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(shownExercise().exer_path, "err_2.c")});
         QCOMPARE(app.launches[1].arguments, QStringList{});
-        QCOMPARE(app.launches[2].arguments, QStringList{exer_path});
+        QCOMPARE(app.launches[2].arguments, QStringList{shownExercise().exer_path});
     }
 
     void endingAsksFirst()
@@ -139,7 +138,7 @@ private slots:
         AppFixture app(bank);
         QWidget *w = startExercise();
         click(w, "Option1(1)");
-        exer_clock = 40;
+        ExerciseClock::exer_clock = 40;
 
         MessageBox::setNextAnswer(QMessageBox::No);
         click(w, "Command1");
@@ -151,7 +150,7 @@ private slots:
         QCOMPARE(asked->icon, QMessageBox::Question);
         QCOMPARE(Forms<Frm_exer>::loaded(), w);
         QVERIFY(w->isVisible());
-        QCOMPARE(ExercisePaper.ch.chosen(1), 2);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 2);
         QVERIFY(control<QTimer>(w, "Timer1")->isActive());
         tick(w);
         QCOMPARE(text(w, "Lab_time"), QStringLiteral("0:00:41")); // the clock goes on
@@ -161,7 +160,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!Forms<Frm_exer>::loaded());
         QVERIFY(Forms<Frm_excer_over>::loaded() && Forms<Frm_excer_over>::loaded()->isVisible());
-        QCOMPARE(ExercisePaper.ch.chosen(1), 2);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 2);
     }
 
     // The window has no close box: "结束练习" is the way out. A close request from elsewhere (the
@@ -197,7 +196,7 @@ private slots:
         AppFixture app(bank);
         QWidget *w = startExercise();
         const QPointer<QWidget> first = w;
-        exer_clock = 749;
+        ExerciseClock::exer_clock = 749;
         tick(w);
         QCOMPARE(text(w, "Lab_time"), QStringLiteral("0:12:30"));
         MessageBox::setNextAnswer(QMessageBox::Yes);
@@ -208,7 +207,7 @@ private slots:
 
         QWidget *second = startExercise();
         QCOMPARE(text(second, "Lab_time"), QString());
-        QCOMPARE(exer_clock, 750);
+        QCOMPARE(ExerciseClock::exer_clock, 750);
         tick(second);
         QCOMPARE(text(second, "Lab_time"), QStringLiteral("0:12:31"));
     }

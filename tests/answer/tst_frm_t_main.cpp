@@ -6,7 +6,6 @@
 #include "support/TestBank.h"
 
 using namespace AnswerWindows;
-using namespace Module1;
 
 class TestFrmTMain : public QObject
 {
@@ -45,7 +44,7 @@ private slots:
         QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
         QCOMPARE(text(w, "ch_text(0)"), QStringLiteral("[A] 选项A"));
         QCOMPARE(text(w, "ch_text(3)"), QStringLiteral("[D] 选项D"));
-        QCOMPARE(text(w, "Lab_path"), test_path);
+        QCOMPARE(text(w, "Lab_path"), shownTest().test_path);
         QCOMPARE(text(w, "Lab_time"), QStringLiteral("00:00:00"));
         for (int k = 0; k < 10; ++k)
             QCOMPARE(text(w, QStringLiteral("Lab_tm(%1)").arg(k)), QString::number(k + 1));
@@ -72,7 +71,7 @@ private slots:
         next(w, 6); // question 9
         QVERIFY(nextOn(w));
         next(w);
-        QCOMPARE(TestPaper.ch.current, 10);
+        QCOMPARE(shownTest().TestPaper.ch.current, 10);
         QCOMPARE(title(w), QStringLiteral("【第10题】： 题目10"));
         QCOMPARE(framedSquares(w), QList<int>{10});
         QVERIFY(!nextOn(w));
@@ -97,7 +96,7 @@ private slots:
         QVERIFY(nextOn(w));
         QVERIFY(!preOn(w));
         next(w);
-        QCOMPARE(TestPaper.ch.current, 10);
+        QCOMPARE(shownTest().TestPaper.ch.current, 10);
         QCOMPARE(title(w), QStringLiteral("第10题： 题目10"));
         QVERIFY(!nextOn(w));
         QVERIFY(preOn(w));
@@ -118,7 +117,7 @@ private slots:
         QVERIFY(!nextOn(w));
         QVERIFY(preOn(w));
         next(w);
-        QCOMPARE(TestPaper.ch.current, 6);
+        QCOMPARE(shownTest().TestPaper.ch.current, 6);
         QCOMPARE(title(w), QStringLiteral("【第6题】： 题目6"));
         QVERIFY(!nextOn(w));
         QVERIFY(preOn(w));
@@ -138,12 +137,12 @@ private slots:
             QCOMPARE(text(w, QStringLiteral("ch_text(%1)").arg(k)), QString());
         QCOMPARE(framedSquares(w), QList<int>{9});
         option(w, 1);
-        QCOMPARE(TestPaper.ch.chosen(9), 2);
+        QCOMPARE(shownTest().TestPaper.ch(9).chosen, 2);
         QCOMPARE(redSquares(w), QList<int>{9});
 
         // Beyond the loaded questions, next does nothing; previous pages back over all ten squares.
         next(w);
-        QCOMPARE(TestPaper.ch.current, 9);
+        QCOMPARE(shownTest().TestPaper.ch.current, 9);
         pre(w);
         QCOMPARE(title(w), QStringLiteral("【第8题】： "));
         QCOMPARE(framedSquares(w), QList<int>{8});
@@ -161,7 +160,7 @@ private slots:
         QVERIFY(preOn(w));
         QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
         pre(w);
-        QCOMPARE(TestPaper.ch.current, 1);
+        QCOMPARE(shownTest().TestPaper.ch.current, 1);
         QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
         QVERIFY(preOn(w));
         QVERIFY(!nextOn(w));
@@ -176,14 +175,14 @@ private slots:
 
         option(w, 2); // C
         option(w, 0); // then A
-        QCOMPARE(TestPaper.ch.chosen(1), 1);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 1);
         QCOMPARE(redSquares(w), QList<int>{1});
 
         next(w);
         QCOMPARE(selectedOption(w, "Op1"), -1); // nothing carried over from question 1
         next(w);
         option(w, 3);
-        QCOMPARE(TestPaper.ch.chosen(3), 4);
+        QCOMPARE(shownTest().TestPaper.ch(3).chosen, 4);
         pre(w);
         QCOMPARE(selectedOption(w, "Op1"), -1);
         pre(w);
@@ -194,10 +193,10 @@ private slots:
         QCOMPARE(selectedOption(w, "Op1"), -1);
 
         // Restoring a choice never records one, and red squares never turn back.
-        QCOMPARE(TestPaper.ch.chosen(1), 1);
-        QCOMPARE(TestPaper.ch.chosen(2), 0);
-        QCOMPARE(TestPaper.ch.chosen(3), 4);
-        QCOMPARE(TestPaper.ch.chosen(4), 0);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 1);
+        QCOMPARE(shownTest().TestPaper.ch(2).chosen, 0);
+        QCOMPARE(shownTest().TestPaper.ch(3).chosen, 4);
+        QCOMPARE(shownTest().TestPaper.ch(4).chosen, 0);
         QCOMPARE(redSquares(w), (QList<int>{1, 3}));
     }
 
@@ -217,14 +216,14 @@ private slots:
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【2】填空二"));
         click(w, "cmd_blank_next");
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【2】填空二"));
-        QCOMPARE(TestPaper.blank.current, 2);
+        QCOMPARE(shownTest().TestPaper.blank.current, 2);
         click(w, "cmd_blank_pre");
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【1】填空一"));
 
         // No error-correction tasks: the buttons still answer, with the bare number.
         click(w, "Cmd_err_next");
         QCOMPARE(text(w, "Txt_err"), QStringLiteral("【1】"));
-        QCOMPARE(TestPaper.err.current, 1);
+        QCOMPARE(shownTest().TestPaper.err.current, 1);
         click(w, "Cmd_pro_next");
         QCOMPARE(text(w, "Txt_pro"), QStringLiteral("【1】编程一"));
         for (const char *name : {"cmd_blank_next", "cmd_blank_pre", "Cmd_err_next", "cmd_err_pre", "Cmd_pro_next", "Cmd_pro_pre"})
@@ -262,7 +261,7 @@ private slots:
         click(w, "Cmd_blank_vc");
         QCOMPARE(app.launches.size(), 1);
         QCOMPARE(app.launches[0].program, editor.program());
-        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(test_path, "blank_1.c")});
+        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(shownTest().test_path, "blank_1.c")});
 
         click(w, "cmd_blank_next");
         click(w, "Cmd_blank_vc");
@@ -271,7 +270,7 @@ private slots:
 
         click(w, "Lab_path");
         QCOMPARE(app.launches.size(), 3);
-        QCOMPARE(app.launches[2].arguments, QStringList{test_path});
+        QCOMPARE(app.launches[2].arguments, QStringList{shownTest().test_path});
     }
 
     // With no editor and no desktop program on PATH, the student is told, in one box.
@@ -293,7 +292,7 @@ private slots:
         const auto asked = MessageBox::takeLastAsked();
         QCOMPARE(asked->title, QStringLiteral("信息提示"));
         QCOMPARE(asked->icon, QMessageBox::Information);
-        QVERIFY(asked->text.contains(WorkFolders::join(test_path, "pro_1.c")));
+        QVERIFY(asked->text.contains(WorkFolders::join(shownTest().test_path, "pro_1.c")));
         QVERIFY(asked->text.contains(QStringLiteral("sudo apt install geany")));
         QVERIFY(w->isVisible());
     }
@@ -321,7 +320,7 @@ private slots:
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QVERIFY(Forms<Frm_t_over>::loaded() && Forms<Frm_t_over>::loaded()->isVisible());
         QCOMPARE(MessageBox::askedCount(), 0);
-        QCOMPARE(TestPaper.ch.chosen(1), 2); // kept for the review
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 2); // kept for the review
     }
 };
 

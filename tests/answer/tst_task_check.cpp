@@ -7,13 +7,13 @@
 #include "review/Frm_excer_over.h"
 #include "review/Frm_t_over.h"
 #include "platform/MessageBox.h"
+#include "judge/VerdictText.h"
 #include "support/AppFixture.h"
 
 #include <QPushButton>
 
 using namespace AnswerWindows;
 using namespace CheckWindows;
-using namespace Module1;
 
 namespace {
 
@@ -64,13 +64,13 @@ private slots:
         AppFixture app(bank);
         QWidget *w = startTest();
 
-        save(test_path, QStringLiteral("pro_1.c"), kRightSum);
+        save(shownTest().test_path, QStringLiteral("pro_1.c"), kRightSum);
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
-        QCOMPARE(TestPaper.pro.verdict(1), QStringLiteral("全部通过 (3/3)"));
+        QCOMPARE(VerdictText::headline(*shownTest().TestPaper.pro(1).verdict), QStringLiteral("全部通过 (3/3)"));
         QVERIFY(w->cursor().shape() != Qt::BusyCursor);
 
-        save(test_path, QStringLiteral("pro_1.c"), kExampleOnly);
+        save(shownTest().test_path, QStringLiteral("pro_1.c"), kExampleOnly);
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("输出不正确"));
         QVERIFY2(account(w).contains(QStringLiteral("隐藏测试 2 没有通过")), qPrintable(account(w)));
@@ -79,16 +79,18 @@ private slots:
 
         // Task 2 reads the file the program opens: data_21.dat is the case's, beside the program.
         click(w, QStringLiteral("Cmd_pro_next"));
-        save(test_path, QStringLiteral("pro_2.c"), QByteArray(kAverage).replace("data_11", "data_21"));
+        save(shownTest().test_path, QStringLiteral("pro_2.c"), QByteArray(kAverage).replace("data_11", "data_21"));
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("全部通过 (2/2)"));
-        QCOMPARE(fileBytes(QDir(test_path).filePath(QStringLiteral("data_21.dat"))), QByteArray("1 2 3\r\n"));
+        QCOMPARE(fileBytes(QDir(shownTest().test_path).filePath(QStringLiteral("data_21.dat"))), QByteArray("1 2 3\r\n"));
 
         // The review shows each task's last verdict beside its texts.
         click(w, QStringLiteral("cmd_exit"));
         QWidget *review = Forms<Frm_t_over>::loaded();
         QVERIFY(review);
         QCOMPARE(text(review, "Lab_pro_check"), QStringLiteral("检查程序：输出不正确"));
+        // Both files are as last checked: the end has nothing to check again.
+        QCOMPARE(text(review, "Lab_score"), QStringLiteral("选择题 0/0 · 填空 0/0 · 改错 0/0 · 编程 1/2 · 得分 50 · 用时 00:00"));
         QVERIFY(text(review, "Txt_pro_title").startsWith(QStringLiteral("【1】求和")));
         click(review, QStringLiteral("Cmd_pro_next"));
         QCOMPARE(text(review, "Lab_pro_check"), QStringLiteral("检查程序：全部通过 (2/2)"));
@@ -109,14 +111,14 @@ private slots:
         QCOMPARE(headline(w), QStringLiteral("还有空没有填"));
         QVERIFY2(account(w).contains(QStringLiteral("___1___")), qPrintable(account(w)));
 
-        save(exer_path, QStringLiteral("blank_1.c"), QByteArray(kFillIn).replace("___1___", "a + b"));
+        save(shownExercise().exer_path, QStringLiteral("blank_1.c"), QByteArray(kFillIn).replace("___1___", "a + b"));
         resultWindow(w)->close();
         control<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
         QApplication::setActiveWindow(w); // a shortcut reaches only the active window
         QTest::keyClick(w, Qt::Key_F5);
         QTRY_VERIFY_WITH_TIMEOUT(resultWindow(w), kCheckMs);
         QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
-        QCOMPARE(ExercisePaper.blank.verdict(1), QStringLiteral("全部通过 (3/3)"));
+        QCOMPARE(VerdictText::headline(*shownExercise().ExercisePaper.blank(1).verdict), QStringLiteral("全部通过 (3/3)"));
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, QStringLiteral("Command1"));
@@ -133,12 +135,12 @@ private slots:
         bank.exec(QStringLiteral("drop table c_case"));
         AppFixture app(bank);
         QWidget *w = startTest();
-        save(test_path, QStringLiteral("err_1.c"), kRightSum);
+        save(shownTest().test_path, QStringLiteral("err_1.c"), kRightSum);
         check(w, QStringLiteral("Cmd_err_check"));
         QCOMPARE(headline(w), QStringLiteral("编译通过"));
         QVERIFY2(account(w).contains(QStringLiteral("题库中没有这道题的测试数据")), qPrintable(account(w)));
 
-        save(test_path, QStringLiteral("err_1.c"), "int main(void)\n{\n    return 0\n}\n");
+        save(shownTest().test_path, QStringLiteral("err_1.c"), "int main(void)\n{\n    return 0\n}\n");
         check(w, QStringLiteral("Cmd_err_check"));
         QCOMPARE(headline(w), QStringLiteral("编译错误"));
         QVERIFY2(account(w).contains(QStringLiteral("第 3 行")), qPrintable(account(w)));
@@ -153,13 +155,35 @@ private slots:
         bank.addTest(QStringLiteral("2"), 1, {{"title", "填空"}, {"content", QString::fromLatin1(kFillIn)}});
         AppFixture app(bank);
         QWidget *w = startTest();
-        save(test_path, QStringLiteral("pro_1.c"), kRightSum);
+        save(shownTest().test_path, QStringLiteral("pro_1.c"), kRightSum);
         click(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(w->cursor().shape(), Qt::BusyCursor);
         click(w, QStringLiteral("Cmd_blank_check")); // would say at once that a blank is left
         QTRY_VERIFY_WITH_TIMEOUT(resultWindow(w), kCheckMs);
         QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
-        QCOMPARE(TestPaper.blank.verdict(1), QString());
+        QCOMPARE(bool(shownTest().TestPaper.blank(1).verdict), false);
+        unloadAllForms();
+    }
+
+    // At the end, a file changed since its last check is checked while the review is on show;
+    // a file as handed out is not, and scores nothing.
+    void theEndChecksWhatChangedSinceItsCheck()
+    {
+        TestBank bank;
+        addTestTasks(bank);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        save(shownTest().test_path, QStringLiteral("pro_1.c"), kRightSum);
+        click(w, QStringLiteral("cmd_exit"));
+        QWidget *review = Forms<Frm_t_over>::loaded();
+        QVERIFY(review);
+        QCOMPARE(text(review, "Lab_score"),
+                 QStringLiteral("选择题 0/0 · 填空 0/0 · 改错 0/0 · 编程 0/2 · 得分 0 · 用时 00:00 · 正在检查 0/1"));
+        QTRY_COMPARE_WITH_TIMEOUT(text(review, "Lab_pro_check"), QStringLiteral("检查程序：全部通过 (3/3)"), kCheckMs);
+        QCOMPARE(text(review, "Lab_score"), QStringLiteral("选择题 0/0 · 填空 0/0 · 改错 0/0 · 编程 1/2 · 得分 50 · 用时 00:00"));
+        click(review, QStringLiteral("Cmd_pro_next"));
+        QCOMPARE(text(review, "Lab_pro_check"), QString());
+        QVERIFY(!shownTest().TestPaper.pro(2).verdict);
         unloadAllForms();
     }
 
@@ -170,12 +194,12 @@ private slots:
         addTestTasks(bank);
         AppFixture app(bank);
         QWidget *w = startTest();
-        save(test_path, QStringLiteral("pro_1.c"), kRightSum);
+        save(shownTest().test_path, QStringLiteral("pro_1.c"), kRightSum);
         click(w, QStringLiteral("Cmd_pro_check"));
         click(w, QStringLiteral("cmd_exit"));
         QTRY_VERIFY(!Forms<Frm_t_main>::loaded());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(TestPaper.pro.verdict(1), QString());
+        QCOMPARE(bool(shownTest().TestPaper.pro(1).verdict), false);
         QWidget *review = Forms<Frm_t_over>::loaded();
         QCOMPARE(text(review, "Lab_pro_check"), QString());
         unloadAllForms();

@@ -10,7 +10,6 @@
 #include <QComboBox>
 
 using namespace AnswerWindows;
-using namespace Module1;
 
 // A whole practice test as the student goes through it: start screen, set choice, answering,
 // review, and back to the start screen.
@@ -50,7 +49,7 @@ private slots:
         QVERIFY(shown(test));
         QVERIFY(!sets->isVisible());
         QCOMPARE(text(test, "Txt_ch_title"), QStringLiteral("【第1题】: 第一题"));
-        QVERIFY(QFile::exists(WorkFolders::join(test_path, "blank_1.c")));
+        QVERIFY(QFile::exists(WorkFolders::join(shownTest().test_path, "blank_1.c")));
 
         click(test, "Op1(1)"); // B for question 1, question 2 left open
         click(test, "Cmd_next");
@@ -83,7 +82,7 @@ private slots:
         click(sets, "Cmd_start");
         QWidget *second = Forms<Frm_t_main>::loaded();
         QVERIFY(shown(second));
-        QCOMPARE(TestPaper.ch.chosen(1), 0);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 0);
         QCOMPARE(text(second, "Lab_time"), QStringLiteral("00:00:00"));
     }
 };

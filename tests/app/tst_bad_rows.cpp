@@ -12,7 +12,6 @@
 #include <QtTest>
 
 using namespace AnswerWindows;
-using namespace Module1;
 
 // A bank with a row of every bad kind beside good ones: the start screen names each bad row once
 // in one information box, and the windows go on with the good rows.
@@ -132,7 +131,7 @@ private slots:
         QCOMPARE(lines.value(0), QStringLiteral("题库中有 %1 处数据有问题：").arg(expected.size()));
         QCOMPARE(lines.mid(1, expected.size()), expected);
         QCOMPARE(lines.value(expected.size() + 1), QString()); // all listed, nothing more counted
-        QVERIFY(Module1::conn);
+        QVERIFY(OpenBank::conn);
 
         // The lists hold only the rows an entry can open.
         auto *study = Forms<Frm_study>::show();
@@ -156,42 +155,40 @@ private slots:
         // A test set: the rows of no kind are left out; a choice whose key is no option keeps its
         // place, its key as stored.
         startTest(1);
-        QCOMPARE(TestPaper.ch.count, 3);
-        QCOMPARE(TestPaper.ch.title(1), QStringLiteral("好题"));
-        QCOMPARE(TestPaper.ch.answer(1), QStringLiteral("B"));
-        QCOMPARE(TestPaper.ch.title(2), QStringLiteral("答案越界"));
-        QCOMPARE(TestPaper.ch.answer(2), QStringLiteral("E"));
-        QCOMPARE(TestPaper.ch.title(3), QStringLiteral("没有答案"));
-        QCOMPARE(TestPaper.ch.answer(3), QString());
+        QCOMPARE(shownTest().TestPaper.ch.count, 3);
+        QCOMPARE(shownTest().TestPaper.ch(1).title, QStringLiteral("好题"));
+        QCOMPARE(shownTest().TestPaper.ch(1).answer, QStringLiteral("B"));
+        QCOMPARE(shownTest().TestPaper.ch(2).title, QStringLiteral("答案越界"));
+        QCOMPARE(shownTest().TestPaper.ch(2).answer, QStringLiteral("E"));
+        QCOMPARE(shownTest().TestPaper.ch(3).title, QStringLiteral("没有答案"));
+        QCOMPARE(shownTest().TestPaper.ch(3).answer, QString());
         if (format == BankFormat::Sqlite) {
-            QCOMPARE(TestPaper.blank.count, 2);
-            QCOMPARE(TestPaper.blank.title(2), Record::unreadableNotice());
-            QCOMPARE(TestPaper.pro.count, 1);
-            QCOMPARE(TestPaper.pro.title(1), QStringLiteral("旧编码程序"));
+            QCOMPARE(shownTest().TestPaper.blank.count, 2);
+            QCOMPARE(shownTest().TestPaper.blank(2).title, Record::unreadableNotice());
+            QCOMPARE(shownTest().TestPaper.pro.count, 1);
+            QCOMPARE(shownTest().TestPaper.pro(1).title, QStringLiteral("旧编码程序"));
             // Its program and data file cannot be shown, so neither is written.
-            QCOMPARE(filesIn(test_path), QStringList({QStringLiteral("blank_1.c"), QStringLiteral("blank_2.c")}));
+            QCOMPARE(filesIn(shownTest().test_path), QStringList({QStringLiteral("blank_1.c"), QStringLiteral("blank_2.c")}));
         } else {
-            QCOMPARE(TestPaper.blank.count, 1);
-            QCOMPARE(filesIn(test_path), QStringList({QStringLiteral("blank_1.c")}));
+            QCOMPARE(shownTest().TestPaper.blank.count, 1);
+            QCOMPARE(filesIn(shownTest().test_path), QStringList({QStringLiteral("blank_1.c")}));
         }
-        QCOMPARE(fileBytes(WorkFolders::join(test_path, "blank_1.c")), QByteArray("int a;\r\n"));
+        QCOMPARE(fileBytes(WorkFolders::join(shownTest().test_path, "blank_1.c")), QByteArray("int a;\r\n"));
         QCOMPARE(MessageBox::askedCount(), 0);
         unloadAllForms();
 
         // A unit exercise likewise.
-        chapter_id = QStringLiteral("01");
-        Forms<Frm_study>::show()->hide();
-        Forms<Frm_exer>::show();
+        answer(exerciseRun(QStringLiteral("01")));
         if (format == BankFormat::Sqlite) {
-            QCOMPARE(ExercisePaper.ch.count, 3);
-            QCOMPARE(ExercisePaper.ch.option(3, 2), QStringLiteral("[B] ") + Record::unreadableNotice());
+            QCOMPARE(shownExercise().ExercisePaper.ch.count, 3);
+            QCOMPARE(shownExercise().ExercisePaper.ch(3).option(2), QStringLiteral("[B] ") + Record::unreadableNotice());
         } else {
-            QCOMPARE(ExercisePaper.ch.count, 2);
+            QCOMPARE(shownExercise().ExercisePaper.ch.count, 2);
         }
-        QCOMPARE(ExercisePaper.ch.title(1), QStringLiteral("小写答案"));
-        QCOMPARE(ExercisePaper.ch.answer(1), QStringLiteral("B"));
-        QCOMPARE(ExercisePaper.ch.title(2), QStringLiteral("好练习"));
-        QCOMPARE(ExercisePaper.blank.count + ExercisePaper.err.count + ExercisePaper.pro.count, 0);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).title, QStringLiteral("小写答案"));
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).answer, QStringLiteral("B"));
+        QCOMPARE(shownExercise().ExercisePaper.ch(2).title, QStringLiteral("好练习"));
+        QCOMPARE(shownExercise().ExercisePaper.blank.count + shownExercise().ExercisePaper.err.count + shownExercise().ExercisePaper.pro.count, 0);
         QCOMPARE(MessageBox::askedCount(), 0);
     }
 

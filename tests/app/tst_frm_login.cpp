@@ -1,9 +1,9 @@
 #include "app/Frm_login.h"
+#include "app/OpenBank.h"
 #include "controls/Forms.h"
 #include "data/BankFile.h"
 #include "data/JetBank.h"
 #include "platform/MessageBox.h"
-#include "state/Module1.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
@@ -38,13 +38,13 @@ private slots:
         QFETCH(BankFormat, format);
         TestBank bank;
         AppFixture app(bank, format);
-        Module1::conn.reset();
+        OpenBank::conn.reset();
         auto *login = Forms<Frm_login>::show();
         QSignalSpy loaded(login, &Frm_login::loaded);
         QVERIFY(QTest::qWaitForWindowExposed(login));
         QTRY_COMPARE(loaded.count(), 1);
-        QVERIFY(Module1::conn);
-        QCOMPARE(bool(dynamic_cast<JetBank *>(Module1::conn.get())), format == BankFormat::Jet);
+        QVERIFY(OpenBank::conn);
+        QCOMPARE(bool(dynamic_cast<JetBank *>(OpenBank::conn.get())), format == BankFormat::Jet);
         QCOMPARE(login->windowTitle(), QStringLiteral("智桥辅导学习系统-C语言"));
         QCOMPARE(login->size(), QSize(697, 448));
         for (const char *name : {"Pic1", "Pic2", "Pic3"})
@@ -58,11 +58,11 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        Module1::conn.reset();
+        OpenBank::conn.reset();
         auto *login = Forms<Frm_login>::show();
         QTest::mouseClick(pic(login, "Pic1"), Qt::LeftButton);
         QVERIFY(login->isVisible());
-        QTRY_VERIFY(Module1::conn);
+        QTRY_VERIFY(OpenBank::conn);
         QTest::mouseClick(pic(login, "Pic1"), Qt::LeftButton);
         QVERIFY(!login->isVisible());
     }
@@ -71,7 +71,7 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        Module1::conn.reset();
+        OpenBank::conn.reset();
         QTemporaryDir dir;
         const QString notABank = dir.filePath(QStringLiteral("c_qiyuan.db"));
         QFile file(notABank);
@@ -86,7 +86,7 @@ private slots:
         QTRY_COMPARE(app.programEnds, 1);
         QCOMPARE(app.endStatus, 1);
         QCOMPARE(loaded.count(), 0);
-        QVERIFY(!Module1::conn);
+        QVERIFY(!OpenBank::conn);
         const auto asked = MessageBox::takeLastAsked();
         QVERIFY(asked);
         QVERIFY(asked->text.startsWith(QStringLiteral("题库打开失败，程序将退出。\n\n")));
@@ -184,13 +184,13 @@ private slots:
         QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(asked->icon, QMessageBox::Question);
         QVERIFY(login->isVisible());
-        QVERIFY(Module1::conn);
+        QVERIFY(OpenBank::conn);
         QCOMPARE(app.programEnds, 0);
-        Module1::conn->chapters(); // the connection still answers
+        OpenBank::conn->chapters(); // the connection still answers
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         exitOnce();
-        QVERIFY(!Module1::conn);
+        QVERIFY(!OpenBank::conn);
         QCOMPARE(app.programEnds, 1);
         QCOMPARE(app.endStatus, 0);
     }

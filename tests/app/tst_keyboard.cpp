@@ -22,7 +22,6 @@
 #include <QScrollBar>
 
 using namespace AnswerWindows;
-using namespace Module1;
 
 namespace {
 
@@ -86,7 +85,7 @@ QList<int> chosenOf(const Paper &paper)
 {
     QList<int> chosen;
     for (int n = 1; n <= 10; ++n)
-        chosen << paper.ch.chosen(n);
+        chosen << paper.ch(n).chosen;
     return chosen;
 }
 
@@ -125,7 +124,7 @@ class TestKeyboard : public QObject
         click(test, "Cmd_next");
         click(test, "ch_text(2)"); // the option's text answers as its button does
         click(test, "Cmd_next");
-        Outcome outcome{chosenOf(TestPaper), redSquares(test), {}};
+        Outcome outcome{chosenOf(shownTest().TestPaper), redSquares(test), {}};
         click(test, "cmd_exit");
         settle();
         QWidget *review = Forms<Frm_t_over>::loaded();
@@ -160,10 +159,10 @@ class TestKeyboard : public QObject
         key(test, Qt::Key_Tab, Qt::ControlModifier);
         key(test, Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(app.launches.size(), qsizetype(1));
-        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(test_path, "blank_1.c")});
+        QCOMPARE(app.launches[0].arguments, QStringList{WorkFolders::join(shownTest().test_path, "blank_1.c")});
         key(test, Qt::Key_1); // no choice question on show: no option picked
         key(test, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-        outcome = {chosenOf(TestPaper), redSquares(test), {}};
+        outcome = {chosenOf(shownTest().TestPaper), redSquares(test), {}};
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(test, Qt::Key_Escape);
         QCOMPARE(asked(), kEndTest);
@@ -219,12 +218,12 @@ private slots:
         key(study, Qt::Key_Return); // no chapter chosen: the exercise button is off
         QVERIFY(!Forms<Frm_exer>::loaded());
         key(study, Qt::Key_Down);
-        QCOMPARE(chapter_id, QStringLiteral("01"));
         key(study, Qt::Key_Down);
         key(study, Qt::Key_Up);
-        QCOMPARE(chapter_title, QStringLiteral("概述"));
         key(study, Qt::Key_Return);
         QWidget *exercise = Forms<Frm_exer>::loaded();
+        QCOMPARE(shownExercise().chapterId, QStringLiteral("01"));
+        QCOMPARE(shownExercise().chapterTitle, QStringLiteral("概述"));
         QVERIFY(shown(exercise));
         QVERIFY(!study->isVisible());
 
@@ -242,8 +241,8 @@ private slots:
         key(exercise, Qt::Key_Escape);
         QCOMPARE(asked(), kEndExercise);
         settle();
-        QCOMPARE(ExercisePaper.ch.chosen(1), 1);
-        QCOMPARE(ExercisePaper.ch.chosen(2), 2);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 1);
+        QCOMPARE(shownExercise().ExercisePaper.ch(2).chosen, 2);
 
         QWidget *review = Forms<Frm_excer_over>::loaded();
         QVERIFY(shown(review));
@@ -268,14 +267,14 @@ private slots:
         QWidget *test = startTest(3);
         key(test, Qt::Key_Left);
         key(test, Qt::Key_PageUp);
-        QCOMPARE(TestPaper.ch.current, 1);
+        QCOMPARE(shownTest().TestPaper.ch.current, 1);
         QCOMPARE(text(test, "Txt_ch_title"), QStringLiteral("【第1题】: 第一题"));
         QVERIFY(!enabled(test, "Cmd_pre"));
         QCOMPARE(selectedOption(test, "Op1"), -1); // ← never reached the option button
         key(test, Qt::Key_Right);
         key(test, Qt::Key_Right);
         key(test, Qt::Key_Right);
-        QCOMPARE(TestPaper.ch.current, 3);
+        QCOMPARE(shownTest().TestPaper.ch.current, 3);
         QCOMPARE(framedSquares(test), QList<int>{3});
         QVERIFY(!enabled(test, "Cmd_next"));
         QCOMPARE(redSquares(test), QList<int>{});
@@ -337,7 +336,7 @@ private slots:
         QCOMPARE(endTest->defaultButton, QMessageBox::No);
         QCOMPARE(QStringLiteral("%1|%2|%3").arg(endTest->title, endTest->text).arg(int(endTest->icon)), kEndTest);
         QVERIFY(shown(test));
-        QCOMPARE(TestPaper.ch.chosen(1), 2);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 2);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(test, Qt::Key_Escape);
         QCOMPARE(asked(), kEndTest);
@@ -375,11 +374,10 @@ private slots:
         QCOMPARE(focusName(Forms<Frm_test>::show()), QStringLiteral("Com_group"));
         QCOMPARE(focusName(Forms<Frm_study>::show()), QStringLiteral("List_item"));
         QCOMPARE(focusName(Forms<Frm_jdsf>::show()), QStringLiteral("List1"));
-        chapter_id = QStringLiteral("01");
-        QWidget *exercise = Forms<Frm_exer>::show();
+        QWidget *exercise = answer(exerciseRun(QStringLiteral("01")));
         QCOMPARE(focusName(exercise), QStringLiteral("Txt_title"));
-        QCOMPARE(focusName(Forms<Frm_excer_over>::show()), QStringLiteral("Command1"));
-        QCOMPARE(focusName(Forms<Frm_t_over>::show()), QStringLiteral("Cmd_ch_next"));
+        QCOMPARE(focusName(Forms<Frm_excer_over>::show(exerciseRun(QStringLiteral("01")))), QStringLiteral("Command1"));
+        QCOMPARE(focusName(Forms<Frm_t_over>::show(testRun(3))), QStringLiteral("Cmd_ch_next"));
         QWidget *test = startTest(3);
         QCOMPARE(focusName(test), QStringLiteral("Txt_ch_title"));
 
@@ -389,15 +387,15 @@ private slots:
             key(w, Qt::Key_Return);
         }
         QCOMPARE(Forms<Frm_t_main>::loaded(), test);
-        QCOMPARE(chosenOf(TestPaper), QList<int>(10, 0));
-        QCOMPARE(chosenOf(ExercisePaper), QList<int>(10, 0));
+        QCOMPARE(chosenOf(shownTest().TestPaper), QList<int>(10, 0));
+        QCOMPARE(chosenOf(shownExercise().ExercisePaper), QList<int>(10, 0));
         QCOMPARE(redSquares(test), QList<int>{});
         // Return on an option button does not pick it either; Space, the button's own key, does.
         control<QWidget>(test, "Op1(1)")->setFocus();
         key(test, Qt::Key_Return);
-        QCOMPARE(TestPaper.ch.chosen(1), 0);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 0);
         key(test, Qt::Key_Space);
-        QCOMPARE(TestPaper.ch.chosen(1), 2);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 2);
         control<QWidget>(test, "cmd_exit")->setFocus();
         key(test, Qt::Key_Return); // Return on a focused button presses it
         settle();
@@ -412,7 +410,7 @@ private slots:
         QWidget *test = startTest(3);
         click(test, "ch_text(3)");
         QCOMPARE(selectedOption(test, "Op1"), 3);
-        QCOMPARE(TestPaper.ch.chosen(1), 4);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 4);
         QCOMPARE(redSquares(test), QList<int>{1});
         QStringList visited;
         for (int i = 0; i < 12; ++i) {
@@ -423,7 +421,7 @@ private slots:
         QVERIFY(visited.contains(QStringLiteral("Cmd_next")));
         for (const QString &name : visited)
             QVERIFY2(!name.startsWith(QLatin1String("ch_text")), qPrintable(name));
-        QCOMPARE(TestPaper.ch.chosen(1), 4); // Tab picks nothing
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 4); // Tab picks nothing
     }
 
     void theReviewCopiesWhatIsOnShow()
@@ -465,9 +463,9 @@ private slots:
         QWidget *test = Forms<Frm_t_main>::loaded();
         QVERIFY(shown(test));
         QVERIFY(!sets->isVisible());
-        QVERIFY(QFileInfo::exists(WorkFolders::join(test_path, "blank_1.c"))); // not cleaned away by a second start
+        QVERIFY(QFileInfo::exists(WorkFolders::join(shownTest().test_path, "blank_1.c"))); // not cleaned away by a second start
         key(test, Qt::Key_Return); // the second Return, had it come after the test opened
-        QCOMPARE(chosenOf(TestPaper), QList<int>(10, 0));
+        QCOMPARE(chosenOf(shownTest().TestPaper), QList<int>(10, 0));
         QCOMPARE(MessageBox::askedCount(), 0);
     }
 
@@ -566,10 +564,14 @@ private slots:
         addTestSet(bank);
         addChapterWithExercise(bank);
         AppFixture app(bank);
-        chapter_id = QStringLiteral("01");
-        const QList<QWidget *> windows = {Forms<Frm_login>::show(), Forms<Frm_test>::show(), Forms<Frm_study>::show(),
-                                          Forms<Frm_jdsf>::show(), Forms<Frm_exer>::show(), Forms<Frm_excer_over>::show(),
-                                          Forms<Frm_t_over>::show(), startTest(3)};
+        const QList<QWidget *> windows = {Forms<Frm_login>::show(),
+                                          Forms<Frm_test>::show(),
+                                          Forms<Frm_study>::show(),
+                                          Forms<Frm_jdsf>::show(),
+                                          answer(exerciseRun(QStringLiteral("01"))),
+                                          Forms<Frm_excer_over>::show(exerciseRun(QStringLiteral("01"))),
+                                          Forms<Frm_t_over>::show(testRun(3)),
+                                          startTest(3)};
         for (QWidget *window : windows)
             for (QWidget *control : window->findChildren<QWidget *>()) {
                 const QString name = control->objectName();

@@ -2,6 +2,7 @@
 // no control under a frame's caption or a tab bar or out of its frame, page or window; the option
 // rows alike; no text wider than its control; and the test set window's art framing its controls.
 
+#include "answer/AnswerWindows.h"
 #include "answer/Frm_exer.h"
 #include "answer/Frm_t_main.h"
 #include "answer/Frm_test.h"
@@ -10,7 +11,6 @@
 #include "controls/Forms.h"
 #include "review/Frm_excer_over.h"
 #include "review/Frm_t_over.h"
-#include "state/Module1.h"
 #include "study/Frm_jdsf.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
@@ -228,11 +228,7 @@ private:
     // The window as the student reaches it, over a paper of ten choice questions.
     QWidget *show(const QString &window)
     {
-        using namespace Module1;
-        group_no = 1;
-        test_path = WorkFolders::ready(WorkKind::Test);
-        chapter_id = QStringLiteral("01");
-        chapter_title = QStringLiteral("概述");
+        using namespace AnswerWindows;
         QWidget *w = nullptr;
         if (window == u"Frm_login")
             w = Forms<Frm_login>::show();
@@ -242,17 +238,14 @@ private:
             w = Forms<Frm_jdsf>::show();
         else if (window == u"Frm_test")
             w = Forms<Frm_test>::show();
-        else if (window == u"Frm_t_main" || window == u"Frm_t_over")
-            w = Forms<Frm_t_main>::show();
+        else if (window == u"Frm_t_main")
+            w = answer(testRun(1));
+        else if (window == u"Frm_t_over")
+            w = Forms<Frm_t_over>::show(testRun(1));
+        else if (window == u"Frm_exer")
+            w = answer(exerciseRun(QStringLiteral("01"), QStringLiteral("概述")));
         else
-            w = Forms<Frm_exer>::show();
-        if (window == u"Frm_t_over") {
-            Forms<Frm_t_main>::unload();
-            w = Forms<Frm_t_over>::show();
-        } else if (window == u"Frm_excer_over") {
-            Forms<Frm_exer>::unload();
-            w = Forms<Frm_excer_over>::show();
-        }
+            w = Forms<Frm_excer_over>::show(exerciseRun(QStringLiteral("01"), QStringLiteral("概述")));
         QApplication::processEvents();
         return w;
     }

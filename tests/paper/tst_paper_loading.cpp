@@ -11,9 +11,9 @@
 #include <QPointer>
 
 #include <QComboBox>
+#include <QListWidget>
 
 using namespace AnswerWindows;
-using namespace Module1;
 
 class TestPaperLoading : public QObject
 {
@@ -21,9 +21,7 @@ class TestPaperLoading : public QObject
 
     static QWidget *startExercise(const QString &chapter)
     {
-        chapter_id = chapter;
-        Forms<Frm_study>::show()->hide();
-        return Forms<Frm_exer>::show();
+        return answer(exerciseRun(chapter));
     }
     static void putFiles(const QString &folder, const QStringList &names)
     {
@@ -70,26 +68,26 @@ private slots:
         AppFixture app(bank);
         QWidget *w = startTest(2);
 
-        QCOMPARE(TestPaper.ch.count, 4);
-        QCOMPARE(TestPaper.blank.count, 2);
-        QCOMPARE(TestPaper.err.count, 3);
-        QCOMPARE(TestPaper.pro.count, 1);
-        for (int current : {TestPaper.ch.current, TestPaper.blank.current, TestPaper.err.current, TestPaper.pro.current})
+        QCOMPARE(shownTest().TestPaper.ch.count, 4);
+        QCOMPARE(shownTest().TestPaper.blank.count, 2);
+        QCOMPARE(shownTest().TestPaper.err.count, 3);
+        QCOMPARE(shownTest().TestPaper.pro.count, 1);
+        for (int current : {shownTest().TestPaper.ch.current, shownTest().TestPaper.blank.current, shownTest().TestPaper.err.current, shownTest().TestPaper.pro.current})
             QCOMPARE(current, 1);
-        QCOMPARE(TestPaper.blank.title(3), QString());
-        QCOMPARE(TestPaper.ch.title(4), QStringLiteral("选择4"));
-        QCOMPARE(TestPaper.ch.option(2, 1), QStringLiteral("[A] 甲"));
-        QCOMPARE(TestPaper.ch.option(2, 3), QStringLiteral("[C] "));
-        QCOMPARE(TestPaper.ch.explain(3), QStringLiteral("解析3"));
-        QCOMPARE(TestPaper.ch.answer(1), QStringLiteral("B"));
-        QCOMPARE(TestPaper.blank.answer(1), QStringLiteral(" 答案 "));
-        QCOMPARE(TestPaper.pro.answer(1), QStringLiteral("  参考答案  "));
+        QCOMPARE(shownTest().TestPaper.blank(3).title, QString());
+        QCOMPARE(shownTest().TestPaper.ch(4).title, QStringLiteral("选择4"));
+        QCOMPARE(shownTest().TestPaper.ch(2).option(1), QStringLiteral("[A] 甲"));
+        QCOMPARE(shownTest().TestPaper.ch(2).option(3), QStringLiteral("[C] "));
+        QCOMPARE(shownTest().TestPaper.ch(3).explain, QStringLiteral("解析3"));
+        QCOMPARE(shownTest().TestPaper.ch(1).answer, QStringLiteral("B"));
+        QCOMPARE(shownTest().TestPaper.blank(1).answer, QStringLiteral(" 答案 "));
+        QCOMPARE(shownTest().TestPaper.pro(1).answer, QStringLiteral("  参考答案  "));
         QCOMPARE(text(w, "Lab_tm(9)"), QStringLiteral("10"));
 
-        QCOMPARE(filesIn(test_path), (QStringList{"blank_1.c", "blank_2.c", "data_11.dat", "err_1.c", "err_2.c",
+        QCOMPARE(filesIn(shownTest().test_path), (QStringList{"blank_1.c", "blank_2.c", "data_11.dat", "err_1.c", "err_2.c",
                                                   "err_3.c", "pro_1.c"}));
-        QCOMPARE(fileBytes(WorkFolders::join(test_path, "blank_1.c")), QByteArray("int a;\r\nint b;\r\n"));
-        QCOMPARE(fileBytes(WorkFolders::join(test_path, "data_11.dat")), QByteArray("3 4\r\n"));
+        QCOMPARE(fileBytes(WorkFolders::join(shownTest().test_path, "blank_1.c")), QByteArray("int a;\r\nint b;\r\n"));
+        QCOMPARE(fileBytes(WorkFolders::join(shownTest().test_path, "data_11.dat")), QByteArray("3 4\r\n"));
     }
 
     void emptyFieldsWriteNoFiles()
@@ -100,16 +98,16 @@ private slots:
         bank.addTest("4", 1, {{"title", "只有数据"}, {"data_file", "1"}, {"data_file1", "7"}});
         AppFixture app(bank);
         startTest(1);
-        QCOMPARE(TestPaper.blank.count, 1);
-        QCOMPARE(TestPaper.blank.title(1), QStringLiteral("没有程序"));
-        QCOMPARE(filesIn(test_path), (QStringList{"data_21.dat", "pro_1.c"}));
+        QCOMPARE(shownTest().TestPaper.blank.count, 1);
+        QCOMPARE(shownTest().TestPaper.blank(1).title, QStringLiteral("没有程序"));
+        QCOMPARE(filesIn(shownTest().test_path), (QStringList{"data_21.dat", "pro_1.c"}));
     }
 
     void theLoadClearsTheFolderOnlyWhenItHoldsACSource_data()
     {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("no source") << QStringList{"data_11.dat", "main.cpp"} << QStringList{"data_11.dat", "main.cpp"};
+        QTest::newRow("no source") << QStringList{"data_11.dat", "notes.txt"} << QStringList{"data_11.dat", "notes.txt"};
         QTest::newRow("one source") << QStringList{"data_11.dat", "old.c"} << QStringList{};
     }
 
@@ -121,7 +119,7 @@ private slots:
         AppFixture app(bank);
         putFiles(WorkFolders::testPath(), before);
         startTest(1);
-        QCOMPARE(filesIn(test_path), after);
+        QCOMPARE(filesIn(shownTest().test_path), after);
         QCOMPARE(inHistory("test"), gone(before, after)); // nothing of the student's is lost
     }
 
@@ -131,13 +129,13 @@ private slots:
         bank.addTestChoice(1, "第一套");
         AppFixture app(bank);
         QWidget *w = startTest(0);
-        QCOMPARE(TestPaper.ch.count, 0);
-        QCOMPARE(TestPaper.pro.count, 0);
+        QCOMPARE(shownTest().TestPaper.ch.count, 0);
+        QCOMPARE(shownTest().TestPaper.pro.count, 0);
         QCOMPARE(text(w, "Txt_ch_title"), QStringLiteral("【第1题】: "));
         QCOMPARE(text(w, "ch_text(0)"), QString());
         for (const char *box : {"Txt_blank", "Txt_err", "Txt_pro"})
             QCOMPARE(text(w, box), QStringLiteral("【1】"));
-        QVERIFY(filesIn(test_path).isEmpty());
+        QVERIFY(filesIn(shownTest().test_path).isEmpty());
     }
 
     void aSecondTestStartsWithNoChoices()
@@ -152,10 +150,10 @@ private slots:
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
-        QCOMPARE(TestPaper.ch.chosen(1), 4);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 4);
 
         QWidget *again = startTest(1);
-        QCOMPARE(TestPaper.ch.chosen(1), 0);
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 0);
         QVERIFY(redSquares(again).isEmpty());
         QCOMPARE(selectedOption(again, "Op1"), -1);
     }
@@ -183,10 +181,10 @@ private slots:
         QCOMPARE(told->icon, QMessageBox::Information);
         QVERIFY(w->isVisible());
 
-        QCOMPARE(TestPaper.ch.count, 10);
-        QCOMPARE(TestPaper.ch.title(10), QStringLiteral("题10"));
-        QCOMPARE(TestPaper.blank.count, 3);
-        QCOMPARE(filesIn(test_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c"}));
+        QCOMPARE(shownTest().TestPaper.ch.count, 10);
+        QCOMPARE(shownTest().TestPaper.ch(10).title, QStringLiteral("题10"));
+        QCOMPARE(shownTest().TestPaper.blank.count, 3);
+        QCOMPARE(filesIn(shownTest().test_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c"}));
 
         // Paging to the last kept task stops there.
         for (int i = 0; i < 4; ++i)
@@ -222,14 +220,14 @@ private slots:
         bank.addExerciseChoice("03", "练习二", "B");
         AppFixture app(bank);
         startTest(1);
-        QCOMPARE(TestPaper.ch.count, 3);
-        QCOMPARE(TestPaper.ch.title(2), QStringLiteral("第二题"));
-        QCOMPARE(TestPaper.ch.answer(2), shown);
-        QCOMPARE(TestPaper.ch.title(3), QStringLiteral("第三题"));
+        QCOMPARE(shownTest().TestPaper.ch.count, 3);
+        QCOMPARE(shownTest().TestPaper.ch(2).title, QStringLiteral("第二题"));
+        QCOMPARE(shownTest().TestPaper.ch(2).answer, shown);
+        QCOMPARE(shownTest().TestPaper.ch(3).title, QStringLiteral("第三题"));
         startExercise("03");
-        QCOMPARE(ExercisePaper.ch.count, 2);
-        QCOMPARE(ExercisePaper.ch.answer(1), shown);
-        QCOMPARE(ExercisePaper.ch.title(2), QStringLiteral("练习二"));
+        QCOMPARE(shownExercise().ExercisePaper.ch.count, 2);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).answer, shown);
+        QCOMPARE(shownExercise().ExercisePaper.ch(2).title, QStringLiteral("练习二"));
     }
 
     void exerciseLoad()
@@ -247,23 +245,23 @@ private slots:
         AppFixture app(bank);
         startTest(1);
         click(Forms<Frm_t_main>::loaded(), "Op1(1)");
-        exer_clock = 100;
+        ExerciseClock::exer_clock = 100;
 
         QWidget *w = startExercise("03");
-        QCOMPARE(exer_path, WorkFolders::exercisePath());
-        QVERIFY(QDir(exer_path).exists());
-        QCOMPARE(ExercisePaper.ch.count, 1);
-        QCOMPARE(ExercisePaper.ch.option(1, 4), QStringLiteral("[D] 四"));
-        QCOMPARE(ExercisePaper.ch.answer(1), QStringLiteral("C"));
-        QCOMPARE(ExercisePaper.blank.count, 5);
-        QCOMPARE(ExercisePaper.pro.count, 3);
-        QCOMPARE(filesIn(exer_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c", "blank_4.c", "blank_5.c",
+        QCOMPARE(shownExercise().exer_path, WorkFolders::exercisePath());
+        QVERIFY(QDir(shownExercise().exer_path).exists());
+        QCOMPARE(shownExercise().ExercisePaper.ch.count, 1);
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).option(4), QStringLiteral("[D] 四"));
+        QCOMPARE(shownExercise().ExercisePaper.ch(1).answer, QStringLiteral("C"));
+        QCOMPARE(shownExercise().ExercisePaper.blank.count, 5);
+        QCOMPARE(shownExercise().ExercisePaper.pro.count, 3);
+        QCOMPARE(filesIn(shownExercise().exer_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c", "blank_4.c", "blank_5.c",
                                                   "data_31.dat", "pro_1.c", "pro_3.c"}));
         QCOMPARE(text(w, "Txt_title"), QStringLiteral("【第1题】: 练习"));
-        QCOMPARE(exer_clock, 100);
+        QCOMPARE(ExerciseClock::exer_clock, 100);
         // The test's paper stays for its review.
-        QCOMPARE(TestPaper.ch.title(1), QStringLiteral("测试题"));
-        QCOMPARE(TestPaper.ch.chosen(1), 2);
+        QCOMPARE(shownTest().TestPaper.ch(1).title, QStringLiteral("测试题"));
+        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 2);
     }
 
     void exerciseFolderIsCreatedLevelByLevel()
@@ -291,7 +289,7 @@ private slots:
         AppFixture app(bank);
         putFiles(WorkFolders::exercisePath(), before);
         startExercise("01");
-        QCOMPARE(filesIn(exer_path), after);
+        QCOMPARE(filesIn(shownExercise().exer_path), after);
         QCOMPARE(inHistory("excer"), gone(before, after));
     }
 
@@ -307,8 +305,8 @@ private slots:
         QVERIFY(told);
         QVERIFY(told->text.startsWith(QStringLiteral("本单元练习的题目多于")));
         QVERIFY(told->text.contains(QStringLiteral("改错题：题库中有6题，载入了前5题。")));
-        QCOMPARE(ExercisePaper.err.count, 5);
-        QCOMPARE(ExercisePaper.err.title(5), QStringLiteral("改错5"));
+        QCOMPARE(shownExercise().ExercisePaper.err.count, 5);
+        QCOMPARE(shownExercise().ExercisePaper.err(5).title, QStringLiteral("改错5"));
     }
 
     void aFailedTestLoadReturnsToTheSetChoice_data()
@@ -352,14 +350,19 @@ private slots:
     void aFailedExerciseLoadReturnsToTheStudyWindow()
     {
         TestBank bank;
+        bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"), QStringLiteral("概述的内容"));
         AppFixture app(bank);
         bank.exec("drop table c_excer");
+        QWidget *study = Forms<Frm_study>::show();
+        control<QListWidget>(study, "List_item")->setCurrentRow(0);
         MessageBox::setNextAnswer(QMessageBox::Ok);
-        startExercise("01");
+        click(study, "Cmd_excer");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const auto told = MessageBox::takeLastAsked();
         QVERIFY(told);
         QVERIFY(told->text.startsWith(QStringLiteral("无法开始单元练习。")));
+        QCOMPARE(told->title, QStringLiteral("信息提示"));
+        QCOMPARE(told->icon, QMessageBox::Critical);
         QVERIFY(!Forms<Frm_exer>::loaded());
         QVERIFY(Forms<Frm_study>::loaded() && Forms<Frm_study>::loaded()->isVisible());
     }

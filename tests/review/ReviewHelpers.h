@@ -12,11 +12,11 @@
 inline void fillChoices(Paper &paper, int count)
 {
     for (int i = 1; i <= count; ++i) {
-        paper.ch.title(i) = QStringLiteral("题目%1").arg(i);
+        paper.ch(i).title = QStringLiteral("题目%1").arg(i);
         for (int k = 1; k <= 4; ++k)
-            paper.ch.option(i, k) = QStringLiteral("[%1] 选项%2-%3").arg(QChar(u'A' + k - 1)).arg(i).arg(k);
-        paper.ch.answer(i) = QStringLiteral("B");
-        paper.ch.explain(i) = QStringLiteral("解析%1").arg(i);
+            paper.ch(i).option(k) = QStringLiteral("[%1] 选项%2-%3").arg(QChar(u'A' + k - 1)).arg(i).arg(k);
+        paper.ch(i).answer = QStringLiteral("B");
+        paper.ch(i).explain = QStringLiteral("解析%1").arg(i);
     }
     paper.ch.count = count;
     paper.ch.current = 1;
@@ -25,9 +25,10 @@ inline void fillChoices(Paper &paper, int count)
 inline void fillTasks(ProgramSection &section, int count, const QString &kind)
 {
     for (int i = 1; i <= count; ++i) {
-        section.title(i) = QStringLiteral("%1题目%2").arg(kind).arg(i);
-        section.explain(i) = QStringLiteral("%1解析%2").arg(kind).arg(i);
-        section.answer(i) = QStringLiteral("%1答案%2").arg(kind).arg(i);
+        section(i).title = QStringLiteral("%1题目%2").arg(kind).arg(i);
+        section(i).explain = QStringLiteral("%1解析%2").arg(kind).arg(i);
+        section(i).answer = QStringLiteral("%1答案%2").arg(kind).arg(i);
+        section(i).fileName = taskFileName(section.kind, i);
     }
     section.count = count;
     section.current = 1;

@@ -6,7 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RichTextBox.h"
 #include "review/Frm_excer_over.h"
-#include "state/Module1.h"
+#include "state/Runs.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QtTest>
 
-using namespace Module1;
 
 class TestFrmExcerOver : public QObject
 {
@@ -39,8 +38,9 @@ private slots:
         QFETCH(QString, heading);
         TestBank bank;
         AppFixture app(bank);
-        chapter_title = title;
-        auto *form = Forms<Frm_excer_over>::show();
+        const auto run = std::make_shared<ExerciseRun>();
+        run->chapterTitle = title;
+        auto *form = Forms<Frm_excer_over>::show(run);
         QCOMPARE(form->windowTitle(), QStringLiteral("智桥-C语言单元练习[要点解析]"));
         QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Lab_title"))->text(), heading);
     }
@@ -49,13 +49,13 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillChoices(ExercisePaper, 10);
-        ExercisePaper.ch.chosen(1) = 1;
-        fillTasks(ExercisePaper.blank, 5, QStringLiteral("填空"));
-        fillTasks(ExercisePaper.err, 5, QStringLiteral("改错"));
-        fillTasks(ExercisePaper.pro, 5, QStringLiteral("编程"));
-        fillTasks(TestPaper.pro, 3, QStringLiteral("别的"));
-        auto *form = Forms<Frm_excer_over>::show();
+        const auto run = std::make_shared<ExerciseRun>();
+        fillChoices(run->ExercisePaper, 10);
+        run->ExercisePaper.ch(1).chosen = 1;
+        fillTasks(run->ExercisePaper.blank, 5, QStringLiteral("填空"));
+        fillTasks(run->ExercisePaper.err, 5, QStringLiteral("改错"));
+        fillTasks(run->ExercisePaper.pro, 5, QStringLiteral("编程"));
+        auto *form = Forms<Frm_excer_over>::show(run);
         QCOMPARE(box(form, "Txt_title")->text(), expectedQuestion(QStringLiteral("【第1题】："), 1));
         QCOMPARE(box(form, "rtxt_explain")->text(), QStringLiteral("你选择的答案为【A】\r\n 正确答案：【B】;\r\n解析1\r\n"));
         for (int i = 0; i < 10; ++i)
@@ -80,10 +80,11 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillTasks(ExercisePaper.blank, 5, QStringLiteral("填空"));
-        fillTasks(ExercisePaper.err, 5, QStringLiteral("改错"));
-        fillTasks(ExercisePaper.pro, 5, QStringLiteral("编程"));
-        auto *form = Forms<Frm_excer_over>::show();
+        const auto run = std::make_shared<ExerciseRun>();
+        fillTasks(run->ExercisePaper.blank, 5, QStringLiteral("填空"));
+        fillTasks(run->ExercisePaper.err, 5, QStringLiteral("改错"));
+        fillTasks(run->ExercisePaper.pro, 5, QStringLiteral("编程"));
+        auto *form = Forms<Frm_excer_over>::show(run);
 
         for (int i = 0; i < 4; ++i)
             click(form, "cmd_blank_next");
@@ -110,9 +111,10 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillChoices(ExercisePaper, 10);
-        ExercisePaper.ch.chosen(4) = 2;
-        auto *form = Forms<Frm_excer_over>::show();
+        const auto run = std::make_shared<ExerciseRun>();
+        fillChoices(run->ExercisePaper, 10);
+        run->ExercisePaper.ch(4).chosen = 2;
+        auto *form = Forms<Frm_excer_over>::show(run);
         click(form, "Command1"); // question 2 by the buttons
 
         clickSquare(form, 3);
@@ -138,8 +140,9 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillChoices(ExercisePaper, 5);
-        auto *form = Forms<Frm_excer_over>::show();
+        const auto run = std::make_shared<ExerciseRun>();
+        fillChoices(run->ExercisePaper, 5);
+        auto *form = Forms<Frm_excer_over>::show(run);
         clickSquare(form, 7);
         QCOMPARE(box(form, "Txt_title")->text(), QString());
         QCOMPARE(box(form, "rtxt_explain")->text(), QString());
@@ -175,8 +178,11 @@ private slots:
         QVERIFY(Forms<Frm_exer>::loaded());
 
         // The exercise window ends and opens the review.
-        Forms<Frm_exer>::unload();
-        auto *form = Forms<Frm_excer_over>::show();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTest::mouseClick(Forms<Frm_exer>::loaded()->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        MessageBox::takeLastAsked();
+        auto *form = Forms<Frm_excer_over>::loaded();
+        QVERIFY(form);
         QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Lab_title"))->text(), QStringLiteral("单元练习：【数据类型】"));
         if (byCloseBox)
             QVERIFY(form->close());

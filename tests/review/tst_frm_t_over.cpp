@@ -4,13 +4,12 @@
 #include "controls/Forms.h"
 #include "platform/MessageBox.h"
 #include "review/Frm_t_over.h"
-#include "state/Module1.h"
+#include "state/Runs.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
 #include <QtTest>
 
-using namespace Module1;
 
 class TestFrmTOver : public QObject
 {
@@ -24,14 +23,15 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        group_no = 2;
-        fillChoices(TestPaper, 10);
-        TestPaper.ch.chosen(1) = 3;
-        fillTasks(TestPaper.blank, 3, QStringLiteral("填空"));
-        fillTasks(TestPaper.err, 2, QStringLiteral("改错"));
-        fillTasks(TestPaper.pro, 1, QStringLiteral("编程"));
-        TestPaper.ch.current = 7; // where the test left off does not matter
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        run->group = 2;
+        fillChoices(run->TestPaper, 10);
+        run->TestPaper.ch(1).chosen = 3;
+        fillTasks(run->TestPaper.blank, 3, QStringLiteral("填空"));
+        fillTasks(run->TestPaper.err, 2, QStringLiteral("改错"));
+        fillTasks(run->TestPaper.pro, 1, QStringLiteral("编程"));
+        run->TestPaper.ch.current = 7; // where the test left off does not matter
+        auto *form = Forms<Frm_t_over>::show(run);
 
         QCOMPARE(form->windowTitle(), QStringLiteral("智桥-C语言综合练习系统"));
         QCOMPARE(form->findChild<QLabel *>(QStringLiteral("Lab_title"))->text(), QStringLiteral("题组号：【2】"));
@@ -54,16 +54,17 @@ private slots:
         for (const auto &[next, pre] : {std::pair{"cmd_blank_next", "cmd_blank_pre"}, {"Cmd_err_next", "cmd_err_pre"},
                                         {"Cmd_pro_next", "Cmd_pro_pre"}})
             QCOMPARE(buttons(form, next, pre), std::make_pair(true, false));
-        QCOMPARE(TestPaper.ch.current, 7);
+        QCOMPARE(run->TestPaper.ch.current, 7);
     }
 
     void emptyFirstTitleStillExplainsQuestionOne()
     {
         TestBank bank;
         AppFixture app(bank);
-        fillChoices(TestPaper, 3);
-        TestPaper.ch.title(1).clear();
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        fillChoices(run->TestPaper, 3);
+        run->TestPaper.ch(1).title.clear();
+        auto *form = Forms<Frm_t_over>::show(run);
         QCOMPARE(box(form, "Txt_ch_title")->text(), QString());
         QCOMPARE(box(form, "Txt_ch_explain")->text(), QStringLiteral("本题你未选答案！\r\n 正确答案：【B】;\r\n解析1\r\n"));
     }
@@ -72,9 +73,10 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillChoices(TestPaper, 6);
-        TestPaper.ch.chosen(2) = 4;
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        fillChoices(run->TestPaper, 6);
+        run->TestPaper.ch(2).chosen = 4;
+        auto *form = Forms<Frm_t_over>::show(run);
 
         click(form, "Cmd_ch_next");
         QCOMPARE(box(form, "Txt_ch_title")->text(), expectedQuestion(QStringLiteral("【第2题】："), 2));
@@ -157,10 +159,11 @@ private slots:
         QFETCH(States, states);
         TestBank bank;
         AppFixture app(bank);
-        fillTasks(TestPaper.blank, count, QStringLiteral("填空"));
-        fillTasks(TestPaper.err, count, QStringLiteral("改错"));
-        fillTasks(TestPaper.pro, count, QStringLiteral("编程"));
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        fillTasks(run->TestPaper.blank, count, QStringLiteral("填空"));
+        fillTasks(run->TestPaper.err, count, QStringLiteral("改错"));
+        fillTasks(run->TestPaper.pro, count, QStringLiteral("编程"));
+        auto *form = Forms<Frm_t_over>::show(run);
         QCOMPARE(box(form, qPrintable(titleBox))->text().left(3), QStringLiteral("【1】"));
         for (int i = 0; i < steps.size(); ++i) {
             click(form, steps[i].first);
@@ -173,8 +176,9 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillTasks(TestPaper.pro, 2, QStringLiteral("编程"));
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        fillTasks(run->TestPaper.pro, 2, QStringLiteral("编程"));
+        auto *form = Forms<Frm_t_over>::show(run);
         click(form, "Cmd_pro_next");
         QCOMPARE(box(form, "Txt_pro_explain")->text(), QStringLiteral("编程解析2"));
         QCOMPARE(box(form, "Txt_pro_answer")->text(), QStringLiteral("编程答案2"));
@@ -184,11 +188,12 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
+        const auto run = std::make_shared<TestRun>();
         auto *login = Forms<Frm_login>::show();
         login->hide();
-        fillChoices(TestPaper, 10);
-        fillTasks(TestPaper.blank, 3, QStringLiteral("填空"));
-        auto *form = Forms<Frm_t_over>::show();
+        fillChoices(run->TestPaper, 10);
+        fillTasks(run->TestPaper.blank, 3, QStringLiteral("填空"));
+        auto *form = Forms<Frm_t_over>::show(run);
         click(form, "Cmd_ch_next");
         click(form, "cmd_blank_next");
 
@@ -218,7 +223,8 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        auto *form = Forms<Frm_t_over>::show(run);
         QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(form->windowFlags() & Qt::WindowSystemMenuHint));
         QVERIFY(!form->close());
@@ -231,13 +237,14 @@ private slots:
     {
         TestBank bank;
         AppFixture app(bank);
-        fillChoices(TestPaper, 10);
-        auto *form = Forms<Frm_t_over>::show();
+        const auto run = std::make_shared<TestRun>();
+        fillChoices(run->TestPaper, 10);
+        auto *form = Forms<Frm_t_over>::show(run);
         click(form, "Cmd_ch_next");
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(form, "Command2");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        form = Forms<Frm_t_over>::show();
+        form = Forms<Frm_t_over>::show(run);
         QCOMPARE(box(form, "Txt_ch_title")->text(), expectedQuestion(QStringLiteral("【第1题】："), 1));
         QCOMPARE(buttons(form, "Cmd_ch_next", "Cmd_ch_pre"), std::make_pair(true, false));
     }

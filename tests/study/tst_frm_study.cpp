@@ -4,8 +4,8 @@
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
 #include "platform/MessageBox.h"
+#include "answer/AnswerWindows.h"
 #include "record/LearningRecord.h"
-#include "state/Module1.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
@@ -19,7 +19,6 @@
 #include <QPointer>
 #include <QtTest>
 
-using namespace Module1;
 
 class TestFrmStudy : public QObject
 {
@@ -46,7 +45,7 @@ private slots:
         QCOMPARE(caption(study), QStringLiteral("单元学习指导"));
         QVERIFY(!buttonOf(study, "Cmd_excer")->isEnabled());
         listOf(study, "List_item")->setFocus(); // focus alone picks nothing
-        QVERIFY(chapter_id.isEmpty());
+        QVERIFY(!buttonOf(study, "Cmd_excer")->isEnabled());
         QCOMPARE(shownText(study), QString());
     }
 
@@ -95,23 +94,23 @@ private slots:
 
         pick(list, 0);
         QCOMPARE(caption(study), QStringLiteral("单元内容提要--概述"));
-        QCOMPARE(chapter_id, QStringLiteral("01"));
-        QCOMPARE(chapter_title, QStringLiteral("概述"));
         QCOMPARE(shownText(study), QStringLiteral("整型 int"));
         QVERIFY(buttonOf(study, "Cmd_excer")->isEnabled());
 
         // A chapter without content empties the box rather than keeping the last text.
         pick(list, 1);
         QCOMPARE(caption(study), QStringLiteral("单元内容提要--数据类型"));
-        QCOMPARE(chapter_id, QStringLiteral("02"));
         QCOMPARE(shownText(study), QString());
 
         pick(list, 2);
         QCOMPARE(shownText(study), QStringLiteral("指针 p"));
         pick(list, 3);
-        QCOMPARE(chapter_title, QStringLiteral("C's 数组"));
         QCOMPARE(shownText(study), QStringLiteral("指针 p"));
         QCOMPARE(MessageBox::askedCount(), 0);
+        // The exercise started is the last chapter picked's.
+        QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
+        QCOMPARE(AnswerWindows::shownExercise().chapterId, QStringLiteral("04"));
+        QCOMPARE(AnswerWindows::shownExercise().chapterTitle, QStringLiteral("C's 数组"));
     }
 
     void aBankFailureIsReportedAndTheWindowStays()
@@ -162,7 +161,6 @@ private slots:
         QCOMPARE(asked->buttons, QMessageBox::Ok);
         QCOMPARE(asked->icon, QMessageBox::NoIcon);
         QVERIFY(study->isVisible());
-        QVERIFY(exer_path.isEmpty());
         QVERIFY(!Forms<Frm_exer>::loaded());
     }
 
@@ -181,8 +179,8 @@ private slots:
         auto *study = Forms<Frm_study>::show();
         pick(listOf(study, "List_item"), 0);
         QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
-        QCOMPARE(exer_path, folder);
-        QVERIFY(exer_path.startsWith(QDir::toNativeSeparators(app.workBase())));
+        QCOMPARE(AnswerWindows::shownExercise().exer_path, folder);
+        QVERIFY(folder.startsWith(QDir::toNativeSeparators(app.workBase())));
         QVERIFY(QDir(folder).exists());
         QVERIFY(!QFile::exists(WorkFolders::join(folder, QStringLiteral("old.cpp"))));
         // The student's file is kept in the exercises' history, not deleted.
@@ -288,8 +286,7 @@ private slots:
         QVERIFY(!Forms<Frm_study>::loaded());
         QVERIFY(login->isVisible());
         QCOMPARE(MessageBox::askedCount(), 0);
-        // The chosen chapter outlives the window; the window itself comes back fresh.
-        QCOMPARE(chapter_id, QStringLiteral("03"));
+        // The window comes back fresh.
         study = Forms<Frm_study>::show();
         QVERIFY(!buttonOf(study, "Cmd_excer")->isEnabled());
         QCOMPARE(caption(study), QStringLiteral("单元学习指导"));

@@ -6,7 +6,6 @@
 #include "controls/TextBox.h"
 #include "platform/MessageBox.h"
 #include "review/Frm_excer_over.h"
-#include "state/Module1.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"

@@ -5,8 +5,9 @@
 #include "data/BankOpen.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
+#include "app/OpenBank.h"
+#include "state/ExerciseClock.h"
 #include "record/RecordLocation.h"
-#include "state/Module1.h"
 #include "support/JetCopy.h"
 #include "support/TestBank.h"
 #include "workfiles/WorkFolders.h"
@@ -25,17 +26,8 @@ void addBankFormatRows()
 
 void resetSharedState()
 {
-    using namespace Module1;
-    conn.reset();
-    test_path.clear();
-    exer_path.clear();
-    group_no = 0;
-    chapter_id.clear();
-    chapter_title.clear();
-    test_clock = 0;
-    exer_clock = 0;
-    TestPaper.clear();
-    ExercisePaper.clear();
+    OpenBank::conn.reset();
+    ExerciseClock::exer_clock = 0;
 }
 
 void unloadAllForms()
@@ -58,7 +50,7 @@ AppFixture::AppFixture(const TestBank &bank, BankFormat format)
     WindowClasses::connect();
     const QString path = format == BankFormat::Jet ? writeJetCopy(bank) : bank.path();
     BankFile::setPath(path);
-    Module1::conn = openQuestionBank(path);
+    OpenBank::conn = openQuestionBank(path);
     WorkFolders::setBase(m_home.path());
     RecordLocation::setFolder(m_home.filePath(QStringLiteral("record")));
     Shell::setLauncher([this](const Shell::Launch &launch) {

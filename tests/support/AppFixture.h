@@ -31,7 +31,7 @@ private:
     QTemporaryDir m_home;
 };
 
-// Resets every shared variable to its value at program start (the bank connection included).
+// Resets what outlives a window to its value at program start: the open bank and the exercise clock.
 void resetSharedState();
 // Destroys every window that is loaded, as if the program had just started.
 void unloadAllForms();
