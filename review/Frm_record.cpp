@@ -8,6 +8,7 @@
 #include "controls/WindowSetup.h"
 #include "data/BankError.h"
 #include "data/BankFile.h"
+#include "data/QuestionBank.h"
 #include "platform/MessageBox.h"
 #include "record/LearningRecord.h"
 #include "record/RecordError.h"
