@@ -2,6 +2,7 @@
 
 #include "banktool/Language.h"
 #include "banktool/ProofCache.h"
+#include "judge/LineChanges.h"
 #include "judge/OutputComparison.h"
 
 #include <QDir>
@@ -278,46 +279,6 @@ QString fillBlanks(const QString &program, const QStringList &fills)
     return filled;
 }
 
-int changedLines(const QString &before, const QString &after)
-{
-    auto lines = [](const QString &text) {
-        QStringList l = text.split(u'\n');
-        for (QString &line : l)
-            line = line.trimmed();
-        while (!l.isEmpty() && l.back().isEmpty())
-            l.removeLast();
-        return l;
-    };
-    const QStringList a = lines(before), b = lines(after);
-    const qsizetype n = a.size(), m = b.size();
-    // Longest common subsequence, then each run of unmatched lines counts as max(removed, added).
-    std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
-    for (qsizetype i = n - 1; i >= 0; --i)
-        for (qsizetype j = m - 1; j >= 0; --j)
-            lcs[i][j] = a[i] == b[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
-    int changed = 0, removed = 0, added = 0;
-    qsizetype i = 0, j = 0;
-    auto endHunk = [&] {
-        changed += std::max(removed, added);
-        removed = added = 0;
-    };
-    while (i < n || j < m) {
-        if (i < n && j < m && a[i] == b[j]) {
-            endHunk();
-            ++i;
-            ++j;
-        } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
-            ++added;
-            ++j;
-        } else {
-            ++removed;
-            ++i;
-        }
-    }
-    endHunk();
-    return changed;
-}
-
 int statedFaults(const QString &title)
 {
     static const QRegularExpression stated(QStringLiteral("(\\d+|[一二两三四五六七八九])\\s*处错"));
@@ -384,7 +345,7 @@ QStringList checkErr(const ProgramTask &task, const QString &label, const Settin
                              u"the title does not say how many faults there are (\"程序中有 %1 处错误\")").arg(task.faults));
     else if (stated != task.faults)
         report.add(localized(u"题目说有 %1 处错误，'faults' 却是 %2", u"the title speaks of %1 faults but 'faults' is %2").arg(stated).arg(task.faults));
-    const int changed = changedLines(task.program, task.corrected);
+    const int changed = LineChanges::between(task.program, task.corrected).count;
     if (changed != task.faults)
         report.add(localized(u"'faults' 是 %1，'program' 与 'corrected' 却有 %2 行不同",
                              u"'faults' is %1 but %2 lines differ between 'program' and 'corrected'").arg(task.faults).arg(changed));

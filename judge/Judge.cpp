@@ -1,11 +1,12 @@
 #include "judge/Judge.h"
 
+#include "judge/FillIn.h"
+#include "judge/LineChanges.h"
 #include "judge/OutputComparison.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -13,21 +14,6 @@
 namespace {
 
 constexpr int kMaxCompilerLines = 30;
-
-// The numbers k of the ___k___ markers left in a fill-in file. The markers are ASCII, so the bytes
-// are searched whatever code page the file is in.
-QList<int> unfilledBlanks(const QByteArray &source)
-{
-    static const QRegularExpression marker(QStringLiteral("___(\\d+)___"));
-    QList<int> blanks;
-    for (auto it = marker.globalMatch(QString::fromLatin1(source)); it.hasNext();) {
-        const int k = it.next().captured(1).toInt();
-        if (!blanks.contains(k))
-            blanks << k;
-    }
-    std::sort(blanks.begin(), blanks.end());
-    return blanks;
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -53,16 +39,13 @@ QString firstMessages(const QByteArray &output)
     return lines.join(u'\n');
 }
 
-// The lines of the file that the compiler's errors name ("pro_1.c:5:9: error: ..."), in order.
-QList<int> errorLines(const QString &messages, const QString &fileName)
+// The lines of the file where the errors most likely are, in order.
+QList<int> errorLines(const QList<CompilerMessage> &messages)
 {
-    const QRegularExpression error(u'^' + QRegularExpression::escape(fileName) + QStringLiteral(":(\\d+):(?:\\d+:)? (?:fatal )?error"),
-                                   QRegularExpression::MultilineOption);
     QList<int> lines;
-    for (auto it = error.globalMatch(messages); it.hasNext();) {
-        const int line = it.next().captured(1).toInt();
-        if (!lines.contains(line))
-            lines << line;
+    for (const CompilerMessage &m : messages) {
+        if (m.error && m.faultLine > 0 && !lines.contains(m.faultLine))
+            lines << m.faultLine;
     }
     return lines;
 }
@@ -113,13 +96,9 @@ bool Judge::start(const JudgeTask &task)
         return true;
     }
     const QByteArray source = file.readAll();
-    if (task.kind == TaskKind::FillIn) {
-        m_verdict.blanks = unfilledBlanks(source);
-        if (!m_verdict.blanks.isEmpty()) {
-            finish(VerdictKind::BlanksLeft);
-            return true;
-        }
-    }
+    m_source = QString::fromLocal8Bit(source);
+    if (!keepsToTheTask(m_source))
+        return true;
 
     m_folder = std::make_unique<QTemporaryDir>();
     const QString name = QFileInfo(task.sourcePath).fileName();
@@ -139,6 +118,47 @@ bool Judge::start(const JudgeTask &task)
     return true;
 }
 
+// Fill-in and correction are about where the program is changed: a file changed elsewhere, or
+// in more places than the task has faults, is refused before it is compiled.
+bool Judge::keepsToTheTask(const QString &source)
+{
+    if (m_task.kind == TaskKind::FillIn) {
+        if (m_task.handedOut.isEmpty()) {
+            // Without the program as handed out, only the marks left in the file can be seen.
+            QList<int> left = FillIn::marks(source);
+            std::sort(left.begin(), left.end());
+            left.erase(std::unique(left.begin(), left.end()), left.end());
+            m_verdict.blanks = left;
+        } else {
+            const FillIn::Reading reading = FillIn::read(m_task.handedOut, source);
+            if (!reading.fixedTextKept) {
+                m_verdict.changedLine = reading.changedLine;
+                finish(VerdictKind::FixedTextChanged);
+                return false;
+            }
+            m_verdict.fills = reading.fills;
+            m_verdict.blanks = reading.unfilled.isEmpty() ? reading.blanks : reading.unfilled;
+            if (reading.unfilled.isEmpty())
+                return true;
+        }
+        if (!m_verdict.blanks.isEmpty()) {
+            finish(VerdictKind::BlanksLeft);
+            return false;
+        }
+    }
+    if (m_task.kind == TaskKind::Correction && m_task.faults > 0 && !m_task.handedOut.isEmpty()) {
+        const LineChanges::Changes changes = LineChanges::between(m_task.handedOut, source);
+        if (changes.count > m_task.faults) {
+            m_verdict.faults = m_task.faults;
+            m_verdict.changedLines = changes.afterLines;
+            m_verdict.removedLines = changes.beforeLines;
+            finish(VerdictKind::TooManyChanges);
+            return false;
+        }
+    }
+    return true;
+}
+
 void Judge::stop()
 {
     m_compiler.stop();
@@ -154,10 +174,11 @@ void Judge::compiled(const RunResult &result)
         return;
     }
     m_verdict.compilerMessages = firstMessages(result.output);
+    m_verdict.compilerNotes = CompilerMessages::parse(QString::fromLocal8Bit(result.output), QFileInfo(m_task.sourcePath).fileName(), m_source);
     if (result.bound != Bound::None || result.crashed || result.exitCode != 0 || !QFileInfo::exists(m_program)) {
         if (result.bound != Bound::None)
             m_verdict.compilerMessages += QStringLiteral("\n（编译器超出了运行限制，已被终止）");
-        m_verdict.errorLines = errorLines(m_verdict.compilerMessages, QFileInfo(m_task.sourcePath).fileName());
+        m_verdict.errorLines = errorLines(m_verdict.compilerNotes);
         finish(VerdictKind::CompileError);
         return;
     }
@@ -192,6 +213,8 @@ void Judge::caseRan(const RunResult &result)
     failed.description = c.description;
     if (!c.hidden) {
         failed.input = c.input;
+        failed.dataName = m_task.dataName;
+        failed.data = c.data;
         failed.expected = c.expected;
         failed.actual = output;
         failed.errors = QString::fromLocal8Bit(result.errors);
@@ -214,7 +237,7 @@ void Judge::caseRan(const RunResult &result)
         return;
     }
     if (failed.firstDifference >= 0) {
-        finish(VerdictKind::WrongOutput);
+        finish(OutputComparison::sameWords(c.expected, output) ? VerdictKind::FormatError : VerdictKind::WrongOutput);
         return;
     }
     m_verdict.failedCase = {};

@@ -35,6 +35,7 @@ signals:
     void finished(const Verdict &verdict);
 
 private:
+    bool keepsToTheTask(const QString &source);
     void compiled(const RunResult &result);
     void runCase();
     void caseRan(const RunResult &result);
@@ -43,6 +44,7 @@ private:
 
     CompilerLookup::Finder m_finder = CompilerLookup::pathFinder();
     JudgeTask m_task;
+    QString m_source; // the student's file as read
     Verdict m_verdict;
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_program; // the compiled program

@@ -22,5 +22,7 @@ struct JudgeTask
     TaskKind kind = TaskKind::Programming;
     QString sourcePath; // blank_i.c, err_i.c or pro_i.c in the work folder
     QString dataName;   // "data_11.dat" when the task reads a data file, else empty
+    QString handedOut;  // the program as handed out: fill-in blanks ___k___, or the faulty program
+    int faults = 0;     // correction: how many lines are wrong; 0 when the bank does not say
     QList<JudgeCase> cases;
 };

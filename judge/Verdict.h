@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judge/CompilerMessages.h"
 #include "judge/RunLimits.h"
 
 #include <QList>
@@ -12,10 +13,13 @@ enum class VerdictKind {
     NoCompiler,    // 没有找到 C 编译器
     MissingFile,   // 找不到文件
     BlanksLeft,    // 还有空没有填
+    FixedTextChanged, // 改动了不能改动的地方: a fill-in file changed outside its blanks
+    TooManyChanges,   // 改动太多: a correction changed more lines than the task has faults
     CompileError,  // 编译错误
     TimeLimit,     // 运行超时
     RunError,      // 运行出错: exit status, signal, or a bound other than time
     WrongOutput,   // 输出不正确
+    FormatError,   // 格式错误: the output differs only in blanks and line breaks
     CannotCheck,   // the check itself failed (no temporary folder, the program would not start)
 };
 
@@ -26,6 +30,8 @@ struct FailedCase
     bool hidden = false;
     QString description;
     QString input;
+    QString dataName; // the data file the case ran with, if any ...
+    QString data;     // ... and its text
     QString expected;
     QString actual;
     QString errors;                 // what it wrote to standard error
@@ -40,9 +46,15 @@ struct Verdict
     int hiddenTotal = 0;
     QString file;              // the student's file
     QStringList compilers;     // NoCompiler: the names looked for
-    QList<int> blanks;         // BlanksLeft: the numbers k of ___k___ still in the file
+    QList<int> blanks;         // BlanksLeft: the numbers k of the blanks not filled; otherwise of every blank
+    QStringList fills;         // a fill-in file: what the student wrote for each blank, in order
+    int changedLine = 0;       // FixedTextChanged: the first line changed outside the blanks
+    int faults = 0;            // TooManyChanges: the lines the task allows to change ...
+    QList<int> changedLines;   // ... and the lines of the student's file that changed
+    QList<int> removedLines;   // ... and the lines of the handed-out file removed
     QString compilerMessages;  // CompileError: its first messages; otherwise its warnings, if any
-    QList<int> errorLines;     // CompileError: lines of the student's file named by errors
+    QList<CompilerMessage> compilerNotes; // the same, read one by one
+    QList<int> errorLines;     // CompileError: the lines of the student's file where the errors most likely are
     FailedCase failedCase;     // TimeLimit, RunError, WrongOutput
     Bound bound = Bound::None; // TimeLimit, RunError: the bound the run was stopped at
     RunLimits limits;          // the bounds the runs had
