@@ -15,7 +15,8 @@ Frm_check::Frm_check(QWidget *window) : QDialog(window)
 {
     setObjectName(QStringLiteral("Frm_check"));
     setFont(Controls::song(10.5));
-    resize(720, 440);
+    // Tall enough that a failed case's output, which the account puts first, is in view at once.
+    resize(760, 600);
 
     Lab_verdict = new QLabel(this);
     Lab_verdict->setObjectName(QStringLiteral("Lab_verdict"));
@@ -50,6 +51,7 @@ void Frm_check::showVerdict(const QString &fileName, const Verdict &verdict)
     Lab_verdict->setStyleSheet(verdict.kind == VerdictKind::Passed ? QStringLiteral("color: rgb(0, 128, 0)")
                                                                    : QStringLiteral("color: rgb(192, 0, 0)"));
     Txt_result->setPlainText(VerdictText::text(verdict));
+    Txt_result->moveCursor(QTextCursor::Start);
     show();
     raise();
     activateWindow();

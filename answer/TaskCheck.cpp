@@ -26,16 +26,8 @@ TaskKind taskKind(const QString &kind)
 QList<JudgeCase> casesOf(QuestionBank &bank, const ProgramSection &section, int task)
 {
     QList<JudgeCase> cases;
-    for (const Record &row : bank.cases(section.bankTable, section.bankId(task))) {
-        JudgeCase c;
-        c.number = row.text(QStringLiteral("case_no")).toInt();
-        c.hidden = row.text(QStringLiteral("hidden")).toInt() != 0;
-        c.description = row.text(QStringLiteral("about"));
-        c.input = row.text(QStringLiteral("input"));
-        c.data = row.text(QStringLiteral("data"));
-        c.expected = row.text(QStringLiteral("output"));
-        cases << c;
-    }
+    for (const Record &row : bank.cases(section.bankTable, section.bankId(task)))
+        cases << caseOfRow([&row](const QString &field) { return row.text(field); });
     return cases;
 }
 
@@ -60,8 +52,11 @@ void TaskCheck::start(QuestionBank *bank, ProgramSection &section, const QString
     judgeTask.kind = taskKind(kind);
     judgeTask.sourcePath = WorkFolders::join(folder, TaskFiles::sourceName(kind, task));
     judgeTask.dataName = section.dataFile(task);
+    judgeTask.handedOut = section.handedOut(task);
     try {
         judgeTask.cases = casesOf(PaperLoader::opened(bank), section, task);
+        if (judgeTask.kind == TaskKind::Correction)
+            judgeTask.faults = PaperLoader::opened(bank).faults(section.bankTable, section.bankId(task));
     } catch (const BankError &e) {
         MessageBox::show(m_window, QStringLiteral("无法从题库读出这道题的测试数据：%1").arg(e.message()),
                          QStringLiteral("检查程序"), QMessageBox::Ok, QMessageBox::Warning);

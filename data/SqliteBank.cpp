@@ -100,6 +100,7 @@ void SqliteBank::checkSchema()
         return fields;
     });
     m_hasCases = held.contains(QStringLiteral("c_case"));
+    m_hasFaults = held.contains(QStringLiteral("c_fault"));
 }
 
 void SqliteBank::run(QSqlQuery &query, const QString &sql, const QVariantList &values) const
@@ -215,4 +216,12 @@ RecordSet SqliteBank::cases(const QString &table, int taskId)
     if (!m_hasCases)
         return {};
     return select(QStringLiteral("select * from c_case where task_table = ? and task_id = ? order by case_no"), {table, taskId});
+}
+
+int SqliteBank::faults(const QString &table, int taskId)
+{
+    if (!m_hasFaults)
+        return 0;
+    const RecordSet rows = select(QStringLiteral("select faults from c_fault where task_table = ? and task_id = ?"), {table, taskId});
+    return rows.isEmpty() ? 0 : rows.first().text(QStringLiteral("faults")).toInt();
 }

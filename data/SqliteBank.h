@@ -29,6 +29,7 @@ public:
     QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                 const QStringList &longTexts) override;
     RecordSet cases(const QString &table, int taskId) override;
+    int faults(const QString &table, int taskId) override;
 
 private:
     RecordSet select(const QString &sql, const QVariantList &values);
@@ -40,4 +41,5 @@ private:
     QString m_connectionName;
     QString m_path;
     bool m_hasCases = false;
+    bool m_hasFaults = false;
 };

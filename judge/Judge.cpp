@@ -21,12 +21,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-// A case's data file: its text in the system's code page, ending with a line break unless empty.
-QByteArray dataBytes(const QString &data)
-{
-    return data.isEmpty() ? QByteArray() : (data + u'\n').toLocal8Bit();
-}
-
 // The compiler's first messages.
 QString firstMessages(const QByteArray &output)
 {
@@ -60,6 +54,7 @@ Judge::Judge(QObject *parent) : QObject(parent)
     m_compiler.setEnvironment(environment);
     connect(&m_compiler, &BoundedProcess::finished, this, &Judge::compiled);
     connect(&m_runner, &BoundedProcess::finished, this, &Judge::caseRan);
+    connect(&m_memory, &MemoryChecker::finished, this, &Judge::memoryChecked);
 }
 
 Judge::~Judge()
@@ -80,7 +75,8 @@ bool Judge::start(const JudgeTask &task)
     m_verdict.hiddenTotal = int(std::count_if(task.cases.begin(), task.cases.end(), [](const JudgeCase &c) { return c.hidden; }));
     m_verdict.limits = RunLimits::program();
 
-    const QString compiler = CompilerLookup::find(m_finder);
+    m_compilerPath = CompilerLookup::find(m_finder);
+    const QString &compiler = m_compilerPath;
     if (compiler.isEmpty()) {
         m_verdict.compilers = CompilerLookup::searchOrder();
         finish(VerdictKind::NoCompiler);
@@ -163,6 +159,7 @@ void Judge::stop()
 {
     m_compiler.stop();
     m_runner.stop();
+    m_memory.stop();
     m_folder.reset();
     m_running = false;
 }
@@ -196,7 +193,7 @@ void Judge::runCase()
     // Each case in a folder of its own: what one run writes cannot reach the next.
     const QString folder = m_folder->filePath(QStringLiteral("case_%1").arg(m_case + 1));
     if (!QDir().mkpath(folder)
-        || (!m_task.dataName.isEmpty() && !writeFile(QDir(folder).filePath(m_task.dataName), dataBytes(c.data)))) {
+        || (!m_task.dataName.isEmpty() && !writeFile(QDir(folder).filePath(m_task.dataName), dataFileBytes(c.data)))) {
         cannotCheck(QStringLiteral("无法在临时文件夹中准备测试数据"));
         return;
     }
@@ -242,10 +239,38 @@ void Judge::caseRan(const RunResult &result)
     }
     m_verdict.failedCase = {};
     ++m_verdict.passed;
-    if (++m_case < m_task.cases.size())
+    if (++m_case < m_task.cases.size()) {
         runCase();
-    else
+    } else if (m_task.checkMemory) {
+        emit progress(QStringLiteral("正在检查内存和未定义行为……"));
+        m_memory.start(m_compilerPath, m_folder->path(), QFileInfo(m_task.sourcePath).fileName(), m_task, m_verdict.limits);
+    } else {
         finish(VerdictKind::Passed);
+    }
+}
+
+void Judge::memoryChecked(const MemoryCheckResult &result)
+{
+    m_verdict.memoryCheck = result.check;
+    m_verdict.memoryCheckSkipped = result.skipped;
+    m_verdict.findings = result.findings;
+    if (result.check != MemoryCheck::Found) {
+        finish(VerdictKind::Passed);
+        return;
+    }
+    const JudgeCase &c = m_task.cases[result.faultyCase];
+    FailedCase &failed = m_verdict.failedCase;
+    failed.number = c.number;
+    failed.hidden = c.hidden;
+    failed.description = c.description;
+    if (!c.hidden) {
+        failed.input = c.input;
+        failed.dataName = m_task.dataName;
+        failed.data = c.data;
+        failed.expected = c.expected;
+        failed.actual = QString::fromLocal8Bit(result.output);
+    }
+    finish(VerdictKind::MemoryError);
 }
 
 void Judge::cannotCheck(const QString &problem)

@@ -3,6 +3,7 @@
 #include "judge/BoundedProcess.h"
 #include "judge/CompilerLookup.h"
 #include "judge/JudgeTask.h"
+#include "judge/MemoryChecker.h"
 #include "judge/Verdict.h"
 
 #include <QObject>
@@ -39,10 +40,12 @@ private:
     void compiled(const RunResult &result);
     void runCase();
     void caseRan(const RunResult &result);
+    void memoryChecked(const MemoryCheckResult &result);
     void finish(VerdictKind kind);
     void cannotCheck(const QString &problem);
 
     CompilerLookup::Finder m_finder = CompilerLookup::pathFinder();
+    QString m_compilerPath;
     JudgeTask m_task;
     QString m_source; // the student's file as read
     Verdict m_verdict;
@@ -53,4 +56,5 @@ private:
     quint64 m_check = 0; // counts the checks, so a stopped one never reports
     BoundedProcess m_compiler;
     BoundedProcess m_runner;
+    MemoryChecker m_memory;
 };

@@ -2,6 +2,7 @@
 
 #include "judge/CompilerMessages.h"
 #include "judge/RunLimits.h"
+#include "judge/SanitizerReport.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,7 @@ enum class VerdictKind {
     TimeLimit,     // 运行超时
     RunError,      // 运行出错: exit status, signal, or a bound other than time
     WrongOutput,   // 输出不正确
+    MemoryError,   // the output was right, but the memory checkers found a fault (数组越界, ...)
     FormatError,   // 格式错误: the output differs only in blanks and line breaks
     CannotCheck,   // the check itself failed (no temporary folder, the program would not start)
 };
@@ -38,6 +40,15 @@ struct FailedCase
     qsizetype firstDifference = -1; // the first differing line of the output, from 0
 };
 
+// The second build, with the checkers for memory faults and undefined behaviour, run on the cases
+// after they all passed.
+enum class MemoryCheck {
+    NotRun,  // the cases did not all pass
+    Clean,   // nothing found, or only notes (a leak)
+    Found,   // MemoryError
+    Skipped, // the checkers are missing or could not run: memoryCheckSkipped says why
+};
+
 struct Verdict
 {
     VerdictKind kind = VerdictKind::CannotCheck;
@@ -55,10 +66,13 @@ struct Verdict
     QString compilerMessages;  // CompileError: its first messages; otherwise its warnings, if any
     QList<CompilerMessage> compilerNotes; // the same, read one by one
     QList<int> errorLines;     // CompileError: the lines of the student's file where the errors most likely are
-    FailedCase failedCase;     // TimeLimit, RunError, WrongOutput
+    FailedCase failedCase;     // TimeLimit, RunError, WrongOutput, FormatError, MemoryError
     Bound bound = Bound::None; // TimeLimit, RunError: the bound the run was stopped at
     RunLimits limits;          // the bounds the runs had
     bool crashed = false;      // RunError: ended by a signal ...
     int exitCode = 0;          // ... whose number this is, or else its exit status
     QString problem;           // CannotCheck: why
+    MemoryCheck memoryCheck = MemoryCheck::NotRun;
+    QString memoryCheckSkipped;       // Skipped: why
+    QList<SanitizerFinding> findings; // MemoryError: the fault first; the notes (leaks) of any check that ran
 };

@@ -301,6 +301,61 @@ QString fillsText(const Verdict &v)
     return lines.isEmpty() ? QString() : QStringLiteral("你填的内容：\n") + lines.join(u'\n');
 }
 
+// What a memory fault means, for a beginner.
+QString faultMeaning(MemoryFault fault)
+{
+    switch (fault) {
+    case MemoryFault::OutOfBounds:
+        return QStringLiteral("访问了数组范围以外的元素：长度为 n 的数组，下标只能是 0 到 n-1；字符串还要留一个位置给结尾的 '\\0'。");
+    case MemoryFault::UseAfterFree: return QStringLiteral("free 之后又使用了这块内存。");
+    case MemoryFault::UseAfterScope: return QStringLiteral("使用了已经结束的局部变量，例如返回了局部数组的地址。");
+    case MemoryFault::DoubleFree: return QStringLiteral("同一个指针 free 了两次。");
+    case MemoryFault::BadFree: return QStringLiteral("free 的指针不是 malloc 得到的（或者已经移动过）。");
+    case MemoryFault::BadAddress: return QStringLiteral("通过空指针或没有初始化的指针访问了内存。");
+    case MemoryFault::StackOverflow: return QStringLiteral("递归太深，或者局部数组太大。");
+    case MemoryFault::MemoryLimit: return QStringLiteral("程序申请的内存太多。");
+    case MemoryFault::Leak: return QStringLiteral("用 malloc 申请的内存用完后没有 free。");
+    case MemoryFault::SignedOverflow: return QStringLiteral("int 等有符号整数的运算结果超出了它能表示的范围，结果是不确定的；可以改用更大的类型（如 long long）。");
+    case MemoryFault::DivisionByZero: return QStringLiteral("除数（或 % 的右边）是 0。");
+    case MemoryFault::NullPointer: return QStringLiteral("通过空指针（NULL）访问了内存，例如 fopen 或 malloc 失败后没有检查。");
+    case MemoryFault::BadShift: return QStringLiteral("移位的位数是负数或不小于类型的位数。");
+    case MemoryFault::Other: break;
+    }
+    return QStringLiteral("程序做了 C 语言没有规定结果的事。");
+}
+
+QString at(const SanitizerFinding &f)
+{
+    return f.line > 0 ? QStringLiteral("第 %1 行").arg(f.line) : QString();
+}
+
+QString memoryErrorText(const Verdict &v)
+{
+    const SanitizerFinding &f = v.findings.front();
+    const FailedCase &c = v.failedCase;
+    QString text = QStringLiteral("%1的输出正确，但检查发现程序%2%3：%4这样的程序换一次运行、换一台电脑，结果就可能不同。")
+                       .arg(caseName(c), at(f).isEmpty() ? QString() : QStringLiteral("在") + at(f), faultName(f.fault), faultMeaning(f.fault));
+    if (c.hidden)
+        text += u'\n' + hiddenCaseNote(v);
+    else
+        text += QStringLiteral("\n\n") + caseInput(c);
+    return text + QStringLiteral("\n\n检查工具的信息：\n") + f.report;
+}
+
+// After the verdict of a check whose cases all ran: a leak as a note, or why memory was not checked.
+QString memoryNotes(const Verdict &v)
+{
+    QStringList notes;
+    for (const SanitizerFinding &f : v.findings) {
+        if (f.fault == MemoryFault::Leak)
+            notes << QStringLiteral("提示：内存没有释放%1（不影响结果）。%2\n%3")
+                         .arg(at(f).isEmpty() ? QString() : QStringLiteral("，申请在") + at(f), faultMeaning(f.fault), f.report);
+    }
+    if (v.memoryCheck == MemoryCheck::Skipped)
+        notes << QStringLiteral("（没有检查内存和未定义行为：%1。）").arg(v.memoryCheckSkipped);
+    return notes.join(QStringLiteral("\n\n"));
+}
+
 QString body(const Verdict &v)
 {
     switch (v.kind) {
@@ -331,6 +386,8 @@ QString body(const Verdict &v)
         return QStringLiteral("第 %1 空还没有填（程序里还有 %2）。请在编辑器中填好、保存后再检查。")
             .arg(numbers.join(u'、'), markers.join(u'、'));
     }
+    case VerdictKind::MemoryError:
+        return memoryErrorText(v);
     case VerdictKind::FixedTextChanged:
         return QStringLiteral("第 %1 行不是填空的地方，不能改动。填空题只在 ___1___ 这样的空里填写，其余的地方请保持原样"
                               "（可以在编辑器中重新打开题目文件对照）。")
@@ -352,6 +409,27 @@ QString body(const Verdict &v)
 
 }
 
+QString faultName(MemoryFault fault)
+{
+    switch (fault) {
+    case MemoryFault::OutOfBounds: return QStringLiteral("数组越界");
+    case MemoryFault::UseAfterFree: return QStringLiteral("使用了已经释放的内存");
+    case MemoryFault::UseAfterScope: return QStringLiteral("使用了已经结束的局部变量");
+    case MemoryFault::DoubleFree: return QStringLiteral("同一块内存释放了两次");
+    case MemoryFault::BadFree: return QStringLiteral("释放了不是 malloc 得到的内存");
+    case MemoryFault::BadAddress: return QStringLiteral("访问了无效的地址");
+    case MemoryFault::StackOverflow: return QStringLiteral("栈溢出");
+    case MemoryFault::MemoryLimit: return QStringLiteral("内存超过了限制");
+    case MemoryFault::Leak: return QStringLiteral("内存没有释放");
+    case MemoryFault::SignedOverflow: return QStringLiteral("有符号整数溢出");
+    case MemoryFault::DivisionByZero: return QStringLiteral("除以零");
+    case MemoryFault::NullPointer: return QStringLiteral("使用了空指针");
+    case MemoryFault::BadShift: return QStringLiteral("移位的位数不对");
+    case MemoryFault::Other: break;
+    }
+    return QStringLiteral("未定义行为");
+}
+
 QString headline(const Verdict &verdict)
 {
     switch (verdict.kind) {
@@ -365,6 +443,8 @@ QString headline(const Verdict &verdict)
     case VerdictKind::RunError: return QStringLiteral("运行出错");
     case VerdictKind::WrongOutput: return QStringLiteral("输出不正确");
     case VerdictKind::FormatError: return QStringLiteral("格式错误");
+    case VerdictKind::MemoryError:
+        return verdict.findings.isEmpty() ? QStringLiteral("内存错误") : faultName(verdict.findings.front().fault);
     case VerdictKind::FixedTextChanged: return QStringLiteral("改动了不能改动的地方");
     case VerdictKind::TooManyChanges: return QStringLiteral("改动的行太多");
     case VerdictKind::CannotCheck: return QStringLiteral("无法检查");
@@ -375,6 +455,9 @@ QString headline(const Verdict &verdict)
 QString text(const Verdict &verdict)
 {
     QString result = headline(verdict) + QStringLiteral("\n\n") + body(verdict);
+    const QString notes = memoryNotes(verdict);
+    if (!notes.isEmpty())
+        result += QStringLiteral("\n\n") + notes;
     const QString fills = fillsText(verdict);
     if (!fills.isEmpty() && verdict.kind != VerdictKind::BlanksLeft)
         result += QStringLiteral("\n\n") + fills;

@@ -29,6 +29,7 @@ static void clearSection(ProgramSection &s)
     s.bankTable.clear();
     s.bankId.fill(0);
     s.dataFile.fill({});
+    s.handedOut.fill({});
     s.verdict.fill({});
     s.current = 0;
     s.count = 0;

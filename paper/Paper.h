@@ -61,7 +61,7 @@ struct ProgramSection
 {
     explicit ProgramSection(int capacity)
         : capacity(capacity), title(capacity), explain(capacity), answer(capacity), bankId(capacity), dataFile(capacity),
-          verdict(capacity)
+          handedOut(capacity), verdict(capacity)
     {
     }
     const int capacity;
@@ -71,6 +71,7 @@ struct ProgramSection
     QString bankTable;          // where the tasks come from, c_test or c_excer, and ...
     OneBased<int> bankId;       // ... each task's id there, which its cases carry
     OneBased<QString> dataFile; // the data file the task reads ("data_21.dat"), else empty
+    OneBased<QString> handedOut; // the program written into the task file, which a check holds the student's against
     OneBased<QString> verdict;  // the headline of the task's last check, empty before one
     int current = 0;
     int count = 0;

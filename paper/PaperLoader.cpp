@@ -114,8 +114,10 @@ void PaperLoader::loadTasks(QuestionKind kind)
         s.explain(i) = row.text(QStringLiteral("explain"));
         s.answer(i) = row.text(QStringLiteral("answer"));
         // A text that cannot be shown is not written either: the file would hold its notice, not a program.
-        if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content")))
-            TaskFiles::write(m_folder, TaskFiles::sourceName(fileKind(kind), i), row.text(QStringLiteral("content")));
+        if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content"))) {
+            s.handedOut(i) = row.text(QStringLiteral("content"));
+            TaskFiles::write(m_folder, TaskFiles::sourceName(fileKind(kind), i), s.handedOut(i));
+        }
         if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0
             && row.readable(QStringLiteral("data_file1"))) {
             s.dataFile(i) = TaskFiles::dataName(i);
