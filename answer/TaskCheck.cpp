@@ -80,8 +80,12 @@ void TaskCheck::stop()
 void TaskCheck::finished(const Verdict &verdict)
 {
     m_window->unsetCursor();
+    // The count starts again with each paper, whose verdicts start empty.
+    const QString previous = m_section->verdict(m_task);
+    int &attempts = m_attempts[{m_section, m_task}];
+    attempts = previous.isEmpty() ? 1 : attempts + 1;
     m_section->verdict(m_task) = VerdictText::headline(verdict);
     if (!m_result)
         m_result = new Frm_check(m_window);
-    m_result->showVerdict(m_fileName, verdict);
+    m_result->showVerdict(m_fileName, verdict, attempts, previous);
 }

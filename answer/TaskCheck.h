@@ -2,6 +2,8 @@
 
 #include "judge/Judge.h"
 
+#include <QHash>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 
@@ -32,5 +34,6 @@ private:
     ProgramSection *m_section = nullptr; // the task being checked, which keeps its verdict ...
     int m_task = 0;                      // ... though the student pages on meanwhile
     QString m_fileName;
+    QHash<QPair<const ProgramSection *, int>, int> m_attempts; // the checks of each task
     QPointer<Frm_check> m_result;
 };

@@ -2,6 +2,7 @@
 
 #include "banktool/Language.h"
 #include "banktool/ProofCache.h"
+#include "judge/JudgeTask.h"
 #include "judge/LineChanges.h"
 #include "judge/OutputComparison.h"
 
@@ -89,21 +90,13 @@ QList<Trial> trialsOf(const ProgramTask &task)
     return trialsOf(task.input, task.data, task.output, task.cases);
 }
 
-QByteArray dataBytes(const QString &data)
-{
-    QByteArray bytes = data.toUtf8();
-    if (!bytes.isEmpty())
-        bytes += '\n';
-    return bytes;
-}
-
 // Runs a compiled program on one trial and compares what it prints. Returns false and reports
 // when the trial does not pass.
 bool proveRun(Report &report, const Settings &settings, const QString &what, const QString &exe, const QString &dir,
               const QString &dataName, const Trial &trial)
 {
     const QString subject = localized(u"%1运行%2时", u"%1 on %2").arg(what, trial.name);
-    if (!dataName.isEmpty() && !writeFile(QDir(dir).filePath(dataName), dataBytes(trial.data))) {
+    if (!dataName.isEmpty() && !writeFile(QDir(dir).filePath(dataName), dataFileBytes(trial.data))) {
         report.add(localized(u"无法写入数据文件 %1", u"cannot write the data file %1").arg(dataName));
         return false;
     }

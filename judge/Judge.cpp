@@ -116,10 +116,13 @@ bool Judge::start(const JudgeTask &task)
 
 // Fill-in and correction are about where the program is changed: a file changed elsewhere, or
 // in more places than the task has faults, is refused before it is compiled.
-bool Judge::keepsToTheTask(const QString &source)
+bool Judge::keepsToTheTask(const QString &file)
 {
+    // Some editors begin a UTF-8 file with a byte-order mark, which the compiler skips as well.
+    const QString source = file.startsWith(QChar(0xfeff)) ? file.mid(1) : file;
     if (m_task.kind == TaskKind::FillIn) {
-        if (m_task.handedOut.isEmpty()) {
+        // A task of an old bank may mark its blanks otherwise: then only the marks left are looked for.
+        if (FillIn::marks(m_task.handedOut).isEmpty()) {
             // Without the program as handed out, only the marks left in the file can be seen.
             QList<int> left = FillIn::marks(source);
             std::sort(left.begin(), left.end());

@@ -331,6 +331,68 @@ private slots:
         QVERIFY2(text.indexOf(u"实际输出："_s) < text.indexOf(u"应当输出："_s), qPrintable(text));
     }
 
+    // Programs that print the right answer by luck: they pass their cases, and only the second build
+    // with the memory checkers shows their fault.
+    void faultsThatPassByLuckAreFoundByTheMemoryCheck_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<VerdictKind>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("read past an array")
+            << u"    int a[5] = {1, 2, 3, 4, 5}, i, last = 0, x, y;\n    scanf(\"%d%d\", &x, &y);\n"
+               u"    for (i = 0; i <= 5; i++)\n        last = a[i];\n    printf(\"%d\\n\", x + y + last * 0);\n"_s
+            << VerdictKind::MemoryError << u"数组越界\n\n测试 1 的输出正确，但检查发现程序在第 9 行数组越界"_s;
+        QTest::newRow("string without its end")
+            << u"    char s[3];\n    int x, y;\n    scanf(\"%d%d\", &x, &y);\n    s[0] = 'a'; s[1] = 'b'; s[2] = 'c';\n"
+               u"    if (strlen(s) > 100)\n        return 1;\n    printf(\"%d\\n\", x + y);\n"_s
+            << VerdictKind::MemoryError << u"数组越界"_s;
+        QTest::newRow("use after free")
+            << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    int sum = p[0] + p[1];\n"
+               u"    free(p);\n    printf(\"%d\\n\", sum + p[0] * 0);\n"_s
+            << VerdictKind::MemoryError << u"使用了已经释放的内存"_s;
+        QTest::newRow("signed overflow")
+            << u"    int x, y, big = 2147483647;\n    scanf(\"%d%d\", &x, &y);\n    big += x;\n    printf(\"%d\\n\", x + y);\n"_s
+            << VerdictKind::MemoryError << u"有符号整数溢出"_s;
+        QTest::newRow("leak, a note")
+            << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    printf(\"%d\\n\", p[0] + p[1]);\n"_s
+            << VerdictKind::Passed << u"提示：内存没有释放，申请在第 6 行"_s;
+    }
+
+    void faultsThatPassByLuckAreFoundByTheMemoryCheck()
+    {
+        QFETCH(QString, body);
+        QFETCH(VerdictKind, kind);
+        QFETCH(QString, expected);
+        const QString source = program(u"#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"_s, body);
+        JudgeTask task{TaskKind::Programming, writeSource(u"pro_4.c"_s, source.toUtf8()), {}, sumCases()};
+        task.checkMemory = false;
+        Verdict v = check(task);
+        QVERIFY2(v.kind == VerdictKind::Passed, qPrintable(VerdictText::text(v)));
+        task.checkMemory = true;
+        v = check(task);
+        const QString text = VerdictText::text(v);
+        QVERIFY2(v.kind == kind, qPrintable(text));
+        QVERIFY2(text.contains(expected), qPrintable(text));
+        // gcc's report follows, naming the student's file without the temporary folder.
+        QVERIFY2(text.contains(u"pro_4.c:"_s) && !text.contains(u"/pro_4.c"_s), qPrintable(text));
+    }
+
+    void withoutTheCheckersRuntimeTheCheckIsSkipped()
+    {
+        // A compiler whose checkers' libraries are missing, as on a machine without libasan.
+        const QString gcc = QStandardPaths::findExecutable(u"gcc"_s);
+        const QString fake = writeSource(u"gcc-without-asan"_s, "#!/bin/sh\ncase \"$*\" in\n*-fsanitize*) echo \"/usr/bin/ld: cannot find "
+                                                                "-lasan: No such file or directory\"; exit 1;;\nesac\nexec " + gcc.toUtf8() + " \"$@\"\n");
+        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Judge judge;
+        judge.setFinder([&](const QString &) { return fake; });
+        const Verdict v = check(judge, programming(kRightAverage));
+        QCOMPARE(v.kind, VerdictKind::Passed);
+        QCOMPARE(v.memoryCheck, MemoryCheck::Skipped);
+        QVERIFY2(VerdictText::text(v).contains(u"（没有检查内存和未定义行为：这台电脑上的 C 编译器缺少检查用的运行库（libasan、libubsan）。）"_s),
+                 qPrintable(VerdictText::text(v)));
+    }
+
     void runErrors_data()
     {
         QTest::addColumn<QString>("body");
