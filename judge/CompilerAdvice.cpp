@@ -50,7 +50,7 @@ const QList<Advice> &table()
         {re("^unknown type name '(\\w+)'"),
          QStringLiteral("不认识的类型名 %1：可能拼错了，或者少了头文件（FILE 要 #include <stdio.h>，bool 要 #include <stdbool.h>）。")},
         {re("^(?:incompatible )?implicit declaration of (?:built-in )?function '(\\w+)'"), QString(), true},
-        {re("^format '%(\\w+)' expects argument of type '[^']*\\*', but argument \\d+ has type '[^'*]*'$"),
+        {re("^format '%(\\w+)' expects argument of type '[^']*\\*', but argument \\d+ has type '[^'*]*'"),
          QStringLiteral("scanf 的参数前少了 &：scanf 要的是变量的地址，例如 scanf(\"%d\", &n);。没有 & 时程序运行就会出错。"), true},
         {re("^format '%(\\w+)' expects argument of type '([^']*)', but argument (\\d+) has type '([^']*)'"),
          QStringLiteral("格式说明与参数的类型不一致：%%%1 要的是 %2 类型，第 %3 个参数却是 %4。printf 中 int 用 %d，double 用 %f；"

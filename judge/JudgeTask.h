@@ -31,7 +31,7 @@ struct JudgeTask
     QString sourcePath; // blank_i.c, err_i.c or pro_i.c in the work folder
     QString dataName;   // "data_11.dat" when the task reads a data file, else empty
     QList<JudgeCase> cases;
-    QString handedOut;  // the program as handed out: fill-in blanks ___k___, or the faulty program
+    QString handedOut{}; // the program as handed out: fill-in blanks ___k___, or the faulty program
     int faults = 0;     // correction: how many lines are wrong; 0 when the bank does not say
     bool checkMemory = true; // after the cases pass, build and run once more with the memory checkers
 };

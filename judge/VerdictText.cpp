@@ -333,7 +333,7 @@ QString memoryErrorText(const Verdict &v)
 {
     const SanitizerFinding &f = v.findings.front();
     const FailedCase &c = v.failedCase;
-    QString text = QStringLiteral("%1的输出正确，但检查发现程序%2%3：%4这样的程序换一次运行、换一台电脑，结果就可能不同。")
+    QString text = QStringLiteral("%1 的输出正确，但检查发现程序%2%3：%4这样的程序换一次运行、换一台电脑，结果就可能不同。")
                        .arg(caseName(c), at(f).isEmpty() ? QString() : QStringLiteral("在") + at(f), faultName(f.fault), faultMeaning(f.fault));
     if (c.hidden)
         text += u'\n' + hiddenCaseNote(v);

@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(v.failedCase.firstDifference, 1);
         const QString text = VerdictText::text(v);
         QVERIFY2(text.contains(u"测试 1 没有通过。第 2 行起输出不同"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"输入：\n3 4\n"_s), qPrintable(text));
+        QVERIFY2(text.endsWith(u"输入：\n3 4"_s), qPrintable(text));
         QVERIFY2(text.contains(u"> 2 | 7"_s) && text.contains(u"> 2 | -1"_s) && text.contains(u"  1 | sum:"_s), qPrintable(text));
     }
 
@@ -348,7 +348,7 @@ private slots:
             << VerdictKind::MemoryError << u"数组越界"_s;
         QTest::newRow("use after free")
             << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    int sum = p[0] + p[1];\n"
-               u"    free(p);\n    printf(\"%d\\n\", sum + p[0] * 0);\n"_s
+               u"    free(p);\n    printf(\"%d\\n\", sum);\n    if (p[1] == 12345)\n        puts(\"\");\n"_s
             << VerdictKind::MemoryError << u"使用了已经释放的内存"_s;
         QTest::newRow("signed overflow")
             << u"    int x, y, big = 2147483647;\n    scanf(\"%d%d\", &x, &y);\n    big += x;\n    printf(\"%d\\n\", x + y);\n"_s
