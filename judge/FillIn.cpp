@@ -1,5 +1,7 @@
 #include "judge/FillIn.h"
 
+#include "judge/CodeBlanks.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -25,26 +27,23 @@ struct Squeezed
 Squeezed squeeze(const QString &text)
 {
     Squeezed s;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSpace()) {
-            s.text += text[i];
-            s.offsets << i;
-        }
-    }
+    s.text = CodeBlanks::squeezed(text, &s.offsets);
     return s;
 }
 
-// The fixed pieces of the handed-out program, blanks removed: one more than the marks.
+// The fixed pieces of the handed-out program, blanks removed: one more than the marks. The program
+// is squeezed whole, so that a mark inside a string leaves the string's blanks as they are.
 QStringList fixedPieces(const QString &handedOut)
 {
+    const QString squeezed = CodeBlanks::squeezed(handedOut);
     QStringList pieces;
     qsizetype from = 0;
-    for (auto it = marker().globalMatch(handedOut); it.hasNext();) {
+    for (auto it = marker().globalMatch(squeezed); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        pieces << squeeze(handedOut.mid(from, m.capturedStart() - from)).text;
+        pieces << squeezed.mid(from, m.capturedStart() - from);
         from = m.capturedEnd();
     }
-    pieces << squeeze(handedOut.mid(from)).text;
+    pieces << squeezed.mid(from);
     return pieces;
 }
 

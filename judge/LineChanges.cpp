@@ -1,12 +1,16 @@
 #include "judge/LineChanges.h"
 
+#include "judge/CodeBlanks.h"
+
 #include <vector>
 
 namespace LineChanges {
 
 namespace {
 
-// The lines that hold something, blanks removed, each with its line number.
+// The lines that hold something, blanks removed, each with its line number. Each line is read on
+// its own: a comment running over lines makes its later lines read as code, which only matters
+// for the blanks of a quote in the comment.
 struct Lines
 {
     QStringList texts;
@@ -18,11 +22,7 @@ Lines linesOf(const QString &text)
     Lines lines;
     const QStringList all = text.split(u'\n');
     for (qsizetype i = 0; i < all.size(); ++i) {
-        QString squeezed;
-        for (QChar c : all[i]) {
-            if (!c.isSpace())
-                squeezed += c;
-        }
+        const QString squeezed = CodeBlanks::squeezed(all[i]);
         if (!squeezed.isEmpty()) {
             lines.texts << squeezed;
             lines.numbers << int(i + 1);

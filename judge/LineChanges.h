@@ -4,7 +4,8 @@
 #include <QString>
 
 // How a corrected program departs from the faulty one, line by line. Blanks do not count, inside
-// a line or as empty lines: only what the compiler reads differently is a change.
+// a line or as empty lines, except inside string and character literals: only what the compiler
+// reads differently is a change.
 namespace LineChanges {
 
 struct Changes

@@ -1,6 +1,7 @@
 // The rules behind a verdict, without a compiler: when outputs agree, which compiler is taken, and
 // how verdicts are worded for the student.
 
+#include "judge/CodeBlanks.h"
 #include "judge/CompilerAdvice.h"
 #include "judge/CompilerLookup.h"
 #include "judge/CompilerMessages.h"
@@ -127,6 +128,10 @@ private slots:
                                            << QStringList{} << QList<int>{};
         QTest::newRow("line added at the end") << lines << u"int s = 0;\nfor (i = 1; x; i++)\n    y;\nprintf(\"%d\", s);\nputs(\"\");\n"_s << 5
                                                << QStringList{} << QList<int>{};
+        QTest::newRow("a blank in a string changed") << u"puts(\"a b\");\nx = ___1___;\n"_s << u"puts(\"a  b\");\nx = 1;\n"_s << 1
+                                                     << QStringList{} << QList<int>{};
+        QTest::newRow("a mark inside a string") << u"printf(\"%d ___1___\\n\", x);\n"_s << u"printf(\"%d %d\\n\", x);\n"_s << 0
+                                                << QStringList{u"%d"_s} << QList<int>{};
         QTest::newRow("no blanks") << u"int x;\n"_s << u"int  x ;\n"_s << 0 << QStringList{} << QList<int>{};
     }
 
@@ -144,6 +149,25 @@ private slots:
         QCOMPARE(r.unfilled, unfilled);
     }
 
+    void blanksCountOnlyInsideLiterals_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("squeezed");
+        QTest::newRow("code") << u"int  a = 1 ;\r\n\tb++;"_s << u"inta=1;b++;"_s;
+        QTest::newRow("string") << u"printf(\"a  b\\n\" , x);"_s << u"printf(\"a  b\\n\",x);"_s;
+        QTest::newRow("escaped quote") << u"s = \"say \\\" hi\" ;"_s << u"s=\"say \\\" hi\";"_s;
+        QTest::newRow("character") << u"if (c == ' ') n++;"_s << u"if(c==' ')n++;"_s;
+        QTest::newRow("quote in a comment") << u"/* don't */ int  a; // it's\nint  b;"_s << u"/*don't*/inta;//it'sintb;"_s;
+        QTest::newRow("string left open") << u"puts(\"a b\n  c;"_s << u"puts(\"a bc;"_s;
+    }
+
+    void blanksCountOnlyInsideLiterals()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, squeezed);
+        QCOMPARE(CodeBlanks::squeezed(code), squeezed);
+    }
+
     void changedLinesCountEachFaultOnce_data()
     {
         QTest::addColumn<QString>("before");
@@ -158,6 +182,8 @@ private slots:
         QTest::newRow("line added") << u"a\nc"_s << u"a\nb\nc"_s << 1 << QList<int>{2} << QList<int>{};
         QTest::newRow("line removed") << u"a\nb\nc"_s << u"a\nc"_s << 1 << QList<int>{} << QList<int>{2};
         QTest::newRow("changed and added") << u"a\nb\nd"_s << u"a\nB\nc\nd"_s << 2 << QList<int>{2, 3} << QList<int>{};
+        QTest::newRow("a blank in a string") << u"scanf(\"%d%c\", &a, &c);"_s << u"scanf(\"%d %c\", &a, &c);"_s << 1 << QList<int>{1}
+                                             << QList<int>{};
         QTest::newRow("blanks only") << u"a\n  b = 1;\nc"_s << u"a\n\n\tb=1 ;\r\n\nc"_s << 0 << QList<int>{} << QList<int>{};
     }
 
