@@ -153,12 +153,15 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("squeezed");
-        QTest::newRow("code") << u"int  a = 1 ;\r\n\tb++;"_s << u"inta=1;b++;"_s;
+        QTest::newRow("code") << u"int  a = 1 ;\r\n\tb ++;"_s << u"int a=1;b++;"_s;
+        QTest::newRow("tokens kept apart") << u"x = a - -b + + c;\nreturn  0;"_s << u"x=a- -b+ +c;return 0;"_s;
+        QTest::newRow("macro with arguments") << u"#define MAX(a, b) a\n#define  MIN (a) b"_s << u"#define MAX(a,b)a#define MIN (a)b"_s;
         QTest::newRow("string") << u"printf(\"a  b\\n\" , x);"_s << u"printf(\"a  b\\n\",x);"_s;
         QTest::newRow("escaped quote") << u"s = \"say \\\" hi\" ;"_s << u"s=\"say \\\" hi\";"_s;
         QTest::newRow("character") << u"if (c == ' ') n++;"_s << u"if(c==' ')n++;"_s;
-        QTest::newRow("quote in a comment") << u"/* don't */ int  a; // it's\nint  b;"_s << u"/*don't*/inta;//it'sintb;"_s;
-        QTest::newRow("string left open") << u"puts(\"a b\n  c;"_s << u"puts(\"a bc;"_s;
+        QTest::newRow("quote in a comment") << u"/* don't */ int  a; // it's\nint  b;"_s << u"/*don't*/int a;//it'sint b;"_s;
+        QTest::newRow("string left open") << u"puts(\"a b\n  c;"_s << u"puts(\"a b c;"_s;
+        QTest::newRow("beside a mark") << u"return ___1___ ;\nx = ___2___ + 1;"_s << u"return___1___;x=___2___+1;"_s;
     }
 
     void blanksCountOnlyInsideLiterals()
