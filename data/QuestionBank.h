@@ -46,4 +46,7 @@ public:
     // The cases a program task is checked on (c_case of the task in table c_test or c_excer), by
     // case_no; none when the bank has no cases at all.
     virtual RecordSet cases(const QString &table, int taskId) = 0;
+    // How many lines of a correction task (in table c_test or c_excer) are wrong; 0 when the bank
+    // does not say.
+    virtual int faults(const QString &table, int taskId) = 0;
 };

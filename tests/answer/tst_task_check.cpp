@@ -68,11 +68,13 @@ private slots:
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
         QCOMPARE(VerdictText::headline(*shownTest().TestPaper.pro(1).verdict), QStringLiteral("全部通过 (3/3)"));
+        QCOMPARE(text(resultWindow(w), "Lab_attempt"), QStringLiteral("第 1 次检查"));
         QVERIFY(w->cursor().shape() != Qt::BusyCursor);
 
         save(shownTest().test_path, QStringLiteral("pro_1.c"), kExampleOnly);
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("输出不正确"));
+        QCOMPARE(text(resultWindow(w), "Lab_attempt"), QStringLiteral("第 2 次检查（上一次：全部通过 (3/3)）"));
         QVERIFY2(account(w).contains(QStringLiteral("隐藏测试 2 没有通过")), qPrintable(account(w)));
         QVERIFY2(account(w).contains(QStringLiteral("有负数")), qPrintable(account(w)));
         QVERIFY(!account(w).contains(QStringLiteral("-8 3")));
@@ -111,6 +113,12 @@ private slots:
         QCOMPARE(headline(w), QStringLiteral("还有空没有填"));
         QVERIFY2(account(w).contains(QStringLiteral("___1___")), qPrintable(account(w)));
 
+        save(shownExercise().exer_path, QStringLiteral("blank_1.c"), QByteArray(kFillIn).replace("___1___", "a + b").replace("int a, b;", "int a, b = 0;"));
+        resultWindow(w)->close();
+        check(w, QStringLiteral("Cmd_blank_check"));
+        QCOMPARE(headline(w), QStringLiteral("改动了不能改动的地方"));
+        QVERIFY2(account(w).contains(QStringLiteral("第 4 行不是填空的地方，不能改动")), qPrintable(account(w)));
+
         save(shownExercise().exer_path, QStringLiteral("blank_1.c"), QByteArray(kFillIn).replace("___1___", "a + b"));
         resultWindow(w)->close();
         control<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
@@ -144,6 +152,27 @@ private slots:
         check(w, QStringLiteral("Cmd_err_check"));
         QCOMPARE(headline(w), QStringLiteral("编译错误"));
         QVERIFY2(account(w).contains(QStringLiteral("第 3 行")), qPrintable(account(w)));
+        unloadAllForms();
+    }
+
+    // The bank's number of faults and the handed-out program reach the check: a file that changes
+    // more lines than that is refused before it runs, one that mends the fault passes.
+    void correctionIsHeldToItsFaults()
+    {
+        TestBank bank;
+        const int task = bank.nextId();
+        bank.addTest(QStringLiteral("3"), 1, {{"title", "改错"}, {"content", QString::fromLatin1(kRightSum).replace(QStringLiteral("a + b"), QStringLiteral("a - b"))}});
+        addSumCases(bank, QStringLiteral("c_test"), task);
+        bank.addFaults(QStringLiteral("c_test"), task, 1);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        save(shownTest().test_path, QStringLiteral("err_1.c"), kExampleOnly);
+        check(w, QStringLiteral("Cmd_err_check"));
+        QCOMPARE(headline(w), QStringLiteral("改动的行太多"));
+        QVERIFY2(account(w).contains(QStringLiteral("这道题有 1 处错误")), qPrintable(account(w)));
+        save(shownTest().test_path, QStringLiteral("err_1.c"), kRightSum);
+        check(w, QStringLiteral("Cmd_err_check"));
+        QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
         unloadAllForms();
     }
 
