@@ -9,17 +9,6 @@ namespace {
 const QString kPrefixes[4] = {QStringLiteral("[A] "), QStringLiteral("[B] "), QStringLiteral("[C] "),
                               QStringLiteral("[D] ")};
 
-QString kindName(QuestionKind kind)
-{
-    switch (kind) {
-    case QuestionKind::Choice: return QStringLiteral("选择题");
-    case QuestionKind::Blank: return QStringLiteral("填空题");
-    case QuestionKind::Err: return QStringLiteral("改错题");
-    case QuestionKind::Pro: return QStringLiteral("编程题");
-    }
-    return {};
-}
-
 JudgeCase judgeCase(const Record &row)
 {
     JudgeCase c;

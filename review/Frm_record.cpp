@@ -56,17 +56,6 @@ QVBoxLayout *pageLayout(QTabWidget *tabs, int page)
     return new QVBoxLayout(tabs->widget(page));
 }
 
-QString kindName(QuestionKind kind)
-{
-    switch (kind) {
-    case QuestionKind::Choice: return QStringLiteral("选择题");
-    case QuestionKind::Blank: return QStringLiteral("填空题");
-    case QuestionKind::Err: return QStringLiteral("改错题");
-    case QuestionKind::Pro: return QStringLiteral("编程题");
-    }
-    return {};
-}
-
 QString openBankHash()
 {
     try {
