@@ -70,7 +70,7 @@ Frm_exer::~Frm_exer()
 void Frm_exer::Form_Load()
 {
     WorkFolderLink::show(c.folder, m_run->exer_path, false);
-    sheet.show();
+    sheet.show(m_run->exer_path);
 }
 
 void Frm_exer::setVisible(bool visible)
@@ -159,7 +159,7 @@ void Frm_exer::Command1_Click()
     if (answer != QMessageBox::Yes)
         return;
     c.timer->stop();
-    sheet.check.stop();
+    sheet.stop();
     Forms<Frm_exer>::unload();
     RunWindows::review(m_run);
 }
