@@ -30,7 +30,7 @@ AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *text,
         side, {arrayName(buttonArray, 0), arrayName(buttonArray, 1), QLatin1String(editor), QLatin1String(check),
                QLatin1String(file), QLatin1String(recheck)},
         {QRect{330, 390, 1605, 405}, {330, 960, 1605, 405}, {330, 4110, 1605, 405}, {330, 3540, 1605, 405},
-         {330, 2100, 1605, 690}, {90, 2820, 1935, 660}});
+         {330, 2100, 1605, 690}, {30, 2820, 2055, 660}});
     tab.text = LayoutParts::readingBox(p, QLatin1String(text), onTab(tabs, textRect));
     return tab;
 }
