@@ -14,8 +14,10 @@ endmacro()
 # The program folder an include line names, if any: "data/…" or <data/…> names data/.
 function(included_folder include out)
   set(${out} "" PARENT_SCOPE)
-  if(include MATCHES "[<\"]([^<>\"/]+)/" AND IS_DIRECTORY ${ROOT}/${CMAKE_MATCH_1})
-    set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+  if(include MATCHES "[<\"]([^<>\"/]+)/")
+    if(IS_DIRECTORY ${ROOT}/${CMAKE_MATCH_1})
+      set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+    endif()
   endif()
 endfunction()
 
