@@ -52,6 +52,7 @@ function(zq_folder folder)
     add_library(zq_${folder} STATIC ${arg_SOURCES})
     target_include_directories(zq_${folder} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(zq_${folder} PUBLIC ${used} ${arg_LIBS})
+    zq_precompile_qt(zq_${folder})
   else() # headers only
     add_library(zq_${folder} INTERFACE ${arg_SOURCES})
     target_include_directories(zq_${folder} INTERFACE ${PROJECT_SOURCE_DIR})
