@@ -1,12 +1,13 @@
 #include "answer/AnsweringKeys.h"
 
+#include "controls/TextBox.h"
 #include "controls/WindowKeys.h"
 #include "paper/AnsweringControls.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
-void AnsweringKeys::bind(QWidget *window, const AnsweringControls &c)
+WindowKeys *AnsweringKeys::bind(QWidget *window, const AnsweringControls &c)
 {
     auto *keys = new WindowKeys(window);
     for (int i = 0; i < 4; ++i)
@@ -22,7 +23,8 @@ void AnsweringKeys::bind(QWidget *window, const AnsweringControls &c)
     keys->press({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_PageUp)}, previous);
     keys->press({QKeyCombination(Qt::ControlModifier, Qt::Key_E)}, editors);
     keys->press({QKeyCombination(Qt::Key_F5)}, checks);
-    keys->press({QKeyCombination(Qt::Key_Escape)}, {c.exit});
     keys->switchTabs(c.tabs);
-    c.options[0]->setFocus();
+    // The question box answers no key: Return or Space typed as the window opens records nothing.
+    c.title->setFocus();
+    return keys;
 }

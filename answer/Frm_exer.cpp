@@ -5,6 +5,7 @@
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
+#include "controls/WindowKeys.h"
 #include "paper/ExercisePaperLoad.h"
 #include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
@@ -31,8 +32,10 @@ void pageTask(TaskPaging &task, int index)
 
 }
 
+// No close box: "结束练习" is the way out. A close request from elsewhere still asks as it does.
 Frm_exer::Frm_exer(QWidget *parent)
-    : QWidget(parent), c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, 1)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
+      c(layOutExerciseWindow(this)), sheet(ExercisePaper, c, 1)
 {
     connect(c.next, &QPushButton::clicked, this, &Frm_exer::Cmd_next_Click);
     connect(c.previous, &QPushButton::clicked, this, &Frm_exer::Cmd_pre_Click);
@@ -56,7 +59,7 @@ Frm_exer::Frm_exer(QWidget *parent)
     connect(c.folder, &ClickLabel::clicked, this, &Frm_exer::Lab_exerpath_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_exer::Command1_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_exer::Timer1_Timer);
-    AnsweringKeys::bind(this, c);
+    AnsweringKeys::bind(this, c)->press({QKeyCombination(Qt::Key_Escape)}, {c.exit});
 
     outcome.run([this] { Form_Load(); });
 }
@@ -176,8 +179,8 @@ void Frm_exer::Timer1_Timer()
     sheet.clock.show(exer_clock);
 }
 
-// The close box asks as "结束练习" does: the exercise ends only when the student says so, and then
-// the review takes the window's place, so a window always stays on screen.
+// A close request (the desktop's close key, say) asks as "结束练习" does: the exercise ends only when
+// the student says so, and then the review takes the window's place, so a window stays on screen.
 void Frm_exer::closeEvent(QCloseEvent *event)
 {
     event->ignore();

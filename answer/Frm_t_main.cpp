@@ -5,8 +5,10 @@
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
+#include "controls/WindowKeys.h"
 #include "paper/TestPaperLoad.h"
 #include "paper/TestWindowLayout.h"
+#include "platform/MessageBox.h"
 #include "state/Module1.h"
 
 #include <QCloseEvent>
@@ -40,7 +42,7 @@ Frm_t_main::Frm_t_main(QWidget *parent)
     connect(c.folder, &ClickLabel::clicked, this, &Frm_t_main::Lab_path_Click);
     connect(c.exit, &QPushButton::clicked, this, &Frm_t_main::cmd_exit_Click);
     connect(c.timer, &QTimer::timeout, this, &Frm_t_main::Timer1_Timer);
-    AnsweringKeys::bind(this, c);
+    AnsweringKeys::bind(this, c)->run({QKeyCombination(Qt::Key_Escape)}, [this] { Form_KeyEscape(); }, c.exit);
 
     outcome.run([this] { Form_Load(); });
 }
@@ -156,6 +158,16 @@ void Frm_t_main::Lab_path_Click()
 void Frm_t_main::cmd_exit_Click()
 {
     close();
+}
+
+// Esc asks first: one typed too many (after closing the result window, say) must not end the test.
+// The exit button itself ends it at once.
+void Frm_t_main::Form_KeyEscape()
+{
+    const auto answer = MessageBox::show(this, QStringLiteral("是否结束本次测试？"), QStringLiteral("提示信息"),
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        close();
 }
 
 void Frm_t_main::Timer1_Timer()

@@ -40,6 +40,7 @@ private:
     void Cmd_pro_check_Click();
     void Lab_path_Click();
     void cmd_exit_Click();
+    void Form_KeyEscape();
     void Timer1_Timer();
 
     AnsweringControls c;

@@ -49,7 +49,8 @@ Frm_test::Frm_test(QWidget *parent) : QWidget(parent)
     // What the student types is checked as typed; no completion turns a partial text into a set.
     Com_group->setCompleter(nullptr);
     Controls::fitText(Com_group);
-    Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3840, 1485, 375});
+    // Level with "退出": the two stand side by side.
+    Cmd_start = Controls::button(this, QStringLiteral("Cmd_start"), QStringLiteral("开始"), {2610, 3810, 1485, 375});
     Cmd_end = Controls::button(this, QStringLiteral("Cmd_end"), QStringLiteral("退出"), {5400, 3810, 1485, 375});
     setTabOrder(Com_group, Cmd_start);
     setTabOrder(Cmd_start, Cmd_end);

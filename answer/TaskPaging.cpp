@@ -7,6 +7,8 @@
 #include "workfiles/TaskFiles.h"
 #include "workfiles/WorkFolders.h"
 
+#include <QLabel>
+
 TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab &tab, QString kind)
     : m_section(section), m_tab(tab), m_kind(std::move(kind))
 {
@@ -15,6 +17,10 @@ TaskPaging::TaskPaging(ProgramSection &section, const AnsweringControls::TaskTab
 void TaskPaging::show()
 {
     m_tab.text->setText(QStringLiteral("【%1】").arg(m_section.current) + m_section.title(m_section.current));
+    // The file the student edits for the task on show; no task, no file.
+    m_tab.file->setText(m_section.count > 0
+                            ? QStringLiteral("题目文件：\n") + TaskFiles::sourceName(m_kind, m_section.current)
+                            : QString());
 }
 
 void TaskPaging::next()

@@ -15,6 +15,7 @@
 #include "state/Module1.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -36,6 +37,12 @@ QLabel *picture(QWidget *parent, const char *name, const QString &caption, Login
     label->setCursor(Qt::PointingHandCursor);
     label->setMouseTracking(true);
     return label;
+}
+
+// Tab and the arrow keys move the focus as Tab does; the window's activation or a click do not.
+bool movedByKey(const QFocusEvent *event)
+{
+    return event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
 }
 
 }
@@ -68,8 +75,9 @@ Frm_login::Frm_login(QWidget *parent) : QWidget(parent)
 
 void Frm_login::Form_Load()
 {
-    Module1::conn = openQuestionBank(BankFile::path());
-    BadRowsNotice::showIfAny(this, *Module1::conn);
+    const QString path = BankFile::path();
+    Module1::conn = openQuestionBank(path);
+    BadRowsNotice::showWhenChecked(this, path, [this] { emit rowsChecked(); });
 }
 
 void Frm_login::bindKeys()
@@ -80,19 +88,37 @@ void Frm_login::bindKeys()
         QLabel *pic = pictures[std::size_t(k)];
         keys->run({QKeyCombination(Qt::Key(Qt::Key_1 + k))}, [this, pic] { Pic_Click(pic); }, pic);
     }
-    keys->run({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Down)}, [this] { focusNextChild(); });
-    keys->run({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Up)}, [this] { focusPreviousChild(); });
+    // The frame follows the keys whether or not the focus change is reported (it is not while
+    // the window is still being activated).
+    const auto frameFocus = [this] {
+        if (auto *pic = qobject_cast<QLabel *>(focusWidget()))
+            Pic_MouseMove(pic);
+    };
+    keys->run({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_Down)}, [this, frameFocus] {
+        focusNextChild();
+        frameFocus();
+    });
+    keys->run({QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Up)}, [this, frameFocus] {
+        focusPreviousChild();
+        frameFocus();
+    });
     keys->run({QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Space)}, [this, pictures] {
-        // The framed picture, or with none framed (the pointer moved off) the focused one.
-        QLabel *chosen = nullptr;
+        // The framed picture: what is opened is always on show. With none framed, nothing.
         for (QLabel *pic : pictures)
-            if (pic->frameShape() != QFrame::NoFrame || (!chosen && pic == focusWidget()))
-                chosen = pic;
-        if (chosen)
-            Pic_Click(chosen);
+            if (pic->frameShape() != QFrame::NoFrame) {
+                Pic_Click(pic);
+                return;
+            }
     });
     keys->run({QKeyCombination(Qt::Key_Escape)}, [this] { close(); });
     Pic1->setFocus();
+}
+
+// Shown, at start or on coming back, with no picture framed: a frame appears where the pointer or
+// a key puts it, never where the focus only happens to be.
+void Frm_login::showEvent(QShowEvent *)
+{
+    Form_MouseMove();
 }
 
 void Frm_login::paintEvent(QPaintEvent *)
@@ -122,7 +148,7 @@ bool Frm_login::eventFilter(QObject *watched, QEvent *event)
     auto *pic = qobject_cast<QLabel *>(watched);
     if (!pic)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn)
+    if (event->type() == QEvent::FocusIn && movedByKey(static_cast<QFocusEvent *>(event)))
         Pic_MouseMove(pic); // the keyboard's focus looks like the pointer's frame
     const bool mouse = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
                        || event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;

@@ -6,7 +6,8 @@ class QLabel;
 
 // The start screen: opens the question bank, leads to the three activities and ends the program.
 // The bank is opened right after the screen is first painted; until then its pictures answer
-// nothing. A bank that cannot be opened is reported and ends the program with status 1.
+// nothing. Its rows are checked in the background while the screen answers. A bank that cannot be
+// opened is reported and ends the program with status 1.
 class Frm_login : public QWidget
 {
     Q_OBJECT
@@ -14,11 +15,13 @@ public:
     explicit Frm_login(QWidget *parent = nullptr);
 
 signals:
-    void loaded(); // on screen with the bank open
+    void loaded();      // on screen with the bank open
+    void rowsChecked(); // the bank's rows checked in the background, any bad ones told
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

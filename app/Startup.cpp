@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "platform/MessageBox.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -22,9 +24,12 @@ void substituteFonts()
 
 void Startup::prepare(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("智桥辅导学习系统-C语言"));
-    // Lets the desktop match the windows with the installed launcher and its icon.
+    // The name is the class of every window (WM_CLASS on X11), which the launcher's StartupWMClass
+    // names, and the desktop file name is the window's app id (Wayland): either way a dock groups
+    // the windows with the launcher and its icon.
+    QApplication::setApplicationName(QStringLiteral("zhiqiao"));
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.zhiqiao.CTutor"));
+    MessageBox::setDefaultTitle(QStringLiteral("智桥辅导学习系统-C语言"));
     // The program ends only from the start screen; windows hand over to one another in between.
     app.setQuitOnLastWindowClosed(false);
     substituteFonts();

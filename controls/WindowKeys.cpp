@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -57,20 +58,18 @@ QKeyCombination normalized(const QKeyEvent *event)
     return QKeyCombination(modifiers, key);
 }
 
-// What the box keeps for itself: all that is typed, but for the keys that leave it or act on the
-// window, and a copy with nothing selected to copy.
+// What the box keeps for itself: all that is typed into an editable one, but for the keys that
+// leave it or act on the window, and in any box a copy of what is selected.
 bool goesToBox(const QWidget *target, QKeyCombination key)
 {
+    if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_C))
+        return hasSelection(target);
     const Box box = editableBox(target);
     if (box == Box::None || key.key() == Qt::Key_Escape)
         return false;
     if (key.key() == Qt::Key_Tab && (key.keyboardModifiers() & Qt::ControlModifier))
         return false;
-    if (box == Box::OneLine && key == QKeyCombination(Qt::Key_Return))
-        return false;
-    if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_C) && !hasSelection(target))
-        return false;
-    return true;
+    return !(box == Box::OneLine && key == QKeyCombination(Qt::Key_Return));
 }
 
 QString keyName(QKeyCombination key)
@@ -131,6 +130,12 @@ void WindowKeys::switchTabs(QTabWidget *tabs)
         tabs->tabBar()->setTabToolTip(i, tip(next + previous));
 }
 
+void WindowKeys::leaveTo(QWidget *box, const Keys &keys)
+{
+    for (QKeyCombination key : keys)
+        m_left.append({box, key});
+}
+
 WindowKeys::Keys WindowKeys::option(int i)
 {
     const auto letter = Qt::Key(Qt::Key_A + i);
@@ -152,16 +157,37 @@ QString WindowKeys::tip(const Keys &keys)
 
 bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Show && !m_named) {
-        m_named = true;
-        AccessibleNames::name(m_window);
+    if (watched == m_window && event->type() == QEvent::Show) {
+        m_downSinceShown.clear();
+        if (!m_named) {
+            m_named = true;
+            AccessibleNames::name(m_window);
+        }
     }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto *target = static_cast<QWidget *>(watched);
     if (target->window() != m_window)
         return false;
-    return handle(target, static_cast<QKeyEvent *>(event));
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (pressedBeforeShown(key)) {
+        key->accept();
+        return true;
+    }
+    return handle(target, key);
+}
+
+// A window that has just taken over from another must not act on what was typed into that one:
+// the second Return of a quick double press queued for the hidden window, or Return held down.
+bool WindowKeys::pressedBeforeShown(const QKeyEvent *event)
+{
+    if (!m_window->isVisible())
+        return true;
+    if (event->isAutoRepeat())
+        return !m_downSinceShown.contains(event->key());
+    if (!m_downSinceShown.contains(event->key()))
+        m_downSinceShown.append(event->key());
+    return false;
 }
 
 bool WindowKeys::handle(QWidget *target, QKeyEvent *event)
@@ -169,8 +195,12 @@ bool WindowKeys::handle(QWidget *target, QKeyEvent *event)
     const QKeyCombination key = normalized(event);
     if (goesToBox(target, key))
         return false;
+    for (const LeftKey &left : std::as_const(m_left))
+        if (left.key == key && (target == left.box || left.box->isAncestorOf(target)))
+            return false;
     if (key == QKeyCombination(Qt::Key_Return)) {
-        if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+        // A push button only: Return on an option button must not pick the option.
+        if (auto *button = qobject_cast<QPushButton *>(target)) {
             button->click();   // does nothing while the button is disabled
             event->accept();
             return true;

@@ -10,10 +10,13 @@ class QKeyEvent;
 class QTabWidget;
 class QWidget;
 
-// The keys of one window. A bound key works wherever the focus is in the window, with two
+// The keys of one window. A bound key works wherever the focus is in the window, with these
 // exceptions: what is typed into an editable text box goes to the box (Esc, Ctrl+Tab and, in a
-// one-line box, Enter still reach the window), and Enter on a focused button presses that button.
-// The window's controls get their accessible names when it is first shown (AccessibleNames).
+// one-line box, Enter still reach the window), Ctrl+C copies a box's selection, keys left to a
+// box (leaveTo) go to it, and Enter on a focused push button presses that button. A key the
+// window did not see go down since it was shown does nothing in it: one typed while it was hidden,
+// or the repeat of one held down as it opened. The window's controls get their accessible names
+// when it is first shown (AccessibleNames).
 class WindowKeys : public QObject
 {
 public:
@@ -28,6 +31,8 @@ public:
     void run(const Keys &keys, const std::function<void()> &action, QWidget *tipped = nullptr);
     // Ctrl+Tab and Ctrl+Shift+Tab bring the next and the previous tab to the front.
     void switchTabs(QTabWidget *tabs);
+    // The keys, typed where box or a control inside it has the focus, go to the box.
+    void leaveTo(QWidget *box, const Keys &keys);
 
     // The keys 1..4 and A..D (either case) for option i (0..3).
     static Keys option(int i);
@@ -39,13 +44,21 @@ protected:
 
 private:
     bool handle(QWidget *target, QKeyEvent *event);
+    bool pressedBeforeShown(const QKeyEvent *event);
 
     struct Binding
     {
         QKeyCombination key;
         std::function<void()> act;
     };
+    struct LeftKey
+    {
+        QWidget *box;
+        QKeyCombination key;
+    };
     QWidget *m_window;
     QList<Binding> m_bindings;
+    QList<LeftKey> m_left;
+    QList<int> m_downSinceShown;   // the keys pressed since the window was last shown
     bool m_named = false;
 };

@@ -130,8 +130,9 @@ QString RowCheck::notice(const QList<RowFault> &faults)
     if (faults.size() > kListed)
         lines << QStringLiteral("……另有 %1 处没有列出。").arg(faults.size() - kListed);
     lines << QString()
-          << QStringLiteral("编号或标题有问题的单元和算法不在列表中；题型不明或正确答案不是 A、B、C、D 之一的题目"
-                            "不会出现在测试和练习中；无法显示的文字显示为“%1”，也不会写入题目文件。其余内容照常使用。")
+          << QStringLiteral("编号或标题有问题的单元和算法不在列表中；题型不明的题目不会出现在测试和练习中；"
+                            "正确答案不是 A、B、C、D 之一的选择题照常出现，回顾时显示题库中的答案；"
+                            "无法显示的文字显示为“%1”，也不会写入题目文件。其余内容照常使用。")
                  .arg(Record::unreadableNotice());
     return lines.join(u'\n');
 }

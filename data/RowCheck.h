@@ -9,7 +9,8 @@
 //   - a chapter or algorithm whose id is not two characters, or whose title cannot be shown, has
 //     no list entry (it could not be opened by it);
 //   - a question whose type is empty or no known kind is in no test or exercise (no query asks for it);
-//   - a choice question whose correct option is not A to D is left out of its test or exercise;
+//   - a choice question whose correct option is not A to D (a to d and blanks around are taken)
+//     keeps its place, and the review shows the key as stored;
 //   - a text that is binary data or not UTF-8 shows as Record::unreadableNotice() and is never
 //     written into a task file.
 // A study text is only checked for being binary data: reading every one at start-up would cost

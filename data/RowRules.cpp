@@ -19,15 +19,24 @@ bool RowRules::listed(const Record &row)
     return idFault(row).isEmpty() && row.readable(QStringLiteral("title"));
 }
 
+namespace {
+const QStringList kLetters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+}
+
+QString RowRules::answerKey(const Record &row, const QString &field)
+{
+    const QString key = trimBlanks(row.text(field));
+    return kLetters.contains(key.toUpper()) ? key.toUpper() : key;
+}
+
 QString RowRules::answerFault(const Record &row, const QString &field)
 {
     if (!row.readable(field))
         return QStringLiteral("正确答案是二进制数据");
-    const QString answer = trimBlanks(row.text(field));
+    const QString answer = answerKey(row, field);
     if (answer.isEmpty())
         return QStringLiteral("没有正确答案");
-    static const QStringList letters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
-    if (!letters.contains(answer))
+    if (!kLetters.contains(answer))
         return QStringLiteral("正确答案“%1”不是 A、B、C、D 之一").arg(row.text(field));
     return {};
 }

@@ -12,9 +12,12 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <atomic>
+
 namespace {
 
-int s_connections = 0;
+// Atomic: the start-up check opens a bank of its own on another thread.
+std::atomic<int> s_connections = 0;
 
 // A writer holding the file gets this long before the bank gives up on it.
 constexpr int kLockedWaitMs = 1000;

@@ -22,6 +22,7 @@ struct AnsweringControls
         QPushButton *previous = nullptr;
         QPushButton *editor = nullptr;   // "启动VC"
         QPushButton *check = nullptr;    // "检查程序"
+        QLabel *file = nullptr;          // names the file the student edits: "pro_1.c"
     };
 
     QTabWidget *tabs = nullptr;

@@ -73,12 +73,18 @@ void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char
     c.optionTexts[k]->setPalette(palette);
 }
 
-AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 4> &names,
-                                                    const std::array<QRect, 4> &rects)
+AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 5> &names,
+                                                    const std::array<QRect, 5> &rects)
 {
     AnsweringControls::TaskTab tab;
     tab.next = smallButton(frame, names[0], QStringLiteral("下一题"), rects[0]);
     tab.previous = smallButton(frame, names[1], QStringLiteral("上一题"), rects[1]);
+    tab.file = Controls::label(frame, names[4], {}, rects[4]);
+    tab.file->setFont(Controls::song(9));
+    tab.file->setAlignment(Qt::AlignCenter);
+    tab.file->setWordWrap(true);
+    tab.file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tab.file->setAccessibleName(QStringLiteral("题目文件"));
     // Built above "启动VC" as it stands, so Tab reaches the buttons top to bottom.
     tab.check = smallButton(frame, names[3], QStringLiteral("检查程序"), rects[3]);
     tab.editor = smallButton(frame, names[2], QStringLiteral("启动VC"), rects[2]);
@@ -89,6 +95,9 @@ QPushButton *LayoutParts::smallButton(QWidget *parent, const QString &name, cons
 {
     QPushButton *button = Controls::button(parent, name, caption, twips);
     button->setFont(Controls::song(9));
+    const int short_ = button->sizeHint().height() - button->height();
+    if (short_ > 0)
+        button->setGeometry(button->geometry().adjusted(0, -short_ / 2, 0, short_ - short_ / 2));
     return button;
 }
 

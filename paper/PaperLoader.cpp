@@ -2,7 +2,6 @@
 
 #include "data/BankError.h"
 #include "data/RowRules.h"
-#include "platform/Blanks.h"
 #include "workfiles/CleanUp.h"
 #include "workfiles/TaskFiles.h"
 
@@ -66,10 +65,6 @@ void PaperLoader::startAtFirst()
 RecordSet PaperLoader::fetch(QuestionKind kind, int capacity)
 {
     RecordSet rows = m_source.rows(kind);
-    // A choice whose correct option is no option would teach a wrong answer; the start-up
-    // check has named it.
-    if (kind == QuestionKind::Choice)
-        rows.removeIf([&](const Record &row) { return !RowRules::answerFault(row, m_source.answerField).isEmpty(); });
     if (rows.size() > capacity) {
         m_cuts.append({kind, rows.size(), capacity});
         rows.resize(capacity);
@@ -88,7 +83,9 @@ void PaperLoader::loadChoices()
         for (int k = 1; k <= 4; ++k)
             ch.option(i, k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
         ch.explain(i) = row.text(QStringLiteral("explain"));
-        ch.answer(i) = trimBlanks(row.text(m_source.answerField));
+        // A key that is no option stays as stored: the start-up check has named it, and the
+        // review shows it as the bank holds it rather than losing the question.
+        ch.answer(i) = RowRules::answerKey(row, m_source.answerField);
     }
 }
 

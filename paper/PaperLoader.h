@@ -47,8 +47,7 @@ private:
         int kept;
     };
 
-    // The section's rows without the choices whose answer is no option, cut to what the paper
-    // can hold (the first ones are kept).
+    // The section's rows, cut to what the paper can hold (the first ones are kept).
     RecordSet fetch(QuestionKind kind, int capacity);
     ProgramSection &section(QuestionKind kind);
 

@@ -17,12 +17,16 @@ public:
         QString title;
         QMessageBox::StandardButtons buttons;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
 
     // Shows a modal message box and returns the button pressed. An empty title means the
-    // program's default title (the application name).
+    // program's default title (setDefaultTitle). Without a default button, the box picks its own.
     static QMessageBox::StandardButton show(QWidget *parent, const QString &text, const QString &title,
-                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
+                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    // The title of a message shown without one: the program's name.
+    static void setDefaultTitle(const QString &title);
 
     // Test seam: the next message is not shown but answered with this button.
     static void setNextAnswer(QMessageBox::StandardButton answer);
@@ -35,4 +39,5 @@ private:
     static std::optional<QMessageBox::StandardButton> s_nextAnswer;
     static std::optional<Asked> s_lastAsked;
     static int s_askedCount;
+    static QString s_defaultTitle;
 };

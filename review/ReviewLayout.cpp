@@ -63,7 +63,10 @@ TextBox *ReviewLayout::framedBox(QWidget *page, const QString &frameName, const 
     QGroupBox *box = Controls::frame(page, frameName, caption, frame);
     if (darkRedCaption)
         colourText(box, kDarkRed);
-    return Controls::textBox(box, boxName, {120, 270, frame.width() - 240, frame.height() - 390});
+    TextBox *text = Controls::textBox(box, boxName, {120, 270, frame.width() - 240, frame.height() - 390});
+    // For reading: selectable and copyable, and the paging keys page wherever the focus is.
+    text->setReadOnly(true);
+    return text;
 }
 
 std::array<ClickLabel *, 10> ReviewLayout::squares(QWidget *page)

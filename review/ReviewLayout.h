@@ -34,7 +34,7 @@ inline constexpr QRect kRight{5940, 60, 5715, 6450};
 inline constexpr QRect kUpperLeft{120, 60, 5700, 3600};
 inline constexpr QRect kLowerLeft{120, 3720, 5700, 2790};
 
-// A frame holding one multi-line text box that fills it.
+// A frame holding one multi-line, read-only text box that fills it.
 TextBox *framedBox(QWidget *page, const QString &frameName, const QString &caption, const QString &boxName,
                    QRect frame, bool darkRedCaption = false);
 // The squares Lab_tm(0)..Lab_tm(9) in one row, index 0 leftmost, "Label1" on dark blue.

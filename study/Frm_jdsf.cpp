@@ -34,7 +34,7 @@ Frm_jdsf::Frm_jdsf(QWidget *parent) : QWidget(parent)
 
     connect(List1, &QListWidget::itemSelectionChanged, this, &Frm_jdsf::List1_Click);
     connect(cmd_exit, &QPushButton::clicked, this, &Frm_jdsf::cmd_exit_Click);
-    StudyWindow::bindKeys(this, List1, cmd_exit);
+    StudyWindow::bindKeys(this, List1, Rtxt_content, cmd_exit);
 
     Form_Load();
 }

@@ -42,7 +42,7 @@ Frm_study::Frm_study(QWidget *parent) : QWidget(parent)
     connect(List_item, &QListWidget::itemSelectionChanged, this, &Frm_study::List_item_Click);
     connect(Cmd_excer, &QPushButton::clicked, this, &Frm_study::Cmd_excer_Click);
     connect(cmd_exit, &QPushButton::clicked, this, &Frm_study::cmd_exit_Click);
-    StudyWindow::bindKeys(this, List_item, cmd_exit)->press({QKeyCombination(Qt::Key_Return)}, {Cmd_excer});
+    StudyWindow::bindKeys(this, List_item, Rtxt_content, cmd_exit)->press({QKeyCombination(Qt::Key_Return)}, {Cmd_excer});
 
     Form_Load();
 }

@@ -69,11 +69,13 @@ QString StudyWindow::currentText(const QListWidget *list)
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-WindowKeys *StudyWindow::bindKeys(QWidget *form, QListWidget *list, QPushButton *exit)
+WindowKeys *StudyWindow::bindKeys(QWidget *form, QListWidget *list, RichTextBox *text, QPushButton *exit)
 {
     auto *keys = new WindowKeys(form);
-    keys->run({QKeyCombination(Qt::Key_Up)}, [list] { step(list, -1); });
-    keys->run({QKeyCombination(Qt::Key_Down)}, [list] { step(list, 1); });
+    const QKeyCombination up(Qt::Key_Up), down(Qt::Key_Down);
+    keys->run({up}, [list] { step(list, -1); });
+    keys->run({down}, [list] { step(list, 1); });
+    keys->leaveTo(text, {up, down});
     keys->press({QKeyCombination(Qt::Key_Escape)}, {exit});
     list->setFocus();
     return keys;

@@ -26,9 +26,10 @@ RichTextBox *richTextBox(QWidget *parent, const QString &name, QRect twips);
 void fill(QWidget *form, QListWidget *list, const std::function<RecordSet()> &query);
 // The text of the selected entry, empty when nothing is selected.
 QString currentText(const QListWidget *list);
-// The keys both windows share: ↑ and ↓ move through the list wherever the focus is, showing the
-// entry as a click does, and Esc leaves as the exit button does. The list has the first focus.
-WindowKeys *bindKeys(QWidget *form, QListWidget *list, QPushButton *exit);
+// The keys both windows share: ↑ and ↓ move through the list, showing the entry as a click does,
+// wherever the focus is but in the text, which they scroll; Esc leaves as the exit button does. The
+// list has the first focus.
+WindowKeys *bindKeys(QWidget *form, QListWidget *list, RichTextBox *text, QPushButton *exit);
 // A message naming what went wrong with the bank; the window stays as it is.
 void reportBankError(QWidget *form, const BankError &error);
 }

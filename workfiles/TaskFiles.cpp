@@ -26,12 +26,45 @@ struct HandedOut
     qint64 size;
     QByteArray digest;
 };
+using HandedOutFiles = QHash<QString, HandedOut>; // by file name
 
-// Every task file written this run, by path.
-QHash<QString, HandedOut> &handedOut()
+// The record of the task files handed out into a work folder lies beside the folder, hidden in
+// its parent ("c_zhiqiao/.test.handed-out"): the folder is emptied by every clean-up, and a later
+// run must still tell a file the student never touched from the student's work.
+struct RecordPlace
 {
-    static QHash<QString, HandedOut> files;
+    QString folder;
+    QString name;
+};
+
+RecordPlace recordOf(const QString &workFolder)
+{
+    const QFileInfo folder(QDir::cleanPath(workFolder));
+    return {folder.absolutePath(), QStringLiteral(".%1.handed-out").arg(folder.fileName())};
+}
+
+// One line a file: name, size and SHA-256 in hex, separated by tabs. A record that cannot be read
+// counts as empty: the files then go to the history, which loses nothing.
+HandedOutFiles readRecord(const RecordPlace &place)
+{
+    HandedOutFiles files;
+    QFile file(WorkFolders::join(place.folder, place.name));
+    if (!file.open(QIODevice::ReadOnly))
+        return files;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 3)
+            files.insert(QString::fromUtf8(fields[0]), {fields[1].toLongLong(), QByteArray::fromHex(fields[2])});
+    }
     return files;
+}
+
+QByteArray recordText(const HandedOutFiles &files)
+{
+    QByteArray text;
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        text += file.key().toUtf8() + '\t' + QByteArray::number(file->size) + '\t' + file->digest.toHex() + '\n';
+    return text;
 }
 
 bool writeAll(int fd, const QByteArray &bytes)
@@ -99,14 +132,19 @@ void TaskFiles::write(const QString &folder, const QString &name, const QString 
     const QString failure = replaceFile(folder, name, bytes);
     if (!failure.isEmpty())
         throw WorkFileError(QStringLiteral("无法写入工作文件 %1：%2").arg(QDir::toNativeSeparators(path), failure));
-    handedOut().insert(QDir::cleanPath(path), {bytes.size(), digest(bytes)});
+    const RecordPlace record = recordOf(folder);
+    HandedOutFiles files = readRecord(record);
+    files.insert(name, {bytes.size(), digest(bytes)});
+    // A record that cannot be written costs only a history run of untouched files at the next clean-up.
+    replaceFile(record.folder, record.name, recordText(files));
 }
 
 bool TaskFiles::isAsHandedOut(const QString &path)
 {
-    const auto written = handedOut().constFind(QDir::cleanPath(path));
     const QFileInfo info(path);
-    if (written == handedOut().cend() || info.isSymLink() || !info.isFile() || info.size() != written->size)
+    const HandedOutFiles files = readRecord(recordOf(info.absolutePath()));
+    const auto written = files.constFind(info.fileName());
+    if (written == files.cend() || info.isSymLink() || !info.isFile() || info.size() != written->size)
         return false;
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && digest(file.readAll()) == written->digest;

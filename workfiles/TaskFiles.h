@@ -10,9 +10,10 @@ QString sourceName(const QString &kind, int i);
 QString dataName(int i);
 // Creates or replaces folder/name holding text and one CR LF, in the system's code page and
 // without a byte-order mark. A link of that name is replaced, never written through. Throws
-// WorkFileError naming the file when it cannot be written whole.
+// WorkFileError naming the file when it cannot be written whole. What was written is recorded
+// beside the folder, hidden in its parent (".test.handed-out" for the folder "test").
 void write(const QString &folder, const QString &name, const QString &text);
-// Whether path is a plain file holding exactly what this run last wrote there, so that removing
-// it loses nothing of the student's. Nothing of this is kept between runs.
+// Whether path is a plain file holding exactly what was last written there, by this run or an
+// earlier one, so that removing it loses nothing of the student's.
 bool isAsHandedOut(const QString &path);
 }

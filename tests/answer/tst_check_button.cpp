@@ -68,6 +68,37 @@ private slots:
         QVERIFY(w->isEnabled());
     }
 
+    // Esc typed to dismiss the result window closes that window alone; one more, in the test
+    // window, asks before it ends the test.
+    void escClosesTheResultWindowOnly()
+    {
+        TestBank bank;
+        const int task = bank.nextId();
+        bank.addTest(QStringLiteral("4"), 1, {{"title", "求和"}, {"content", "int main(void) { return 0; }"}});
+        addSumCases(bank, QStringLiteral("c_test"), task);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        QTemporaryDir empty;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", empty.path().toLocal8Bit());
+        click(w, QStringLiteral("Cmd_pro_check"));
+        qputenv("PATH", path);
+        QTRY_VERIFY(resultWindow(w));
+        QDialog *result = resultWindow(w);
+        QTest::keyClick(result->focusWidget() ? result->focusWidget() : result, Qt::Key_Escape);
+        QVERIFY(!resultWindow(w));
+        QCOMPARE(Forms<Frm_t_main>::loaded(), w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(MessageBox::askedCount(), 0);
+
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QCOMPARE(asked->text, QStringLiteral("是否结束本次测试？"));
+        QCOMPARE(Forms<Frm_t_main>::loaded(), w);
+    }
+
     void aTabWithoutTasksHasNothingToCheck()
     {
         TestBank bank;

@@ -164,14 +164,16 @@ private slots:
         QCOMPARE(ExercisePaper.ch.chosen(1), 2);
     }
 
-    // The title bar is the test window's, so the exercise can be neither lost from sight nor left
-    // unasked: its close box asks as "结束练习" does.
-    void theCloseBoxAsksAsTheEndButtonDoes()
+    // The window has no close box: "结束练习" is the way out. A close request from elsewhere (the
+    // desktop's close key) asks as that button does, so the exercise is never left unasked.
+    void noCloseBoxAndACloseRequestAsksAsTheEndButtonDoes()
     {
         TestBank bank;
         AppFixture app(bank);
         QWidget *w = startExercise();
-        QCOMPARE(w->windowFlags(), startTest()->windowFlags());
+        QVERIFY(w->windowFlags() & Qt::CustomizeWindowHint);
+        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(w->windowFlags() & Qt::WindowTitleHint);
         MessageBox::setNextAnswer(QMessageBox::No);
         QVERIFY(!w->close());
         const auto asked = MessageBox::takeLastAsked();

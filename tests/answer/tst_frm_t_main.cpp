@@ -231,6 +231,25 @@ private slots:
             QVERIFY(enabled(w, name));
     }
 
+    // Each program tab names the file of the task on show, the one the student edits.
+    void eachTaskTabNamesTheFileOfItsTask()
+    {
+        TestBank bank;
+        bank.addTest("2", 1, {{"title", "填空一"}});
+        bank.addTest("2", 1, {{"title", "填空二"}});
+        bank.addTest("4", 1, {{"title", "编程一"}});
+        bank.addExercise("02", "03", {{"title", "练习填空"}});
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        QCOMPARE(text(w, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_1.c"));
+        click(w, "cmd_blank_next");
+        QCOMPARE(text(w, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_2.c"));
+        QCOMPARE(text(w, "Lab_pro_file"), QStringLiteral("题目文件：\npro_1.c"));
+        QCOMPARE(text(w, "Lab_err_file"), QString()); // no task, no file
+        QWidget *exercise = startExercise();
+        QCOMPARE(text(exercise, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_1.c"));
+    }
+
     void editorOpensTheTaskOnShow()
     {
         FakeEditor editor;

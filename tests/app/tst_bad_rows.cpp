@@ -58,7 +58,6 @@ class TestBadRows : public QObject
             QStringLiteral("c_test 3: ch_answer: 没有正确答案"),
             QStringLiteral("c_test 4: type: 题型“5”不是 1、2、3、4 之一"),
             QStringLiteral("c_test 5: type: 题型为空"),
-            QStringLiteral("c_excer 7: answer: 正确答案“b”不是 A、B、C、D 之一"),
             QStringLiteral("c_excer 8: type: 题型“1”不是 01、02、03、04 之一"),
         };
     }
@@ -95,9 +94,10 @@ class TestBadRows : public QObject
     {
         MessageBox::setNextAnswer(QMessageBox::Ok);
         auto *login = Forms<Frm_login>::show();
-        QSignalSpy loaded(login, &Frm_login::loaded); // the bank opens after the first paint
-        if (!loaded.wait())
-            return {QStringLiteral("not loaded")};
+        // The bank opens after the first paint, and its rows are checked beside the start screen.
+        QSignalSpy checked(login, &Frm_login::rowsChecked);
+        if (!checked.wait())
+            return {QStringLiteral("not checked")};
         const auto asked = MessageBox::takeLastAsked();
         if (!asked)
             return {QStringLiteral("no box")};
@@ -153,11 +153,16 @@ private slots:
         QCOMPARE(entries(listOf(algorithms, "List1")), QStringList({QStringLiteral("A1 冒泡排序")}));
         algorithms->close();
 
-        // A test set: the choices whose answer is no option and the rows of no kind are left out.
+        // A test set: the rows of no kind are left out; a choice whose key is no option keeps its
+        // place, its key as stored.
         startTest(1);
-        QCOMPARE(TestPaper.ch.count, 1);
+        QCOMPARE(TestPaper.ch.count, 3);
         QCOMPARE(TestPaper.ch.title(1), QStringLiteral("好题"));
         QCOMPARE(TestPaper.ch.answer(1), QStringLiteral("B"));
+        QCOMPARE(TestPaper.ch.title(2), QStringLiteral("答案越界"));
+        QCOMPARE(TestPaper.ch.answer(2), QStringLiteral("E"));
+        QCOMPARE(TestPaper.ch.title(3), QStringLiteral("没有答案"));
+        QCOMPARE(TestPaper.ch.answer(3), QString());
         if (format == BankFormat::Sqlite) {
             QCOMPARE(TestPaper.blank.count, 2);
             QCOMPARE(TestPaper.blank.title(2), Record::unreadableNotice());
@@ -178,12 +183,14 @@ private slots:
         Forms<Frm_study>::show()->hide();
         Forms<Frm_exer>::show();
         if (format == BankFormat::Sqlite) {
-            QCOMPARE(ExercisePaper.ch.count, 2);
-            QCOMPARE(ExercisePaper.ch.option(2, 2), QStringLiteral("[B] ") + Record::unreadableNotice());
+            QCOMPARE(ExercisePaper.ch.count, 3);
+            QCOMPARE(ExercisePaper.ch.option(3, 2), QStringLiteral("[B] ") + Record::unreadableNotice());
         } else {
-            QCOMPARE(ExercisePaper.ch.count, 1);
+            QCOMPARE(ExercisePaper.ch.count, 2);
         }
-        QCOMPARE(ExercisePaper.ch.title(1), QStringLiteral("好练习"));
+        QCOMPARE(ExercisePaper.ch.title(1), QStringLiteral("小写答案"));
+        QCOMPARE(ExercisePaper.ch.answer(1), QStringLiteral("B"));
+        QCOMPARE(ExercisePaper.ch.title(2), QStringLiteral("好练习"));
         QCOMPARE(ExercisePaper.blank.count + ExercisePaper.err.count + ExercisePaper.pro.count, 0);
         QCOMPARE(MessageBox::askedCount(), 0);
     }
@@ -202,6 +209,25 @@ private slots:
         QCOMPARE(lines.value(21), QStringLiteral("……另有 3 处没有列出。"));
     }
 
+    // The check runs on a thread of its own: the start screen is loaded, and answers, before the
+    // box comes.
+    void theBoxComesAfterTheStartScreenIsLoaded()
+    {
+        TestBank bank;
+        bank.addTestChoice(1, QStringLiteral("答案越界"), QStringLiteral("E"));
+        AppFixture app(bank);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        auto *login = Forms<Frm_login>::show();
+        int askedWhenLoaded = -1;
+        connect(login, &Frm_login::loaded, this, [&] { askedWhenLoaded = MessageBox::askedCount(); });
+        QSignalSpy checked(login, &Frm_login::rowsChecked);
+        QVERIFY(checked.wait());
+        QCOMPARE(askedWhenLoaded, 0);
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked);
+        QVERIFY(asked->text.contains(QStringLiteral("c_test 1: ch_answer: 正确答案“E”不是 A、B、C、D 之一")));
+    }
+
     void aSoundBankShowsNoBox()
     {
         QFETCH_GLOBAL(BankFormat, format);
@@ -211,7 +237,9 @@ private slots:
         bank.addTest(QStringLiteral("4"), 1, {{"title", "编程"}});
         AppFixture app(bank, format);
         MessageBox::setNextAnswer(QMessageBox::Ok); // a box shown by mistake fails the test, not hangs it
-        Forms<Frm_login>::show();
+        auto *login = Forms<Frm_login>::show();
+        QSignalSpy checked(login, &Frm_login::rowsChecked);
+        QVERIFY(checked.wait());
         QCOMPARE(MessageBox::askedCount(), 0);
     }
 };

@@ -111,6 +111,48 @@ private slots:
             QVERIFY(!framed(pic(login, name)));
     }
 
+    // The keyboard's frame shows once a key has moved it, never where the focus only happens to
+    // be: not at start, and not on coming back from an activity opened by key or by mouse.
+    void aFrameShowsOnlyWhereAKeyOrThePointerPutIt()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        auto *login = Forms<Frm_login>::show();
+        const auto framedNames = [&] {
+            QStringList names;
+            for (const char *name : {"Pic1", "Pic2", "Pic3", "Pic4"})
+                if (framed(pic(login, name)))
+                    names << QLatin1String(name);
+            return names;
+        };
+        const auto typed = [&](Qt::Key key) { QTest::keyClick(login->focusWidget(), key); };
+        QCOMPARE(framedNames(), QStringList());
+        typed(Qt::Key_Return); // nothing framed: nothing opens
+        typed(Qt::Key_Space);
+        QVERIFY(login->isVisible());
+
+        typed(Qt::Key_Right);
+        QCOMPARE(framedNames(), QStringList{"Pic2"});
+        typed(Qt::Key_Return);
+        QVERIFY(!login->isVisible());
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Frm_jdsf" && w->isVisible())
+                w->close();
+        QVERIFY(login->isVisible());
+        QCOMPARE(framedNames(), QStringList());
+
+        QTest::mouseClick(pic(login, "Pic3"), Qt::LeftButton);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Frm_test" && w->isVisible())
+                w->close();
+        QVERIFY(login->isVisible());
+        QCOMPARE(framedNames(), QStringList());
+        QVERIFY(QTest::qWaitForWindowActive(login)); // Tab's focus change is reported to an active window
+        QCOMPARE(framedNames(), QStringList());
+        typed(Qt::Key_Tab);
+        QCOMPARE(framedNames().size(), 1);
+    }
+
     void exitPromptsKeepTheirOwnTitles_data()
     {
         QTest::addColumn<bool>("byCloseBox");

@@ -3,7 +3,9 @@
 #include "answer/Frm_t_main.h"
 #include "answer/Frm_test.h"
 #include "app/Frm_login.h"
+#include "controls/TextBox.h"
 #include "platform/MessageBox.h"
+#include "platform/RichTextBox.h"
 #include "review/Frm_excer_over.h"
 #include "review/Frm_t_over.h"
 #include "study/Frm_jdsf.h"
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 
 using namespace AnswerWindows;
 using namespace Module1;
@@ -51,6 +54,7 @@ QString asked()
 
 const QString kEndExercise = QStringLiteral("提示信息|是否结束单元练习？|%1").arg(int(QMessageBox::Question));
 const QString kEndReview = QStringLiteral("信息提示|退出测试系统?|%1").arg(int(QMessageBox::Question));
+const QString kEndTest = QStringLiteral("提示信息|是否结束本次测试？|%1").arg(int(QMessageBox::Question));
 
 void addTestSet(TestBank &bank)
 {
@@ -160,7 +164,9 @@ class TestKeyboard : public QObject
         key(test, Qt::Key_1); // no choice question on show: no option picked
         key(test, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         outcome = {chosenOf(TestPaper), redSquares(test), {}};
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         key(test, Qt::Key_Escape);
+        QCOMPARE(asked(), kEndTest);
         settle();
         QWidget *review = Forms<Frm_t_over>::loaded();
         QVERIFY(shown(review));
@@ -320,12 +326,32 @@ private slots:
         QVERIFY(!Forms<Frm_jdsf>::loaded());
         QVERIFY(shown(login));
 
+        // In a test Esc asks first, No being the default; "退出" itself ends at once.
         QWidget *test = startTest(3);
-        key(test, Qt::Key_Escape); // ends at once, as "退出" does
+        key(test, Qt::Key_2);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        key(test, Qt::Key_Escape);
+        const auto endTest = MessageBox::takeLastAsked();
+        QVERIFY(endTest);
+        QCOMPARE(endTest->buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(endTest->defaultButton, QMessageBox::No);
+        QCOMPARE(QStringLiteral("%1|%2|%3").arg(endTest->title, endTest->text).arg(int(endTest->icon)), kEndTest);
+        QVERIFY(shown(test));
+        QCOMPARE(TestPaper.ch.chosen(1), 2);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        key(test, Qt::Key_Escape);
+        QCOMPARE(asked(), kEndTest);
         settle();
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QVERIFY(shown(Forms<Frm_t_over>::loaded()));
+        unloadAllForms();
+        test = startTest(3);
+        click(test, "cmd_exit");
+        settle();
         QCOMPARE(MessageBox::askedCount(), 0);
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QVERIFY(shown(Forms<Frm_t_over>::loaded()));
+        login = Forms<Frm_login>::show();
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(login, Qt::Key_Escape);
@@ -350,16 +376,28 @@ private slots:
         QCOMPARE(focusName(Forms<Frm_study>::show()), QStringLiteral("List_item"));
         QCOMPARE(focusName(Forms<Frm_jdsf>::show()), QStringLiteral("List1"));
         chapter_id = QStringLiteral("01");
-        QCOMPARE(focusName(Forms<Frm_exer>::show()), QStringLiteral("Option1(0)"));
+        QWidget *exercise = Forms<Frm_exer>::show();
+        QCOMPARE(focusName(exercise), QStringLiteral("Txt_title"));
         QCOMPARE(focusName(Forms<Frm_excer_over>::show()), QStringLiteral("Command1"));
         QCOMPARE(focusName(Forms<Frm_t_over>::show()), QStringLiteral("Cmd_ch_next"));
         QWidget *test = startTest(3);
-        QCOMPARE(focusName(test), QStringLiteral("Op1(0)"));
+        QCOMPARE(focusName(test), QStringLiteral("Txt_ch_title"));
 
-        key(test, Qt::Key_Space); // a stray space picks option A, and the test goes on
-        key(test, Qt::Key_Return);
+        // A stray Space or Return picks nothing, and the test goes on.
+        for (QWidget *w : {test, exercise}) {
+            key(w, Qt::Key_Space);
+            key(w, Qt::Key_Return);
+        }
         QCOMPARE(Forms<Frm_t_main>::loaded(), test);
-        QCOMPARE(TestPaper.ch.chosen(1), 1);
+        QCOMPARE(chosenOf(TestPaper), QList<int>(10, 0));
+        QCOMPARE(chosenOf(ExercisePaper), QList<int>(10, 0));
+        QCOMPARE(redSquares(test), QList<int>{});
+        // Return on an option button does not pick it either; Space, the button's own key, does.
+        control<QWidget>(test, "Op1(1)")->setFocus();
+        key(test, Qt::Key_Return);
+        QCOMPARE(TestPaper.ch.chosen(1), 0);
+        key(test, Qt::Key_Space);
+        QCOMPARE(TestPaper.ch.chosen(1), 2);
         control<QWidget>(test, "cmd_exit")->setFocus();
         key(test, Qt::Key_Return); // Return on a focused button presses it
         settle();
@@ -395,7 +433,7 @@ private slots:
         AppFixture app(bank);
         QWidget *test = startTest(3);
         key(test, Qt::Key_2);
-        key(test, Qt::Key_Escape);
+        click(test, "cmd_exit");
         settle();
         QWidget *review = Forms<Frm_t_over>::loaded();
         key(review, Qt::Key_C, Qt::ControlModifier);
@@ -405,6 +443,121 @@ private slots:
         key(review, Qt::Key_Tab, Qt::ControlModifier);
         key(review, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("【1】填空")));
+    }
+
+    // The second Return of a quick double press in the set window reaches that window after it
+    // has made way for the test: it must neither start the test again nor pick an answer there.
+    void returnReturnFromTheSetWindowRecordsNothing()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        AppFixture app(bank);
+        QWidget *sets = Forms<Frm_test>::show();
+        auto *combo = control<QComboBox>(sets, "Com_group");
+        combo->setCurrentIndex(2);
+        emit combo->activated(2);
+        QWidget *focus = sets->focusWidget();
+        for (int i = 0; i < 2; ++i) {
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+        }
+        QCoreApplication::processEvents();
+        QWidget *test = Forms<Frm_t_main>::loaded();
+        QVERIFY(shown(test));
+        QVERIFY(!sets->isVisible());
+        QVERIFY(QFileInfo::exists(WorkFolders::join(test_path, "blank_1.c"))); // not cleaned away by a second start
+        key(test, Qt::Key_Return); // the second Return, had it come after the test opened
+        QCOMPARE(chosenOf(TestPaper), QList<int>(10, 0));
+        QCOMPARE(MessageBox::askedCount(), 0);
+    }
+
+    // Return held down on the start screen: its repeats reach the set window that opened, where
+    // Return would start a test on the set chosen before.
+    void aKeyHeldAsAWindowOpensDoesNothingThere()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        AppFixture app(bank);
+        QWidget *sets = Forms<Frm_test>::show();
+        control<QComboBox>(sets, "Com_group")->setCurrentIndex(2);
+        sets->hide(); // as after a test: loaded with its choice
+        QWidget *login = Forms<Frm_login>::show();
+        key(login, Qt::Key_Right);
+        key(login, Qt::Key_Right);
+        QTest::keyPress(login->focusWidget(), Qt::Key_Return);
+        QVERIFY(shown(sets));
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(sets->focusWidget(), &repeat);
+        QVERIFY(!Forms<Frm_t_main>::loaded());
+        QVERIFY(shown(sets));
+        // A Return pressed afresh there starts the test.
+        key(sets, Qt::Key_Return);
+        QVERIFY(shown(Forms<Frm_t_main>::loaded()));
+    }
+
+    // The review's boxes are for reading: typing changes nothing, the paging keys page wherever
+    // the focus is, and Ctrl+C copies what is selected.
+    void reviewTextsAreReadOnlyAndPagingKeysPage()
+    {
+        TestBank bank;
+        addTestSet(bank);
+        bank.addTest("2", 3, {{"title", "填空二"}});
+        AppFixture app(bank);
+        click(startTest(3), "cmd_exit");
+        settle();
+        QWidget *review = Forms<Frm_t_over>::loaded();
+        auto *title = control<TextBox>(review, "Txt_ch_title");
+        title->setFocus();
+        QTest::keyClicks(title, "xyz");
+        QVERIFY(!title->toPlainText().contains(QStringLiteral("xyz")));
+        key(review, Qt::Key_PageDown);
+        QVERIFY(text(review, "Txt_ch_title").startsWith(QStringLiteral("【第2题】：第二题")));
+        key(review, Qt::Key_Tab, Qt::ControlModifier); // the focus goes on to the blank tab
+        QVERIFY(control<QTabWidget>(review, "SSTab1")->currentIndex() == 1);
+        key(review, Qt::Key_Right);
+        QVERIFY(text(review, "Txt_blank_title").startsWith(QStringLiteral("【2】填空二")));
+        for (TextBox *box : review->findChildren<TextBox *>())
+            QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+
+        auto *blankTitle = control<TextBox>(review, "Txt_blank_title");
+        QTextCursor cursor = blankTitle->textCursor();
+        cursor.setPosition(3);
+        cursor.setPosition(6, QTextCursor::KeepAnchor);
+        blankTitle->setTextCursor(cursor);
+        blankTitle->setFocus();
+        key(review, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("填空二"));
+    }
+
+    // In the study windows ↑ and ↓ move the list, but scroll the text when it has the focus.
+    void theArrowsScrollAFocusedStudyText()
+    {
+        TestBank bank;
+        QString longText;
+        for (int i = 1; i <= 200; ++i)
+            longText += QStringLiteral("第%1行\n").arg(i);
+        bank.addChapter("01", "概述", longText);
+        bank.addChapter("02", "数据类型", longText);
+        bank.addAlgorithm("01", "冒泡排序", longText);
+        bank.addAlgorithm("02", "选择排序", longText);
+        AppFixture app(bank);
+        for (QWidget *w : {static_cast<QWidget *>(Forms<Frm_study>::show()), static_cast<QWidget *>(Forms<Frm_jdsf>::show())}) {
+            auto *list = w->findChild<QListWidget *>();
+            auto *text = w->findChild<RichTextBox *>(QStringLiteral("Rtxt_content"));
+            key(w, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 0);
+            QTRY_VERIFY(!text->isReading());
+            text->setFocus();
+            key(w, Qt::Key_Down);
+            key(w, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 0);
+            QVERIFY(text->verticalScrollBar()->value() > 0);
+            key(w, Qt::Key_PageDown);
+            QCOMPARE(list->currentRow(), 0);
+            list->setFocus();
+            key(w, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 1);
+        }
     }
 
     void everyControlHasAnAccessibleName()

@@ -22,6 +22,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -144,6 +147,41 @@ private slots:
         QStringList faults;
         checkInside(w, faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // A button as short as a layout height may be clips the foot of its caption: the caption's
+    // line fits inside each button's frame, and buttons standing side by side stand level.
+    void buttonsAreTallEnoughAndLevel_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"Frm_test", "Frm_t_main", "Frm_exer"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void buttonsAreTallEnoughAndLevel()
+    {
+        QFETCH(QString, window);
+        AppFixture app(m_bank);
+        QWidget *w = show(window);
+        QStringList faults;
+        for (QPushButton *button : w->findChildren<QPushButton *>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const int inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).height();
+            if (inside < button->fontMetrics().height())
+                faults << QStringLiteral("%1 holds %2 px of a %3 px line").arg(where(button)).arg(inside).arg(button->fontMetrics().height());
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        const auto pair = [&](const char *a, const char *b) {
+            const QRect ga = w->findChild<QWidget *>(QLatin1String(a))->geometry();
+            const QRect gb = w->findChild<QWidget *>(QLatin1String(b))->geometry();
+            return std::pair(ga.top() - gb.top(), ga.height() - gb.height());
+        };
+        if (window == u"Frm_test")
+            QCOMPARE(pair("Cmd_start", "Cmd_end"), std::pair(0, 0));
+        else
+            QCOMPARE(pair("Cmd_next", "Cmd_pre"), std::pair(0, 0));
     }
 
     void theFourOptionRowsLookAlike_data()

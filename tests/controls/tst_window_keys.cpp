@@ -2,6 +2,8 @@
 #include "controls/WindowKeys.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -118,15 +120,71 @@ private slots:
         QCOMPARE(s.tabs->currentIndex(), 1);
     }
 
+    // Enter presses a focused push button; on an option button it picks nothing (Space does).
     void enterPressesTheFocusedButton()
     {
         Sample s;
         QTest::keyClick(s.exit, Qt::Key_Return);
         QTest::keyClick(s.optionB, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(s.pressed, QStringList({"exit", "B"}));
+        QTest::keyClick(s.optionB, Qt::Key_Return);
+        QCOMPARE(s.pressed, QStringList({"exit"}));
         s.exit->setEnabled(false);
         QTest::keyClick(s.exit, Qt::Key_Return);
+        QCOMPARE(s.pressed.size(), 1);
+    }
+
+    // Keys go down in one window and come up in the next: a hidden window acts on none, and a
+    // shown one not on the repeats of a key it never saw pressed.
+    void aKeyPressedBeforeTheWindowShowedDoesNothing()
+    {
+        Sample s;
+        s.window.hide();
+        QTest::keyClick(s.reading, Qt::Key_Escape);
+        QTest::keyClick(s.exit, Qt::Key_Return);
+        QCOMPARE(s.pressed, QStringList());
+        s.window.show();
+        const auto repeated = [](QWidget *w, Qt::Key key) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(w, &press);
+        };
+        repeated(s.reading, Qt::Key_Escape);
+        QCOMPARE(s.pressed, QStringList());
+        QTest::keyPress(s.reading, Qt::Key_Escape);
+        repeated(s.reading, Qt::Key_Escape);
+        QCOMPARE(s.pressed, QStringList({"exit", "exit"}));
+        s.window.hide();
+        s.window.show();
+        repeated(s.reading, Qt::Key_Escape); // shown again: a key held since does nothing
         QCOMPARE(s.pressed.size(), 2);
+    }
+
+    void keysLeftToABoxGoToItWhenItHasTheFocus()
+    {
+        Sample s;
+        s.keys->leaveTo(s.reading, {QKeyCombination(Qt::Key_Right)});
+        QTest::keyClick(s.reading, Qt::Key_Right);
+        QCOMPARE(s.pressed, QStringList());
+        QTest::keyClick(s.exit, Qt::Key_Right);
+        QCOMPARE(s.pressed, QStringList({"first"}));
+    }
+
+    // Ctrl+C with a selection copies it, from a read-only box too; without, it is the window's.
+    void ctrlCCopiesTheSelection()
+    {
+        Sample s;
+        bool copiedOnShow = false;
+        s.keys->run({QKeyCombination(Qt::ControlModifier, Qt::Key_C)}, [&] { copiedOnShow = true; });
+        s.reading->setPlainText(QStringLiteral("只读的文字"));
+        QTest::keyClick(s.reading, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(copiedOnShow);
+        copiedOnShow = false;
+        QTextCursor cursor = s.reading->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(2, QTextCursor::KeepAnchor);
+        s.reading->setTextCursor(cursor);
+        QTest::keyClick(s.reading, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!copiedOnShow);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("只读"));
     }
 
     void ctrlTabSwitchesTabsBothWays()

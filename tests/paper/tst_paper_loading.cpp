@@ -195,6 +195,43 @@ private slots:
         QCOMPARE(MessageBox::askedCount(), 0);
     }
 
+    // Keys of old banks: a letter in either case with blanks around it is that option; any
+    // other key keeps its question in its place, as stored, and the questions keep their numbers.
+    void answerKeysAsOldBanksHoldThem_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("capital") << "C" << "C";
+        QTest::newRow("small") << "b" << "B";
+        QTest::newRow("padded small") << " d  " << "D";
+        QTest::newRow("padded capital") << " C " << "C";
+        QTest::newRow("no option") << "E" << "E";
+        QTest::newRow("padded word") << " AB " << "AB";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void answerKeysAsOldBanksHoldThem()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        TestBank bank;
+        bank.addTestChoice(1, "第一题", "A");
+        bank.addTestChoice(1, "第二题", stored);
+        bank.addTestChoice(1, "第三题", "D");
+        bank.addExerciseChoice("03", "练习一", stored);
+        bank.addExerciseChoice("03", "练习二", "B");
+        AppFixture app(bank);
+        startTest(1);
+        QCOMPARE(TestPaper.ch.count, 3);
+        QCOMPARE(TestPaper.ch.title(2), QStringLiteral("第二题"));
+        QCOMPARE(TestPaper.ch.answer(2), shown);
+        QCOMPARE(TestPaper.ch.title(3), QStringLiteral("第三题"));
+        startExercise("03");
+        QCOMPARE(ExercisePaper.ch.count, 2);
+        QCOMPARE(ExercisePaper.ch.answer(1), shown);
+        QCOMPARE(ExercisePaper.ch.title(2), QStringLiteral("练习二"));
+    }
+
     void exerciseLoad()
     {
         TestBank bank;

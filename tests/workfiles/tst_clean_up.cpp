@@ -5,6 +5,7 @@
 #include "WorkHome.h"
 
 #include <QDateTime>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <unistd.h>
@@ -202,6 +203,34 @@ private slots:
         QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.c"});
     }
 
+    // Another run of the program handed the task files out: what it recorded beside the folder
+    // tells this run which ones the student never touched.
+    void aLaterRunDeletesTheUntouchedTaskFilesOfAnEarlierOne()
+    {
+        WorkHome home;
+        const QString folder = WorkFolders::ready(WorkKind::Test);
+        const auto handOut = [&](const QString &name) {
+            QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(),
+                                       {QStringLiteral("--hand-out"), folder, name, QStringLiteral("int main(void) { return 0; }")}),
+                     0);
+        };
+        handOut(QStringLiteral("blank_1.c"));
+        handOut(QStringLiteral("pro_1.c"));
+        QCOMPARE(WorkHome::files(folder), QStringList({"blank_1.c", "pro_1.c"}));
+        WorkHome::put(WorkFolders::join(folder, "pro_1.c"), "int main(void) { return 1; }\r\n");
+        CleanUp::emptyFolderIfAny(WorkKind::Test, folder, testKinds);
+        QCOMPARE(WorkHome::files(folder), QStringList());
+        QCOMPARE(runs(home).size(), 1);
+        QCOMPARE(WorkHome::files(WorkFolders::join(history(home), runs(home).first())), QStringList{"pro_1.c"});
+
+        // Nothing touched: no history run is spent on them.
+        handOut(QStringLiteral("blank_1.c"));
+        handOut(QStringLiteral("pro_1.c"));
+        CleanUp::emptyFolderIfAny(WorkKind::Test, folder, testKinds);
+        QCOMPARE(WorkHome::files(folder), QStringList());
+        QCOMPARE(runs(home).size(), 1);
+    }
+
     void linksInTheFolderLeaveAsLinks()
     {
         WorkHome home;
@@ -220,5 +249,22 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCleanUp)
+// "--hand-out FOLDER NAME TEXT" writes one task file as another run of the program does.
+int main(int argc, char *argv[])
+{
+    if (argc == 5 && qstrcmp(argv[1], "--hand-out") == 0) {
+        QCoreApplication app(argc, argv);
+        try {
+            TaskFiles::write(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
+        } catch (const WorkFileError &) {
+            return 1;
+        }
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestCleanUp test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_clean_up.moc"
