@@ -7,7 +7,7 @@
 #include "controls/Navigation.h"
 #include "controls/WindowKeys.h"
 #include "paper/ExercisePaperLoad.h"
-#include "paper/ExerciseWindowLayout.h"
+#include "answer/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
 #include "workfiles/WorkFolders.h"

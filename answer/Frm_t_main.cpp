@@ -7,7 +7,7 @@
 #include "controls/Navigation.h"
 #include "controls/WindowKeys.h"
 #include "paper/TestPaperLoad.h"
-#include "paper/TestWindowLayout.h"
+#include "answer/TestWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/Module1.h"
 

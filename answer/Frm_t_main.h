@@ -2,7 +2,7 @@
 
 #include "answer/AnsweringSheet.h"
 #include "answer/LoadOutcome.h"
-#include "paper/AnsweringControls.h"
+#include "answer/AnsweringControls.h"
 
 #include <QWidget>
 
