@@ -22,7 +22,7 @@ for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins fonts-
 done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is not education"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no Maintainer"
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian finds errors in the package"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors in the package"
 
 root=$tmp/root
 dpkg-deb -x "$deb" "$root"
