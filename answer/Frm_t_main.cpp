@@ -5,7 +5,6 @@
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/WindowKeys.h"
-#include "paper/TestWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/RunWindows.h"
 #include "workfiles/WorkFolderLock.h"
