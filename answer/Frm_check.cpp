@@ -15,11 +15,15 @@ Frm_check::Frm_check(QWidget *window) : QDialog(window)
 {
     setObjectName(QStringLiteral("Frm_check"));
     setFont(Controls::song(10.5));
-    resize(720, 440);
+    // Tall enough that a failed case's output, which the account puts first, is in view at once.
+    resize(760, 600);
 
     Lab_verdict = new QLabel(this);
     Lab_verdict->setObjectName(QStringLiteral("Lab_verdict"));
     Lab_verdict->setFont(Controls::song(12, true));
+
+    Lab_attempt = new QLabel(this);
+    Lab_attempt->setObjectName(QStringLiteral("Lab_attempt"));
 
     Txt_result = new QPlainTextEdit(this);
     Txt_result->setObjectName(QStringLiteral("Txt_result"));
@@ -38,18 +42,25 @@ Frm_check::Frm_check(QWidget *window) : QDialog(window)
     buttons->addStretch();
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Lab_verdict);
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(Lab_verdict);
+    heading->addStretch();
+    heading->addWidget(Lab_attempt);
+    layout->addLayout(heading);
     layout->addWidget(Txt_result);
     layout->addLayout(buttons);
 }
 
-void Frm_check::showVerdict(const QString &fileName, const Verdict &verdict)
+void Frm_check::showVerdict(const QString &fileName, const Verdict &verdict, int attempt, const QString &previous)
 {
+    Lab_attempt->setText(previous.isEmpty() ? QStringLiteral("第 %1 次检查").arg(attempt)
+                                            : QStringLiteral("第 %1 次检查（上一次：%2）").arg(attempt).arg(previous));
     setWindowTitle(QStringLiteral("检查程序 - %1").arg(fileName));
     Lab_verdict->setText(VerdictText::headline(verdict));
     Lab_verdict->setStyleSheet(verdict.kind == VerdictKind::Passed ? QStringLiteral("color: rgb(0, 128, 0)")
                                                                    : QStringLiteral("color: rgb(192, 0, 0)"));
     Txt_result->setPlainText(VerdictText::text(verdict));
+    Txt_result->moveCursor(QTextCursor::Start);
     show();
     raise();
     activateWindow();

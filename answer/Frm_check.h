@@ -15,10 +15,12 @@ class Frm_check : public QDialog
 public:
     explicit Frm_check(QWidget *window);
 
-    // Shows the verdict of the check of the task file named in the caption.
-    void showVerdict(const QString &fileName, const Verdict &verdict);
+    // Shows the verdict of the check of the task file named in the caption: the attempt'th check of
+    // the task, after one that gave the headline previous (empty for the first).
+    void showVerdict(const QString &fileName, const Verdict &verdict, int attempt, const QString &previous);
 
 private:
     QLabel *Lab_verdict;
+    QLabel *Lab_attempt;
     QPlainTextEdit *Txt_result;
 };

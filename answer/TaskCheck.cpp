@@ -1,6 +1,7 @@
 #include "answer/TaskCheck.h"
 
 #include "answer/Frm_check.h"
+#include "judge/VerdictText.h"
 #include "paper/Paper.h"
 #include "platform/MessageBox.h"
 
@@ -37,9 +38,11 @@ void TaskCheck::stop()
 void TaskCheck::finished(const Verdict &verdict)
 {
     m_window->unsetCursor();
+    const QString previous = m_task->verdict ? VerdictText::headline(*m_task->verdict) : QString();
     m_task->verdict = verdict;
     m_task->checkedSource = m_source;
+    ++m_task->checks;
     if (!m_result)
         m_result = new Frm_check(m_window);
-    m_result->showVerdict(m_task->fileName, verdict);
+    m_result->showVerdict(m_task->fileName, verdict, m_task->checks, previous);
 }

@@ -7,6 +7,7 @@
 #include "data/BankFile.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("ZHIQIAO_EXIT_AFTER_EXPOSE"))
         QObject::connect(login, &Frm_login::loaded, &app, [] { QCoreApplication::exit(0); });
     const int status = app.exec();
+    // The bank's row check may still be reading on its own thread: it ends before its SQL driver goes.
+    QThreadPool::globalInstance()->waitForDone();
     OpenBank::conn.reset(); // closed while Qt's SQL driver is still there, whatever ended the loop
     return status;
 }

@@ -62,6 +62,8 @@ public:
                 v << (t.hasData ? dataFile : QString()) << t.data;
                 exec(insert, v);
                 cases(table, m_id, t);
+                if (code == u'3' && t.faults > 0)
+                    exec(BankSchema::insertStatement(QStringLiteral("c_fault")), {table, m_id, t.faults});
             }
         }
     }

@@ -2,6 +2,8 @@
 
 #include "banktool/Language.h"
 #include "banktool/ProofCache.h"
+#include "judge/JudgeTask.h"
+#include "judge/LineChanges.h"
 #include "judge/OutputComparison.h"
 
 #include <QDir>
@@ -88,21 +90,13 @@ QList<Trial> trialsOf(const ProgramTask &task)
     return trialsOf(task.input, task.data, task.output, task.cases);
 }
 
-QByteArray dataBytes(const QString &data)
-{
-    QByteArray bytes = data.toUtf8();
-    if (!bytes.isEmpty())
-        bytes += '\n';
-    return bytes;
-}
-
 // Runs a compiled program on one trial and compares what it prints. Returns false and reports
 // when the trial does not pass.
 bool proveRun(Report &report, const Settings &settings, const QString &what, const QString &exe, const QString &dir,
               const QString &dataName, const Trial &trial)
 {
     const QString subject = localized(u"%1运行%2时", u"%1 on %2").arg(what, trial.name);
-    if (!dataName.isEmpty() && !writeFile(QDir(dir).filePath(dataName), dataBytes(trial.data))) {
+    if (!dataName.isEmpty() && !writeFile(QDir(dir).filePath(dataName), dataFileBytes(trial.data))) {
         report.add(localized(u"无法写入数据文件 %1", u"cannot write the data file %1").arg(dataName));
         return false;
     }
@@ -278,46 +272,6 @@ QString fillBlanks(const QString &program, const QStringList &fills)
     return filled;
 }
 
-int changedLines(const QString &before, const QString &after)
-{
-    auto lines = [](const QString &text) {
-        QStringList l = text.split(u'\n');
-        for (QString &line : l)
-            line = line.trimmed();
-        while (!l.isEmpty() && l.back().isEmpty())
-            l.removeLast();
-        return l;
-    };
-    const QStringList a = lines(before), b = lines(after);
-    const qsizetype n = a.size(), m = b.size();
-    // Longest common subsequence, then each run of unmatched lines counts as max(removed, added).
-    std::vector<std::vector<int>> lcs(n + 1, std::vector<int>(m + 1, 0));
-    for (qsizetype i = n - 1; i >= 0; --i)
-        for (qsizetype j = m - 1; j >= 0; --j)
-            lcs[i][j] = a[i] == b[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
-    int changed = 0, removed = 0, added = 0;
-    qsizetype i = 0, j = 0;
-    auto endHunk = [&] {
-        changed += std::max(removed, added);
-        removed = added = 0;
-    };
-    while (i < n || j < m) {
-        if (i < n && j < m && a[i] == b[j]) {
-            endHunk();
-            ++i;
-            ++j;
-        } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
-            ++added;
-            ++j;
-        } else {
-            ++removed;
-            ++i;
-        }
-    }
-    endHunk();
-    return changed;
-}
-
 int statedFaults(const QString &title)
 {
     static const QRegularExpression stated(QStringLiteral("(\\d+|[一二两三四五六七八九])\\s*处错"));
@@ -384,7 +338,7 @@ QStringList checkErr(const ProgramTask &task, const QString &label, const Settin
                              u"the title does not say how many faults there are (\"程序中有 %1 处错误\")").arg(task.faults));
     else if (stated != task.faults)
         report.add(localized(u"题目说有 %1 处错误，'faults' 却是 %2", u"the title speaks of %1 faults but 'faults' is %2").arg(stated).arg(task.faults));
-    const int changed = changedLines(task.program, task.corrected);
+    const int changed = LineChanges::between(task.program, task.corrected).count;
     if (changed != task.faults)
         report.add(localized(u"'faults' 是 %1，'program' 与 'corrected' 却有 %2 行不同",
                              u"'faults' is %1 but %2 lines differ between 'program' and 'corrected'").arg(task.faults).arg(changed));

@@ -53,9 +53,6 @@ Run run(const Settings &settings, const QString &program, const QString &dir, co
 
 // The fill-in program with fill k in place of ___k___.
 QString fillBlanks(const QString &program, const QStringList &fills);
-// How many lines differ between two versions of a program: a changed line counts once, and so
-// does a line added or removed. Leading and trailing spaces do not count.
-int changedLines(const QString &before, const QString &after);
 // The number of faults a correction task's title states ("程序中有 2 处错误"), or -1.
 int statedFaults(const QString &title);
 // Empty when the outputs agree as a student's output must agree (OutputComparison), otherwise a

@@ -3,11 +3,13 @@
 //   bankc [--cache FILE] SOURCE_FOLDER OUTPUT_FILE
 //   bankc check [--cache FILE] SOURCE_FOLDER
 //   bankc import OLD_BANK.mdb FOLDER     writes the sources of an older installation's bank
+//   bankc judge [--bank FILE] [--json] TABLE:ID FILE...   judges students' files on a task
 // --cache FILE keeps the proofs made, so that unchanged programs are not proven again.
 
 #include "banktool/BankImport.h"
 #include "banktool/BankWriter.h"
 #include "banktool/CheckCommand.h"
+#include "banktool/JudgeCommand.h"
 #include "banktool/Language.h"
 
 #include <QCoreApplication>
@@ -32,6 +34,8 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     if (args.size() == 3 && args[0] == u"import")
         return importBank(args[1], args[2]);
+    if (!args.isEmpty() && args[0] == u"judge")
+        return judgeCommand(args.mid(1));
     CheckOptions options;
     const bool checkOnly = !args.isEmpty() && args.front() == u"check";
     if (checkOnly)
@@ -42,9 +46,11 @@ int main(int argc, char *argv[])
     }
     if (args.size() != (checkOnly ? 1 : 2)) {
         std::fprintf(stderr, "%s", qPrintable(localized(u"用法：bankc [--cache 文件] 源文件夹 输出文件\n      bankc check [--cache 文件] 源文件夹\n"
-                                                          u"      bankc import 旧题库.mdb 文件夹\n",
+                                                          u"      bankc import 旧题库.mdb 文件夹\n"
+                                                          u"      bankc judge [--bank 题库文件] [--json] 表:编号 文件...\n",
                                                         u"usage: bankc [--cache FILE] SOURCE_FOLDER OUTPUT_FILE\n       bankc check [--cache FILE] SOURCE_FOLDER\n"
-                                                          u"       bankc import OLD_BANK.mdb FOLDER\n")));
+                                                          u"       bankc import OLD_BANK.mdb FOLDER\n"
+                                                          u"       bankc judge [--bank FILE] [--json] TABLE:ID FILE...\n")));
         return 2;
     }
     options.sourceFolder = args[0];

@@ -1,5 +1,6 @@
-// Times one check of a typical programming task (compile + 3 cases) by the judge against the same
-// work done by hand with a shell script (a fresh folder, gcc, each case run and compared), and
+// Times one check of a typical programming task (compile + 3 cases, then the build with the memory
+// checkers + 3 runs) by the judge against the same work done by hand with a shell script (a fresh
+// folder, gcc, each case run and compared, the checked build run on each), and
 // against the least a script can do (gcc and three runs). They take turns, so load on the machine
 // falls on all alike.
 //
@@ -64,6 +65,12 @@ for k in 1 2 3; do
     (cd case_$k && ../pro_1 < /dev/null > out)
     cmp -s case_$k/out "$1/expected_$k"
 done
+gcc -std=c99 -g -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -o pro_1_checked pro_1.c -lm
+for k in 1 2 3; do
+    mkdir checked_$k
+    cp "$1/data_$k" checked_$k/data_11.dat
+    (cd checked_$k && ../pro_1_checked < /dev/null > out)
+done
 cd /
 rm -rf "$tmp"
 )";
@@ -75,6 +82,11 @@ gcc -std=c99 -Wall -o pro_1 pro_1.c -lm
 for k in 1 2 3; do
     cp "data_$k" data_11.dat
     ./pro_1 < /dev/null > "out_$k"
+done
+gcc -std=c99 -g -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -o pro_1_checked pro_1.c -lm
+for k in 1 2 3; do
+    cp "data_$k" data_11.dat
+    ./pro_1_checked < /dev/null > "out_$k"
 done
 )";
 

@@ -4,9 +4,11 @@
 //
 //   bench_record [--runs N]
 
+#include "app/OpenBank.h"
 #include "app/WindowClasses.h"
 #include "bench/Timing.h"
 #include "controls/Forms.h"
+#include "data/BankOpen.h"
 #include "record/LearningRecord.h"
 #include "record/RecordFile.h"
 #include "record/RecordLocation.h"
@@ -104,6 +106,8 @@ int main(int argc, char *argv[])
     const int runs = args.size() >= 3 && args[1] == u"--runs" ? std::max(1, args[2].toInt()) : 50;
     RecordLocation::setFolder(home.path());
     WindowClasses::connect();
+    // The record window is made with the open bank, as the start screen leaves it: the course's.
+    OpenBank::conn = openQuestionBank(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/dbase/c_qiyuan.db"));
 
     // Recording: into a record already a year long, as a student's is.
     for (int n = 0; n < 1000; ++n)
@@ -153,5 +157,6 @@ int main(int argc, char *argv[])
                 "best %.1f ms (figure: 100 ms);\n  of which reading the record: median %.1f ms (%.1f ms of processor)\n",
                 Timing::median(opens), Timing::median(opensCpu), *std::min_element(opens.begin(), opens.end()),
                 Timing::median(reads), Timing::median(readsCpu));
+    OpenBank::conn.reset();
     return 0;
 }

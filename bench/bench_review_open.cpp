@@ -49,7 +49,8 @@ int main(int argc, char *argv[])
         const std::shared_ptr<TestRun> run = TestRun::start(*OpenBank::conn, i % 5 + 1);
         RunWindows::answer(run);
         Frm_t_main *test = Forms<Frm_t_main>::loaded();
-        QTest::qWaitForWindowExposed(test);
+        if (!QTest::qWaitForWindowExposed(test))
+            return 1;
         for (int n = 1; n <= run->TestPaper.ch.count; ++n) {
             test->findChild<QRadioButton *>(QStringLiteral("Op1(%1)").arg(n % 4))->click();
             test->findChild<QPushButton *>(QStringLiteral("Cmd_next"))->click();

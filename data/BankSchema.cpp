@@ -30,6 +30,13 @@ const QList<BankSchema::Table> kTables = {
      false,
      QStringLiteral("primary key (task_table, task_id, case_no)"),
      {}},
+    // How many lines a correction task's faulty program has wrong: a student's file that changes
+    // more is refused. A bank without this table has its corrections checked on their cases alone.
+    {QStringLiteral("c_fault"),
+     {{"task_table", "text"}, {"task_id", "integer"}, {"faults", "integer"}},
+     false,
+     QStringLiteral("primary key (task_table, task_id)"),
+     {}},
 };
 
 const BankSchema::Table &table(const QString &name)

@@ -429,3 +429,11 @@ RecordSet JetBank::cases(const QString &table, int taskId)
     return select(QStringLiteral("c_case"), {{QStringLiteral("task_table"), table}, {QStringLiteral("task_id"), taskId}},
                   QStringLiteral("case_no"));
 }
+
+int JetBank::faults(const QString &table, int taskId)
+{
+    if (!m_db->tables.contains(QStringLiteral("c_fault")))
+        return 0;
+    const RecordSet rows = select(QStringLiteral("c_fault"), {{QStringLiteral("task_table"), table}, {QStringLiteral("task_id"), taskId}}, {});
+    return rows.isEmpty() ? 0 : rows.first().text(QStringLiteral("faults")).toInt();
+}

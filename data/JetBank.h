@@ -29,6 +29,7 @@ public:
     QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                 const QStringList &longTexts) override;
     RecordSet cases(const QString &table, int taskId) override;
+    int faults(const QString &table, int taskId) override;
 
     // Every row of one of the bank's tables (the fields the program reads), in the order the file keeps them.
     RecordSet rows(const QString &table);

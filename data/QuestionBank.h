@@ -9,6 +9,18 @@
 // The kinds of question, in the order of the tabs.
 enum class QuestionKind { Choice = 1, Blank = 2, Err = 3, Pro = 4 };
 
+// The kind as the tabs name it: 选择题, 填空题, 改错题, 编程题.
+inline QString kindName(QuestionKind kind)
+{
+    switch (kind) {
+    case QuestionKind::Choice: return QStringLiteral("选择题");
+    case QuestionKind::Blank: return QStringLiteral("填空题");
+    case QuestionKind::Err: return QStringLiteral("改错题");
+    case QuestionKind::Pro: return QStringLiteral("编程题");
+    }
+    return {};
+}
+
 // Why a text field cannot be shown.
 enum class TextFault { Binary, Encoding };
 
@@ -46,4 +58,7 @@ public:
     // The cases a program task is checked on (c_case of the task in table c_test or c_excer), by
     // case_no; none when the bank has no cases at all.
     virtual RecordSet cases(const QString &table, int taskId) = 0;
+    // How many lines of a correction task (in table c_test or c_excer) are wrong; 0 when the bank
+    // does not say.
+    virtual int faults(const QString &table, int taskId) = 0;
 };

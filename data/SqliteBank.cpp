@@ -141,6 +141,7 @@ void SqliteBank::checkSchema()
         if (check.lastError().isValid())
             throw failure(check.lastError());
     }
+    m_hasFaults = held.contains(QStringLiteral("c_fault"));
 }
 
 void SqliteBank::run(QSqlQuery &query, const QString &sql, const QVariantList &values)
@@ -257,4 +258,12 @@ RecordSet SqliteBank::cases(const QString &table, int taskId)
     if (!m_hasCases)
         return {};
     return select(QStringLiteral("select * from c_case where task_table = ? and task_id = ? order by case_no"), {table, taskId});
+}
+
+int SqliteBank::faults(const QString &table, int taskId)
+{
+    if (!m_hasFaults)
+        return 0;
+    const RecordSet rows = select(QStringLiteral("select faults from c_fault where task_table = ? and task_id = ?"), {table, taskId});
+    return rows.isEmpty() ? 0 : rows.first().text(QStringLiteral("faults")).toInt();
 }

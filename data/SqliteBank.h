@@ -31,6 +31,7 @@ public:
     QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                 const QStringList &longTexts) override;
     RecordSet cases(const QString &table, int taskId) override;
+    int faults(const QString &table, int taskId) override;
 
     // The time one statement may take before it is ended as a failure (10 s unless a test says).
     static void setTimeLimit(int ms);
@@ -48,4 +49,5 @@ private:
     QString m_path;
     bool m_hasCases = false;
     QElapsedTimer m_clock; // since the statement under way started
+    bool m_hasFaults = false;
 };

@@ -1,11 +1,12 @@
 #include "judge/Judge.h"
 
+#include "judge/FillIn.h"
+#include "judge/LineChanges.h"
 #include "judge/OutputComparison.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -14,31 +15,10 @@ namespace {
 
 constexpr int kMaxCompilerLines = 30;
 
-// The numbers k of the ___k___ markers left in a fill-in file. The markers are ASCII, so the bytes
-// are searched whatever code page the file is in.
-QList<int> unfilledBlanks(const QByteArray &source)
-{
-    static const QRegularExpression marker(QStringLiteral("___(\\d+)___"));
-    QList<int> blanks;
-    for (auto it = marker.globalMatch(QString::fromLatin1(source)); it.hasNext();) {
-        const int k = it.next().captured(1).toInt();
-        if (!blanks.contains(k))
-            blanks << k;
-    }
-    std::sort(blanks.begin(), blanks.end());
-    return blanks;
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-// A case's data file: its text in the system's code page, ending with a line break unless empty.
-QByteArray dataBytes(const QString &data)
-{
-    return data.isEmpty() ? QByteArray() : (data + u'\n').toLocal8Bit();
 }
 
 // The compiler's first messages.
@@ -53,16 +33,13 @@ QString firstMessages(const QByteArray &output)
     return lines.join(u'\n');
 }
 
-// The lines of the file that the compiler's errors name ("pro_1.c:5:9: error: ..."), in order.
-QList<int> errorLines(const QString &messages, const QString &fileName)
+// The lines of the file where the errors most likely are, in order.
+QList<int> errorLines(const QList<CompilerMessage> &messages)
 {
-    const QRegularExpression error(u'^' + QRegularExpression::escape(fileName) + QStringLiteral(":(\\d+):(?:\\d+:)? (?:fatal )?error"),
-                                   QRegularExpression::MultilineOption);
     QList<int> lines;
-    for (auto it = error.globalMatch(messages); it.hasNext();) {
-        const int line = it.next().captured(1).toInt();
-        if (!lines.contains(line))
-            lines << line;
+    for (const CompilerMessage &m : messages) {
+        if (m.error && m.faultLine > 0 && !lines.contains(m.faultLine))
+            lines << m.faultLine;
     }
     return lines;
 }
@@ -77,6 +54,7 @@ Judge::Judge(QObject *parent) : QObject(parent)
     m_compiler.setEnvironment(environment);
     connect(&m_compiler, &BoundedProcess::finished, this, &Judge::compiled);
     connect(&m_runner, &BoundedProcess::finished, this, &Judge::caseRan);
+    connect(&m_memory, &MemoryChecker::finished, this, &Judge::memoryChecked);
 }
 
 Judge::~Judge()
@@ -100,7 +78,8 @@ bool Judge::start(const JudgeTask &task)
         m_sandbox = Sandbox::machine();
     m_verdict.isolation = m_sandbox->isolation();
 
-    const QString compiler = CompilerLookup::find(m_finder);
+    m_compilerPath = CompilerLookup::find(m_finder);
+    const QString &compiler = m_compilerPath;
     if (compiler.isEmpty()) {
         m_verdict.compilers = CompilerLookup::searchOrder();
         finish(VerdictKind::NoCompiler);
@@ -116,13 +95,9 @@ bool Judge::start(const JudgeTask &task)
         return true;
     }
     const QByteArray source = file.readAll();
-    if (task.kind == TaskKind::FillIn) {
-        m_verdict.blanks = unfilledBlanks(source);
-        if (!m_verdict.blanks.isEmpty()) {
-            finish(VerdictKind::BlanksLeft);
-            return true;
-        }
-    }
+    m_source = QString::fromLocal8Bit(source);
+    if (!keepsToTheTask(m_source))
+        return true;
 
     m_folder = std::make_unique<QTemporaryDir>();
     const QString name = QFileInfo(task.sourcePath).fileName();
@@ -143,10 +118,55 @@ bool Judge::start(const JudgeTask &task)
     return true;
 }
 
+// Fill-in and correction are about where the program is changed: a file changed elsewhere, or
+// in more places than the task has faults, is refused before it is compiled.
+bool Judge::keepsToTheTask(const QString &file)
+{
+    // Some editors begin a UTF-8 file with a byte-order mark, which the compiler skips as well.
+    const QString source = file.startsWith(QChar(0xfeff)) ? file.mid(1) : file;
+    if (m_task.kind == TaskKind::FillIn) {
+        // A task of an old bank may mark its blanks otherwise: then only the marks left are looked for.
+        if (FillIn::marks(m_task.handedOut).isEmpty()) {
+            // Without the program as handed out, only the marks left in the file can be seen.
+            QList<int> left = FillIn::marks(source);
+            std::sort(left.begin(), left.end());
+            left.erase(std::unique(left.begin(), left.end()), left.end());
+            m_verdict.blanks = left;
+        } else {
+            const FillIn::Reading reading = FillIn::read(m_task.handedOut, source);
+            if (!reading.fixedTextKept) {
+                m_verdict.changedLine = reading.changedLine;
+                finish(VerdictKind::FixedTextChanged);
+                return false;
+            }
+            m_verdict.fills = reading.fills;
+            m_verdict.blanks = reading.unfilled.isEmpty() ? reading.blanks : reading.unfilled;
+            if (reading.unfilled.isEmpty())
+                return true;
+        }
+        if (!m_verdict.blanks.isEmpty()) {
+            finish(VerdictKind::BlanksLeft);
+            return false;
+        }
+    }
+    if (m_task.kind == TaskKind::Correction && m_task.faults > 0 && !m_task.handedOut.isEmpty()) {
+        const LineChanges::Changes changes = LineChanges::between(m_task.handedOut, source);
+        if (changes.count > m_task.faults) {
+            m_verdict.faults = m_task.faults;
+            m_verdict.changedLines = changes.afterLines;
+            m_verdict.removedLines = changes.beforeLines;
+            finish(VerdictKind::TooManyChanges);
+            return false;
+        }
+    }
+    return true;
+}
+
 void Judge::stop()
 {
     m_compiler.stop();
     m_runner.stop();
+    m_memory.stop();
     m_folder.reset();
     m_running = false;
 }
@@ -158,10 +178,11 @@ void Judge::compiled(const RunResult &result)
         return;
     }
     m_verdict.compilerMessages = firstMessages(result.output);
+    m_verdict.compilerNotes = CompilerMessages::parse(QString::fromLocal8Bit(result.output), QFileInfo(m_task.sourcePath).fileName(), m_source);
     if (result.bound != Bound::None || result.crashed || result.exitCode != 0 || !QFileInfo::exists(m_program)) {
         if (result.bound != Bound::None)
             m_verdict.compilerMessages += QStringLiteral("\n（编译器超出了运行限制，已被终止）");
-        m_verdict.errorLines = errorLines(m_verdict.compilerMessages, QFileInfo(m_task.sourcePath).fileName());
+        m_verdict.errorLines = errorLines(m_verdict.compilerNotes);
         finish(VerdictKind::CompileError);
         return;
     }
@@ -179,7 +200,7 @@ void Judge::runCase()
     // Each case in a folder of its own: what one run writes cannot reach the next.
     const QString folder = m_folder->filePath(QStringLiteral("case_%1").arg(m_case + 1));
     if (!QDir().mkpath(folder)
-        || (!m_task.dataName.isEmpty() && !writeFile(QDir(folder).filePath(m_task.dataName), dataBytes(c.data)))) {
+        || (!m_task.dataName.isEmpty() && !writeFile(QDir(folder).filePath(m_task.dataName), dataFileBytes(c.data)))) {
         cannotCheck(QStringLiteral("无法在临时文件夹中准备测试数据"));
         return;
     }
@@ -196,6 +217,8 @@ void Judge::caseRan(const RunResult &result)
     failed.description = c.description;
     if (!c.hidden) {
         failed.input = c.input;
+        failed.dataName = m_task.dataName;
+        failed.data = c.data;
         failed.expected = c.expected;
         failed.actual = output;
         failed.errors = QString::fromLocal8Bit(result.errors);
@@ -218,15 +241,44 @@ void Judge::caseRan(const RunResult &result)
         return;
     }
     if (failed.firstDifference >= 0) {
-        finish(VerdictKind::WrongOutput);
+        finish(OutputComparison::sameWords(c.expected, output) ? VerdictKind::FormatError : VerdictKind::WrongOutput);
         return;
     }
     m_verdict.failedCase = {};
     ++m_verdict.passed;
-    if (++m_case < m_task.cases.size())
+    if (++m_case < m_task.cases.size()) {
         runCase();
-    else
+    } else if (m_task.checkMemory) {
+        emit progress(QStringLiteral("正在检查内存和未定义行为……"));
+        m_memory.start(m_compilerPath, m_folder->path(), QFileInfo(m_task.sourcePath).fileName(), m_task, m_verdict.limits,
+                       &*m_sandbox);
+    } else {
         finish(VerdictKind::Passed);
+    }
+}
+
+void Judge::memoryChecked(const MemoryCheckResult &result)
+{
+    m_verdict.memoryCheck = result.check;
+    m_verdict.memoryCheckSkipped = result.skipped;
+    m_verdict.findings = result.findings;
+    if (result.check != MemoryCheck::Found) {
+        finish(VerdictKind::Passed);
+        return;
+    }
+    const JudgeCase &c = m_task.cases[result.faultyCase];
+    FailedCase &failed = m_verdict.failedCase;
+    failed.number = c.number;
+    failed.hidden = c.hidden;
+    failed.description = c.description;
+    if (!c.hidden) {
+        failed.input = c.input;
+        failed.dataName = m_task.dataName;
+        failed.data = c.data;
+        failed.expected = c.expected;
+        failed.actual = QString::fromLocal8Bit(result.output);
+    }
+    finish(VerdictKind::MemoryError);
 }
 
 void Judge::cannotCheck(const QString &problem)

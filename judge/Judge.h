@@ -4,6 +4,7 @@
 #include "judge/CompilerLookup.h"
 #include "judge/JudgeTask.h"
 #include "judge/Sandbox.h"
+#include "judge/MemoryChecker.h"
 #include "judge/Verdict.h"
 
 #include <QObject>
@@ -39,15 +40,19 @@ signals:
     void finished(const Verdict &verdict);
 
 private:
+    bool keepsToTheTask(const QString &source);
     void compiled(const RunResult &result);
     void runCase();
     void caseRan(const RunResult &result);
+    void memoryChecked(const MemoryCheckResult &result);
     void finish(VerdictKind kind);
     void cannotCheck(const QString &problem);
 
     CompilerLookup::Finder m_finder = CompilerLookup::pathFinder();
     std::optional<Sandbox> m_sandbox;
+    QString m_compilerPath;
     JudgeTask m_task;
+    QString m_source; // the student's file as read
     Verdict m_verdict;
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_program; // the compiled program
@@ -56,4 +61,5 @@ private:
     quint64 m_check = 0; // counts the checks, so a stopped one never reports
     BoundedProcess m_compiler;
     BoundedProcess m_runner;
+    MemoryChecker m_memory;
 };

@@ -1,5 +1,7 @@
 #include "judge/VerdictText.h"
 
+#include "judge/CompilerAdvice.h"
+#include "judge/OutputComparison.h"
 #include "judge/ShownOutput.h"
 
 #include <QDir>
@@ -12,6 +14,10 @@ namespace VerdictText {
 namespace {
 
 constexpr int kMaxShownLines = 40;
+constexpr int kContextLines = 5;   // shown before and after a marked line
+constexpr int kMaxDataLines = 20;  // of a data file
+constexpr int kMaxDataChars = 2000;
+constexpr int kMaxNotes = 12;      // compiler messages explained one by one
 
 QString caseName(const FailedCase &c)
 {
@@ -23,17 +29,27 @@ QString size(qint64 bytes)
     return bytes >= (1 << 20) ? QStringLiteral("%1 MiB").arg(bytes >> 20) : QStringLiteral("%1 KiB").arg(bytes >> 10);
 }
 
-// The lines of a text as shown: a line break at its end ends the last line, CR LF is a line break.
-QStringList shownLines(const QString &text)
+// The lines of an output as written: a line break at its end ends the last line, CR LF is a line break.
+QStringList outputLines(const QString &output)
 {
-    QStringList lines = text.split(u'\n');
-    if (lines.back().isEmpty())
+    QStringList lines = output.split(u'\n');
+    if (lines.size() > 1 && lines.back().isEmpty())
         lines.removeLast();
+    if (output.isEmpty())
+        lines.clear();
     for (QString &line : lines) {
         if (line.endsWith(u'\r'))
             line.chop(1);
-        line = ShownOutput::line(line);
     }
+    return lines;
+}
+
+// The same lines as shown, every character visible.
+QStringList shownLines(const QString &text)
+{
+    QStringList lines = outputLines(text);
+    for (QString &line : lines)
+        line = ShownOutput::line(line);
     return lines;
 }
 
@@ -51,21 +67,68 @@ QString block(const QString &text)
     return lines.join(u'\n');
 }
 
-// The lines of an output, numbered, the line `mark` (from 0) marked with '>'; long outputs are cut
-// a little after the mark.
-QString numbered(const QString &output, qsizetype mark)
+// Columns a character takes in a monospace box: the wide ones of CJK text take two.
+int columns(QStringView text)
 {
-    const QStringList lines = shownLines(output);
-    const qsizetype shown = std::min(lines.size(), std::max<qsizetype>(kMaxShownLines, mark + 5));
-    const int width = int(QString::number(shown).size());
+    int width = 0;
+    for (QChar c : text)
+        width += c.unicode() >= 0x1100 && (c.unicode() <= 0x115f || (c.unicode() >= 0x2e80 && c.unicode() <= 0xa4cf)
+                                            || (c.unicode() >= 0xac00 && c.unicode() <= 0xd7a3)
+                                            || (c.unicode() >= 0xf900 && c.unicode() <= 0xfaff)
+                                            || (c.unicode() >= 0xfe30 && c.unicode() <= 0xfe4f)
+                                            || (c.unicode() >= 0xff00 && c.unicode() <= 0xff60)
+                                            || (c.unicode() >= 0xffe0 && c.unicode() <= 0xffe6))
+                     ? 2
+                     : 1;
+    return width;
+}
+
+// The lines of an output, numbered, the line `mark` (from 0) marked with '>' and, when `column`
+// is given, a '^' under its first differing character. A long output is shown from a little before
+// the mark to a little after it.
+QString numbered(const QString &output, qsizetype mark, qsizetype column = -1)
+{
+    const QStringList lines = outputLines(output);
+    const qsizetype first = mark > 2 * kContextLines ? mark - kContextLines : 0;
+    const qsizetype shown = std::min(lines.size(), first > 0 ? mark + kContextLines : std::max<qsizetype>(kMaxShownLines, mark + kContextLines));
+    const int width = int(QString::number(std::max<qsizetype>(shown, mark + 1)).size());
     QStringList result;
-    for (qsizetype i = 0; i < shown; ++i)
-        result << QStringLiteral("%1 %2 | %3").arg(QChar(i == mark ? u'>' : u' ')).arg(i + 1, width).arg(lines[i]);
+    if (first > 0)
+        result << QStringLiteral("……（前面还有 %1 行）").arg(first);
+    for (qsizetype i = first; i < shown; ++i) {
+        result << QStringLiteral("%1 %2 | %3").arg(QChar(i == mark ? u'>' : u' ')).arg(i + 1, width).arg(ShownOutput::line(lines[i]));
+        if (i == mark && column >= 0)
+            result << QString(width + 5 + columns(ShownOutput::line(lines[i].left(column))), u' ') + u'^';
+    }
     if (mark >= lines.size())
         result << QStringLiteral("> %1 | （没有这一行）").arg(mark + 1, width);
     if (shown < lines.size())
         result << QStringLiteral("……（后面还有 %1 行）").arg(lines.size() - shown);
     return result.isEmpty() ? QStringLiteral("（无）") : result.join(u'\n');
+}
+
+// An output with its blanks made visible: a space as '·', a tab as '→', each line end as '↵'.
+QString visibleBlanks(const QString &output)
+{
+    QStringList lines = output.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        lines[i] = ShownOutput::line(lines[i].replace(u' ', u'·').replace(u'\t', u'→').replace(u'\r', u'␍'));
+        if (i + 1 < lines.size())
+            lines[i] += u'↵';
+    }
+    if (lines.size() > 1 && lines.back().isEmpty())
+        lines.removeLast();
+    return lines.join(u'\n');
+}
+
+// A data file as the student sees it: its first lines.
+QString dataFileText(const QString &data)
+{
+    const QStringList lines = outputLines(data);
+    if (lines.size() <= kMaxDataLines && data.size() <= kMaxDataChars)
+        return block(data);
+    QString shown = lines.mid(0, kMaxDataLines).join(u'\n').left(kMaxDataChars);
+    return shown + QStringLiteral("\n……（数据文件共 %1 行，这里只显示开头）").arg(lines.size());
 }
 
 QString runProblem(const Verdict &v)
@@ -92,13 +155,38 @@ QString runProblem(const Verdict &v)
     return QStringLiteral("程序结束时返回了 %1，而不是 0（main 函数正常结束时应当返回 0）。").arg(v.exitCode);
 }
 
-// For an open case: its input, and what the program printed.
-QString openCaseDetails(const FailedCase &c, bool withExpected)
+// What an open case ran on: its input and its data file.
+QString caseInput(const FailedCase &c)
 {
-    QStringList parts{QStringLiteral("输入：\n") + block(c.input)};
-    if (withExpected)
-        parts << QStringLiteral("应当输出：\n") + numbered(c.expected, c.firstDifference);
-    parts << QStringLiteral("实际输出：\n") + (withExpected ? numbered(c.actual, c.firstDifference) : block(c.actual));
+    QStringList parts;
+    if (c.dataName.isEmpty() || !c.input.isEmpty())
+        parts << QStringLiteral("输入：\n") + block(c.input);
+    if (!c.dataName.isEmpty())
+        parts << QStringLiteral("数据文件 %1：\n").arg(c.dataName) + dataFileText(c.data);
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+// For an open case: what the program printed first, so that it is in view, then what it should
+// have printed, then what it ran on.
+QString openCaseDetails(const Verdict &v)
+{
+    const FailedCase &c = v.failedCase;
+    QStringList parts;
+    if (v.kind == VerdictKind::FormatError) {
+        parts << QStringLiteral("实际输出（· 是空格，↵ 是换行）：\n") + numbered(visibleBlanks(c.actual), c.firstDifference)
+              << QStringLiteral("应当输出：\n") + numbered(visibleBlanks(c.expected), c.firstDifference);
+    } else if (v.kind == VerdictKind::WrongOutput) {
+        const QStringList expected = outputLines(c.expected), actual = outputLines(c.actual);
+        const qsizetype line = c.firstDifference;
+        const qsizetype column = line >= 0 && line < expected.size() && line < actual.size()
+                                     ? OutputComparison::firstDifferentColumn(expected[line], actual[line])
+                                     : -1;
+        parts << QStringLiteral("实际输出：\n") + numbered(c.actual, line, column)
+              << QStringLiteral("应当输出：\n") + numbered(c.expected, line, column);
+    } else {
+        parts << QStringLiteral("实际输出：\n") + block(c.actual);
+    }
+    parts << caseInput(c);
     if (!c.errors.isEmpty())
         parts << QStringLiteral("程序写到标准错误的内容：\n") + block(c.errors);
     return parts.join(QStringLiteral("\n\n"));
@@ -114,6 +202,17 @@ QString hiddenCaseNote(const Verdict &v)
     return note + u'。';
 }
 
+// Warnings that may explain why a run failed, one line each, before the case.
+QString suspectWarnings(const Verdict &v)
+{
+    QStringList lines;
+    for (const CompilerMessage &m : v.compilerNotes) {
+        if (CompilerAdvice::mayExplainRun(m))
+            lines << QStringLiteral("第 %1 行：%2").arg(m.line).arg(CompilerAdvice::explain(m));
+    }
+    return lines.isEmpty() ? QString() : QStringLiteral("编译器的警告可能说明了原因：\n") + lines.join(u'\n');
+}
+
 QString failedCaseText(const Verdict &v)
 {
     const FailedCase &c = v.failedCase;
@@ -121,13 +220,47 @@ QString failedCaseText(const Verdict &v)
     if (v.kind == VerdictKind::WrongOutput) {
         lead = QStringLiteral("%1 没有通过。").arg(caseName(c));
         if (!c.hidden)
-            lead += QStringLiteral("第 %1 行起输出不同（下面用 > 标出）。").arg(c.firstDifference + 1);
+            lead += QStringLiteral("第 %1 行起输出不同（下面用 > 标出，^ 指出第一个不同的字符）。").arg(c.firstDifference + 1);
+    } else if (v.kind == VerdictKind::FormatError) {
+        lead = QStringLiteral("%1 没有通过：输出的内容都对，但空格、空行或换行与要求的不同。").arg(caseName(c));
+        if (!c.hidden)
+            lead += QStringLiteral("第 %1 行起不同（下面用 > 标出）。").arg(c.firstDifference + 1);
     } else {
         lead = QStringLiteral("%1：%2").arg(caseName(c), runProblem(v));
     }
+    const QString suspects = suspectWarnings(v);
+    if (!suspects.isEmpty())
+        lead += QStringLiteral("\n\n") + suspects;
     if (c.hidden)
         return lead + u'\n' + hiddenCaseNote(v);
-    return lead + QStringLiteral("\n\n") + openCaseDetails(c, v.kind == VerdictKind::WrongOutput);
+    return lead + QStringLiteral("\n\n") + openCaseDetails(v);
+}
+
+// Each compiler message with what it means, the errors first; the explanation stands above the
+// compiler's own words.
+QString explainedMessages(const Verdict &v, bool errors)
+{
+    QList<CompilerMessage> notes;
+    for (const CompilerMessage &m : v.compilerNotes) {
+        if (m.error == errors)
+            notes << m;
+    }
+    if (!errors) // the warnings that may explain a run first
+        std::stable_partition(notes.begin(), notes.end(), [](const CompilerMessage &m) { return CompilerAdvice::mayExplainRun(m); });
+    QStringList parts;
+    for (qsizetype i = 0; i < std::min<qsizetype>(notes.size(), kMaxNotes); ++i) {
+        const CompilerMessage &m = notes[i];
+        const QString advice = CompilerAdvice::explain(m);
+        QString part;
+        if (m.faultLine > 0)
+            part = QStringLiteral("第 %1 行").arg(m.faultLine) + (advice.isEmpty() ? QStringLiteral("：") : QStringLiteral("：%1").arg(advice));
+        else if (!advice.isEmpty())
+            part = advice;
+        parts << (part.isEmpty() ? m.text : part + u'\n' + m.text);
+    }
+    if (notes.size() > kMaxNotes)
+        parts << QStringLiteral("……（编译器还有 %1 条信息）").arg(notes.size() - kMaxNotes);
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 QString compileErrorText(const Verdict &v)
@@ -141,7 +274,102 @@ QString compileErrorText(const Verdict &v)
     } else {
         lead = QStringLiteral("程序没有编译成功。");
     }
-    return lead + QStringLiteral("\n\n编译器的信息：\n") + block(v.compilerMessages);
+    // Messages the compiler wrote in a shape not read here are shown as they stand.
+    const QString explained = explainedMessages(v, true);
+    if (explained.isEmpty())
+        return lead + QStringLiteral("\n\n编译器的信息：\n") + block(v.compilerMessages);
+    QString text = lead + QStringLiteral("\n\n") + explained;
+    const QString warnings = explainedMessages(v, false);
+    if (!warnings.isEmpty())
+        text += QStringLiteral("\n\n编译器的警告：\n") + warnings;
+    return text;
+}
+
+QString listed(const QList<int> &numbers)
+{
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return texts.join(u'、');
+}
+
+QString tooManyChangesText(const Verdict &v)
+{
+    const int changed = int(v.changedLines.size() + v.removedLines.size());
+    QString where;
+    if (!v.changedLines.isEmpty())
+        where = QStringLiteral("改动的是第 %1 行").arg(listed(v.changedLines));
+    if (!v.removedLines.isEmpty())
+        where += (where.isEmpty() ? QString() : QStringLiteral("，")) + QStringLiteral("删去了原来的第 %1 行").arg(listed(v.removedLines));
+    return QStringLiteral("这道题有 %1 处错误，只需要改动 %1 行，这个程序却改动了 %2 行：%3。改错题只改有错误的行，"
+                          "其余的行请保持原样（可以在编辑器中重新打开题目文件对照）。")
+        .arg(v.faults)
+        .arg(std::max(changed, v.faults + 1))
+        .arg(where);
+}
+
+// What the student wrote in each blank of a fill-in task: "【1】i <= n".
+QString fillsText(const Verdict &v)
+{
+    QStringList lines;
+    for (qsizetype k = 0; k < v.fills.size() && k < v.blanks.size(); ++k)
+        lines << QStringLiteral("【%1】%2").arg(v.blanks[k]).arg(v.fills[k].isEmpty() ? QStringLiteral("（空）") : v.fills[k]);
+    return lines.isEmpty() ? QString() : QStringLiteral("你填的内容：\n") + lines.join(u'\n');
+}
+
+// What a memory fault means, for a beginner.
+QString faultMeaning(MemoryFault fault)
+{
+    switch (fault) {
+    case MemoryFault::OutOfBounds:
+        return QStringLiteral("访问了数组范围以外的元素：长度为 n 的数组，下标只能是 0 到 n-1；字符串还要留一个位置给结尾的 '\\0'。");
+    case MemoryFault::UseAfterFree: return QStringLiteral("free 之后又使用了这块内存。");
+    case MemoryFault::UseAfterScope: return QStringLiteral("使用了已经结束的局部变量，例如返回了局部数组的地址。");
+    case MemoryFault::DoubleFree: return QStringLiteral("同一个指针 free 了两次。");
+    case MemoryFault::BadFree: return QStringLiteral("free 的指针不是 malloc 得到的（或者已经移动过）。");
+    case MemoryFault::BadAddress: return QStringLiteral("通过空指针或没有初始化的指针访问了内存。");
+    case MemoryFault::StackOverflow: return QStringLiteral("递归太深，或者局部数组太大。");
+    case MemoryFault::MemoryLimit: return QStringLiteral("程序申请的内存太多。");
+    case MemoryFault::Leak: return QStringLiteral("用 malloc 申请的内存用完后没有 free。");
+    case MemoryFault::SignedOverflow: return QStringLiteral("int 等有符号整数的运算结果超出了它能表示的范围，结果是不确定的；可以改用更大的类型（如 long long）。");
+    case MemoryFault::DivisionByZero: return QStringLiteral("除数（或 % 的右边）是 0。");
+    case MemoryFault::NullPointer: return QStringLiteral("通过空指针（NULL）访问了内存，例如 fopen 或 malloc 失败后没有检查。");
+    case MemoryFault::BadShift: return QStringLiteral("移位的位数是负数或不小于类型的位数。");
+    case MemoryFault::Other: break;
+    }
+    return QStringLiteral("程序做了 C 语言没有规定结果的事。");
+}
+
+QString at(const SanitizerFinding &f)
+{
+    return f.line > 0 ? QStringLiteral("第 %1 行").arg(f.line) : QString();
+}
+
+QString memoryErrorText(const Verdict &v)
+{
+    const SanitizerFinding &f = v.findings.front();
+    const FailedCase &c = v.failedCase;
+    QString text = QStringLiteral("%1 的输出正确，但检查发现程序%2%3：%4这样的程序换一次运行、换一台电脑，结果就可能不同。")
+                       .arg(caseName(c), at(f).isEmpty() ? QString() : QStringLiteral("在") + at(f), faultName(f.fault), faultMeaning(f.fault));
+    if (c.hidden)
+        text += u'\n' + hiddenCaseNote(v);
+    else
+        text += QStringLiteral("\n\n") + caseInput(c);
+    return text + QStringLiteral("\n\n检查工具的信息：\n") + f.report;
+}
+
+// After the verdict of a check whose cases all ran: a leak as a note, or why memory was not checked.
+QString memoryNotes(const Verdict &v)
+{
+    QStringList notes;
+    for (const SanitizerFinding &f : v.findings) {
+        if (f.fault == MemoryFault::Leak)
+            notes << QStringLiteral("提示：内存没有释放%1（不影响结果）。%2\n%3")
+                         .arg(at(f).isEmpty() ? QString() : QStringLiteral("，申请在") + at(f), faultMeaning(f.fault), f.report);
+    }
+    if (v.memoryCheck == MemoryCheck::Skipped)
+        notes << QStringLiteral("（没有检查内存和未定义行为：%1。）").arg(v.memoryCheckSkipped);
+    return notes.join(QStringLiteral("\n\n"));
 }
 
 // Said once under the verdict of a program that ran outside the sandbox.
@@ -184,11 +412,20 @@ QString body(const Verdict &v)
         return QStringLiteral("第 %1 空还没有填（程序里还有 %2）。请在编辑器中填好、保存后再检查。")
             .arg(numbers.join(u'、'), markers.join(u'、'));
     }
+    case VerdictKind::MemoryError:
+        return memoryErrorText(v);
+    case VerdictKind::FixedTextChanged:
+        return QStringLiteral("第 %1 行不是填空的地方，不能改动。填空题只在 ___1___ 这样的空里填写，其余的地方请保持原样"
+                              "（可以在编辑器中重新打开题目文件对照）。")
+            .arg(v.changedLine);
+    case VerdictKind::TooManyChanges:
+        return tooManyChangesText(v);
     case VerdictKind::CompileError:
         return compileErrorText(v);
     case VerdictKind::TimeLimit:
     case VerdictKind::RunError:
     case VerdictKind::WrongOutput:
+    case VerdictKind::FormatError:
         return failedCaseText(v);
     case VerdictKind::CannotCheck:
         return QStringLiteral("无法检查程序：%1").arg(v.problem);
@@ -196,6 +433,27 @@ QString body(const Verdict &v)
     return {};
 }
 
+}
+
+QString faultName(MemoryFault fault)
+{
+    switch (fault) {
+    case MemoryFault::OutOfBounds: return QStringLiteral("数组越界");
+    case MemoryFault::UseAfterFree: return QStringLiteral("使用了已经释放的内存");
+    case MemoryFault::UseAfterScope: return QStringLiteral("使用了已经结束的局部变量");
+    case MemoryFault::DoubleFree: return QStringLiteral("同一块内存释放了两次");
+    case MemoryFault::BadFree: return QStringLiteral("释放了不是 malloc 得到的内存");
+    case MemoryFault::BadAddress: return QStringLiteral("访问了无效的地址");
+    case MemoryFault::StackOverflow: return QStringLiteral("栈溢出");
+    case MemoryFault::MemoryLimit: return QStringLiteral("内存超过了限制");
+    case MemoryFault::Leak: return QStringLiteral("内存没有释放");
+    case MemoryFault::SignedOverflow: return QStringLiteral("有符号整数溢出");
+    case MemoryFault::DivisionByZero: return QStringLiteral("除以零");
+    case MemoryFault::NullPointer: return QStringLiteral("使用了空指针");
+    case MemoryFault::BadShift: return QStringLiteral("移位的位数不对");
+    case MemoryFault::Other: break;
+    }
+    return QStringLiteral("未定义行为");
 }
 
 QString headline(const Verdict &verdict)
@@ -210,6 +468,11 @@ QString headline(const Verdict &verdict)
     case VerdictKind::TimeLimit: return QStringLiteral("运行超时");
     case VerdictKind::RunError: return QStringLiteral("运行出错");
     case VerdictKind::WrongOutput: return QStringLiteral("输出不正确");
+    case VerdictKind::FormatError: return QStringLiteral("格式错误");
+    case VerdictKind::MemoryError:
+        return verdict.findings.isEmpty() ? QStringLiteral("内存错误") : faultName(verdict.findings.front().fault);
+    case VerdictKind::FixedTextChanged: return QStringLiteral("改动了不能改动的地方");
+    case VerdictKind::TooManyChanges: return QStringLiteral("改动的行太多");
     case VerdictKind::CannotCheck: return QStringLiteral("无法检查");
     }
     return {};
@@ -218,11 +481,20 @@ QString headline(const Verdict &verdict)
 QString text(const Verdict &verdict)
 {
     QString result = headline(verdict) + QStringLiteral("\n\n") + body(verdict);
+    const QString notes = memoryNotes(verdict);
+    if (!notes.isEmpty())
+        result += QStringLiteral("\n\n") + notes;
+    const QString fills = fillsText(verdict);
+    if (!fills.isEmpty() && verdict.kind != VerdictKind::BlanksLeft)
+        result += QStringLiteral("\n\n") + fills;
     const bool ran = verdict.kind == VerdictKind::Passed || verdict.kind == VerdictKind::CompiledOnly
                      || verdict.kind == VerdictKind::TimeLimit || verdict.kind == VerdictKind::RunError
-                     || verdict.kind == VerdictKind::WrongOutput;
-    if (ran && !verdict.compilerMessages.isEmpty())
-        result += QStringLiteral("\n\n编译器的警告（不影响运行，但常常指出错误）：\n") + verdict.compilerMessages;
+                     || verdict.kind == VerdictKind::WrongOutput || verdict.kind == VerdictKind::FormatError;
+    if (ran && !verdict.compilerMessages.isEmpty()) {
+        const QString explained = explainedMessages(verdict, false);
+        result += QStringLiteral("\n\n编译器的警告（不影响运行，但常常指出错误）：\n")
+                  + (explained.isEmpty() ? verdict.compilerMessages : explained);
+    }
     if (ran && verdict.kind != VerdictKind::CompiledOnly && verdict.isolation != Isolation::Sandboxed)
         result += QStringLiteral("\n\n") + unsandboxedNote(verdict.isolation);
     return result;

@@ -10,6 +10,7 @@ PaperLoader ExercisePaperLoad::loader(QuestionBank *bank, const QString &chapter
         QStringLiteral("c_excer"),
         QStringLiteral("id_test"),
         [bank](int id) { return PaperLoader::opened(bank).cases(QStringLiteral("c_excer"), id); },
+        [bank](int id) { return PaperLoader::opened(bank).faults(QStringLiteral("c_excer"), id); },
     };
     return PaperLoader(paper, folder, std::move(source));
 }

@@ -40,6 +40,8 @@ JudgeTask Task::judgeTask(const QString &folder) const
     task.sourcePath = WorkFolders::join(folder, fileName);
     task.dataName = dataFile;
     task.cases = cases;
+    task.handedOut = handedOut;
+    task.faults = faults;
     return task;
 }
 

@@ -75,9 +75,12 @@ struct Task
     QString answer;               // the reference answer
     QString fileName;             // "blank_2.c" in the run's work folder
     QString dataFile;             // the data file the task reads ("data_21.dat"), else empty
+    QString handedOut;            // the program written into the file, which a check holds the student's against
+    int faults = 0;               // correction: the lines that are wrong; 0 when the bank does not say
     QList<JudgeCase> cases;
     std::optional<Verdict> verdict; // the last check, none before one
     QByteArray checkedSource;       // a digest of the file as that check read it
+    int checks = 0;                 // the checks of the file in this run
 
     bool passed() const;
     // What the judge is given for the task's file in the run's folder.

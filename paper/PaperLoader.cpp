@@ -9,17 +9,6 @@ namespace {
 const QString kPrefixes[4] = {QStringLiteral("[A] "), QStringLiteral("[B] "), QStringLiteral("[C] "),
                               QStringLiteral("[D] ")};
 
-QString kindName(QuestionKind kind)
-{
-    switch (kind) {
-    case QuestionKind::Choice: return QStringLiteral("选择题");
-    case QuestionKind::Blank: return QStringLiteral("填空题");
-    case QuestionKind::Err: return QStringLiteral("改错题");
-    case QuestionKind::Pro: return QStringLiteral("编程题");
-    }
-    return {};
-}
-
 JudgeCase judgeCase(const Record &row)
 {
     JudgeCase c;
@@ -108,8 +97,10 @@ void PaperLoader::loadTasks(QuestionKind kind)
         task.answer = row.text(QStringLiteral("answer"));
         task.fileName = taskFileName(s.kind, i);
         // A text that cannot be shown is not written either: the file would hold its notice, not a program.
-        if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content")))
-            TaskFiles::write(m_folder, task.fileName, row.text(QStringLiteral("content")));
+        if (row.actualSize(QStringLiteral("content")) > 0 && row.readable(QStringLiteral("content"))) {
+            task.handedOut = row.text(QStringLiteral("content"));
+            TaskFiles::write(m_folder, task.fileName, task.handedOut);
+        }
         if (kind == QuestionKind::Pro && row.actualSize(QStringLiteral("data_file")) > 0
             && row.readable(QStringLiteral("data_file1"))) {
             task.dataFile = TaskFiles::dataName(i);
@@ -117,6 +108,8 @@ void PaperLoader::loadTasks(QuestionKind kind)
         }
         for (const Record &c : m_source.cases(task.bankId))
             task.cases << judgeCase(c);
+        if (task.kind == TaskKind::Correction)
+            task.faults = m_source.faults(task.bankId);
     }
 }
 

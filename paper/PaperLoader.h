@@ -21,6 +21,7 @@ public:
         QString table;                                   // the table the rows come from
         QString idField;                                 // its key, which the task's cases name
         std::function<RecordSet(int id)> cases;          // the cases of the task of that id
+        std::function<int(int id)> faults;               // the wrong lines of the correction of that id
     };
 
     // Fills an empty paper and writes the task files into folder, the work folder of the run.

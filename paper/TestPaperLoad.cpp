@@ -9,6 +9,7 @@ PaperLoader TestPaperLoad::loader(QuestionBank *bank, int group, Paper &paper, c
         QStringLiteral("c_test"),
         QStringLiteral("id"),
         [bank](int id) { return PaperLoader::opened(bank).cases(QStringLiteral("c_test"), id); },
+        [bank](int id) { return PaperLoader::opened(bank).faults(QStringLiteral("c_test"), id); },
     };
     return PaperLoader(paper, folder, std::move(source));
 }

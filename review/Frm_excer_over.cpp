@@ -4,6 +4,9 @@
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
+#include "data/BankError.h"
+#include "data/BankFile.h"
+#include "review/FinishedRuns.h"
 #include "review/ReviewLayout.h"
 #include "review/ReviewTexts.h"
 #include "state/Runs.h"
@@ -80,6 +83,18 @@ void Frm_excer_over::closeEvent(QCloseEvent *event)
 {
     // Never cancelled: every way out leads back to the chapter study window.
     event->accept();
+    recordOnce();
     Forms<Frm_excer_over>::unload();
     Navigation::show(Window::Frm_study);
+}
+
+FinishedRun Frm_excer_over::finishedRun() const
+{
+    QString bank;
+    try {
+        bank = BankFile::path();
+    } catch (const BankError &) {
+        // The bank went from its place during the run: the run is kept without its hash.
+    }
+    return FinishedRuns::of(*m_run, BankIdentity::of(bank));
 }

@@ -18,6 +18,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    FinishedRun finishedRun() const override;
 
 private:
     void Form_Load();

@@ -8,6 +8,7 @@
 #include "controls/WindowSetup.h"
 #include "data/BankError.h"
 #include "data/BankFile.h"
+#include "data/QuestionBank.h"
 #include "platform/MessageBox.h"
 #include "record/LearningRecord.h"
 #include "record/RecordError.h"
@@ -53,17 +54,6 @@ void addRow(QTableWidget *list, const QStringList &cells)
 QVBoxLayout *pageLayout(QTabWidget *tabs, int page)
 {
     return new QVBoxLayout(tabs->widget(page));
-}
-
-QString kindName(QuestionKind kind)
-{
-    switch (kind) {
-    case QuestionKind::Choice: return QStringLiteral("选择题");
-    case QuestionKind::Blank: return QStringLiteral("填空题");
-    case QuestionKind::Err: return QStringLiteral("改错题");
-    case QuestionKind::Pro: return QStringLiteral("编程题");
-    }
-    return {};
 }
 
 QString openBankHash()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QuestionBank;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -43,5 +44,6 @@ private:
     QPushButton *Cmd_practice;
     QLabel *Lab_file;
     QPushButton *Cmd_exit;
+    QuestionBank &m_bank;
     Notebook::Practice m_practice;
 };

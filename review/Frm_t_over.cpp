@@ -4,7 +4,10 @@
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/Navigation.h"
+#include "data/BankError.h"
+#include "data/BankFile.h"
 #include "platform/MessageBox.h"
+#include "review/FinishedRuns.h"
 #include "review/ReviewLayout.h"
 #include "review/ReviewTexts.h"
 #include "state/Runs.h"
@@ -73,6 +76,7 @@ void Frm_t_over::Command2_Click()
                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return;
+    recordOnce();
     Forms<Frm_t_over>::unload();
     Navigation::show(Window::Frm_login);
 }
@@ -81,4 +85,15 @@ void Frm_t_over::closeEvent(QCloseEvent *event)
 {
     // The window has no close box: the confirmed exit button is the only way back.
     event->ignore();
+}
+
+FinishedRun Frm_t_over::finishedRun() const
+{
+    QString bank;
+    try {
+        bank = BankFile::path();
+    } catch (const BankError &) {
+        // The bank went from its place during the run: the run is kept without its hash.
+    }
+    return FinishedRuns::of(*m_run, BankIdentity::of(bank));
 }

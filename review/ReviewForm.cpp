@@ -8,6 +8,7 @@
 #include "review/ReviewLayout.h"
 #include "review/ReviewMarks.h"
 #include "review/ReviewTexts.h"
+#include "review/RunRecording.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -101,6 +102,17 @@ void ReviewForm::scoreChanged()
     ReviewPaging::showVerdict(m_blank, m_paper->blank, blank_no);
     ReviewPaging::showVerdict(m_err, m_paper->err, err_no);
     ReviewPaging::showVerdict(m_pro, m_paper->pro, pro_no);
+    // After the review is on show, so that a notice about the record comes over it.
+    if (!m_checks->running())
+        QMetaObject::invokeMethod(this, &ReviewForm::recordOnce, Qt::QueuedConnection);
+}
+
+void ReviewForm::recordOnce()
+{
+    if (m_recorded)
+        return;
+    m_recorded = true;
+    RunRecording::record(this, finishedRun());
 }
 
 void ReviewForm::showChoice(int n, const QString &heading)

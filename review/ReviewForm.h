@@ -6,6 +6,7 @@
 #include <memory>
 
 class EndChecks;
+struct FinishedRun;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -37,6 +38,11 @@ protected:
     void showScore(QTabWidget *tabs, int seconds);
     // Shows choice question n under the heading without moving ch_no or the choice buttons.
     void showChoice(int n, const QString &heading);
+    // The run as the learning record keeps it.
+    virtual FinishedRun finishedRun() const = 0;
+    // Puts the run into the learning record, once: when the end's checks are in, or when the
+    // student leaves before they are (the verdicts in by then count).
+    void recordOnce();
 
     ReviewPaging::ChoiceTab m_choice;
     ReviewPaging::TaskTab m_blank;
@@ -62,6 +68,7 @@ private:
     QLabel *m_score = nullptr;
     EndChecks *m_checks = nullptr;
     int m_seconds = 0;
+    bool m_recorded = false;
     int ch_no = 1;
     int blank_no = 1;
     int err_no = 1;

@@ -68,11 +68,13 @@ private slots:
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
         QCOMPARE(VerdictText::headline(*shownTest().TestPaper.pro(1).verdict), QStringLiteral("全部通过 (3/3)"));
+        QCOMPARE(text(resultWindow(w), "Lab_attempt"), QStringLiteral("第 1 次检查"));
         QVERIFY(w->cursor().shape() != Qt::BusyCursor);
 
         save(shownTest().test_path, QStringLiteral("pro_1.c"), kExampleOnly);
         check(w, QStringLiteral("Cmd_pro_check"));
         QCOMPARE(headline(w), QStringLiteral("输出不正确"));
+        QCOMPARE(text(resultWindow(w), "Lab_attempt"), QStringLiteral("第 2 次检查（上一次：全部通过 (3/3)）"));
         QVERIFY2(account(w).contains(QStringLiteral("隐藏测试 2 没有通过")), qPrintable(account(w)));
         QVERIFY2(account(w).contains(QStringLiteral("有负数")), qPrintable(account(w)));
         QVERIFY(!account(w).contains(QStringLiteral("-8 3")));
@@ -89,8 +91,10 @@ private slots:
         QWidget *review = Forms<Frm_t_over>::loaded();
         QVERIFY(review);
         QCOMPARE(text(review, "Lab_pro_check"), QStringLiteral("检查程序：输出不正确"));
-        // Both files are as last checked: the end has nothing to check again.
-        QCOMPARE(text(review, "Lab_score"), QStringLiteral("选择题 0/0 · 填空 0/0 · 改错 0/0 · 编程 1/2 · 得分 50 · 用时 00:00"));
+        // Both files are as last checked: the end has nothing to check again. (The time is the
+        // test clock's, which goes on in real seconds while the checks run.)
+        QVERIFY2(text(review, "Lab_score").startsWith(QStringLiteral("选择题 0/0 · 填空 0/0 · 改错 0/0 · 编程 1/2 · 得分 50 · 用时 ")),
+                 qPrintable(text(review, "Lab_score")));
         QVERIFY(text(review, "Txt_pro_title").startsWith(QStringLiteral("【1】求和")));
         click(review, QStringLiteral("Cmd_pro_next"));
         QCOMPARE(text(review, "Lab_pro_check"), QStringLiteral("检查程序：全部通过 (2/2)"));
@@ -110,6 +114,12 @@ private slots:
         check(w, QStringLiteral("Cmd_blank_check"));
         QCOMPARE(headline(w), QStringLiteral("还有空没有填"));
         QVERIFY2(account(w).contains(QStringLiteral("___1___")), qPrintable(account(w)));
+
+        save(shownExercise().exer_path, QStringLiteral("blank_1.c"), QByteArray(kFillIn).replace("___1___", "a + b").replace("int a, b;", "int a, b = 0;"));
+        resultWindow(w)->close();
+        check(w, QStringLiteral("Cmd_blank_check"));
+        QCOMPARE(headline(w), QStringLiteral("改动了不能改动的地方"));
+        QVERIFY2(account(w).contains(QStringLiteral("第 4 行不是填空的地方，不能改动")), qPrintable(account(w)));
 
         save(shownExercise().exer_path, QStringLiteral("blank_1.c"), QByteArray(kFillIn).replace("___1___", "a + b"));
         resultWindow(w)->close();
@@ -144,6 +154,27 @@ private slots:
         check(w, QStringLiteral("Cmd_err_check"));
         QCOMPARE(headline(w), QStringLiteral("编译错误"));
         QVERIFY2(account(w).contains(QStringLiteral("第 3 行")), qPrintable(account(w)));
+        unloadAllForms();
+    }
+
+    // The bank's number of faults and the handed-out program reach the check: a file that changes
+    // more lines than that is refused before it runs, one that mends the fault passes.
+    void correctionIsHeldToItsFaults()
+    {
+        TestBank bank;
+        const int task = bank.nextId();
+        bank.addTest(QStringLiteral("3"), 1, {{"title", "改错"}, {"content", QString::fromLatin1(kRightSum).replace(QStringLiteral("a + b"), QStringLiteral("a - b"))}});
+        addSumCases(bank, QStringLiteral("c_test"), task);
+        bank.addFaults(QStringLiteral("c_test"), task, 1);
+        AppFixture app(bank);
+        QWidget *w = startTest();
+        save(shownTest().test_path, QStringLiteral("err_1.c"), kExampleOnly);
+        check(w, QStringLiteral("Cmd_err_check"));
+        QCOMPARE(headline(w), QStringLiteral("改动的行太多"));
+        QVERIFY2(account(w).contains(QStringLiteral("这道题有 1 处错误")), qPrintable(account(w)));
+        save(shownTest().test_path, QStringLiteral("err_1.c"), kRightSum);
+        check(w, QStringLiteral("Cmd_err_check"));
+        QCOMPARE(headline(w), QStringLiteral("全部通过 (3/3)"));
         unloadAllForms();
     }
 

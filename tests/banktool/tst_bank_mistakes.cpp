@@ -102,7 +102,9 @@ private slots:
         // A mistake the compiler stops is no test of the cases.
         QVERIFY2(verdict.kind != VerdictKind::CompileError, qPrintable(verdict.compilerMessages));
         QVERIFY2(verdict.kind != VerdictKind::Passed, "the mistake passes every case: add a case that it fails");
-        QVERIFY2(verdict.kind == VerdictKind::WrongOutput || verdict.kind == VerdictKind::RunError || verdict.kind == VerdictKind::TimeLimit,
+        // Output right but for its blanks and line breaks is a case failed as well (格式错误).
+        QVERIFY2(verdict.kind == VerdictKind::WrongOutput || verdict.kind == VerdictKind::FormatError || verdict.kind == VerdictKind::RunError
+                     || verdict.kind == VerdictKind::TimeLimit,
                  qPrintable(u"verdict %1: %2"_s.arg(int(verdict.kind)).arg(verdict.problem)));
         qInfo("caught by case %d of %d%s", verdict.failedCase.number, verdict.total,
               verdict.failedCase.hidden ? qPrintable(u" (hidden: %1)"_s.arg(verdict.failedCase.description)) : "");

@@ -86,29 +86,6 @@ private slots:
         QCOMPARE(fillBlanks(u"___10___ ___2___"_s, {u"a"_s, u"b"_s}), u"___10___ b"_s);
     }
 
-    void changedLinesCountsEachFaultOnce_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("changed");
-        QTest::newRow("same") << u"a\nb\nc"_s << u"a\nb\nc\n"_s << 0;
-        QTest::newRow("one changed") << u"a\nb\nc"_s << u"a\nB\nc"_s << 1;
-        QTest::newRow("two apart") << u"a\nb\nc\nd"_s << u"A\nb\nc\nD"_s << 2;
-        QTest::newRow("two together") << u"a\nb\nc\nd"_s << u"a\nB\nC\nd"_s << 2;
-        QTest::newRow("line added") << u"a\nc"_s << u"a\nb\nc"_s << 1;
-        QTest::newRow("line removed") << u"a\nb\nc"_s << u"a\nc"_s << 1;
-        QTest::newRow("changed and added") << u"a\nb\nd"_s << u"a\nB\nc\nd"_s << 2;
-        QTest::newRow("indent only") << u"a\n  b\nc"_s << u"a\n    b\nc"_s << 0;
-    }
-
-    void changedLinesCountsEachFaultOnce()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(int, changed);
-        QCOMPARE(changedLines(before, after), changed);
-    }
-
     void titleStatesTheFaults()
     {
         QCOMPARE(statedFaults(u"下面程序求 3 门课的总分，程序中有 2 处错误，请改正。"_s), 2);

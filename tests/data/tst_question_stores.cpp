@@ -163,6 +163,32 @@ private slots:
         QCOMPARE(bank->cases(QStringLiteral("c_test"), task).size(), 0);
     }
 
+    void faultsOfACorrectionTask()
+    {
+        TestBank source;
+        const int task = source.nextId();
+        source.addExercise(QStringLiteral("03"), QStringLiteral("05"), {{"title", "改错"}});
+        source.addExercise(QStringLiteral("03"), QStringLiteral("05"), {{"title", "改错"}});
+        source.addFaults(QStringLiteral("c_excer"), task, 2);
+        source.addFaults(QStringLiteral("c_test"), task + 1, 3);
+        const auto bank = open(source);
+        QCOMPARE(bank->faults(QStringLiteral("c_excer"), task), 2);
+        // Not given for this task, or given only for another table's: the bank does not say.
+        QCOMPARE(bank->faults(QStringLiteral("c_excer"), task + 1), 0);
+        QCOMPARE(bank->faults(QStringLiteral("c_test"), task), 0);
+    }
+
+    void aBankWithoutFaultsOpensAndDoesNotSay()
+    {
+        TestBank source;
+        const int task = source.nextId();
+        source.addTest(QStringLiteral("3"), 1, {{"title", "改错"}});
+        source.exec(QStringLiteral("drop table c_fault"));
+        const auto bank = open(source);
+        QCOMPARE(bank->testQuestions(QuestionKind::Err, 1).size(), 1);
+        QCOMPARE(bank->faults(QStringLiteral("c_test"), task), 0);
+    }
+
     void aCasesTableMissingAFieldIsNamed()
     {
         TestBank source;

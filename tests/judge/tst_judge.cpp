@@ -53,6 +53,29 @@ QList<JudgeCase> sumCases()
     return {{1, false, {}, u"3 4\n"_s, {}, u"7\n"_s}, {2, true, {}, u"-8 3\n"_s, {}, u"-5\n"_s}};
 }
 
+// A fill-in task: the sum of 1 to n, with two blanks.
+const QString kSumBlanks = uR"(#include <stdio.h>
+int main(void)
+{
+    int i, n = 10, sum = 0;
+    for (i = 1; ___1___; i++)
+        ___2___;
+    printf("%d\n", sum);
+    return 0;
+}
+)"_s;
+
+// A correction task with one fault: line 6 subtracts.
+const QString kFaultySum = uR"(#include <stdio.h>
+int main(void)
+{
+    int a, b;
+    scanf("%d%d", &a, &b);
+    printf("%d\n", a - b);
+    return 0;
+}
+)"_s;
+
 // What is in a folder: each file's name and bytes.
 QMap<QString, QByteArray> contents(const QString &folder)
 {
@@ -146,19 +169,22 @@ private slots:
         QCOMPARE(v.failedCase.firstDifference, 1);
         const QString text = VerdictText::text(v);
         QVERIFY2(text.contains(u"测试 1 没有通过。第 2 行起输出不同"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"输入：\n3 4\n"_s), qPrintable(text));
+        QVERIFY2(text.endsWith(u"输入：\n3 4"_s), qPrintable(text));
         QVERIFY2(text.contains(u"> 2 | 7"_s) && text.contains(u"> 2 | -1"_s) && text.contains(u"  1 | sum:"_s), qPrintable(text));
     }
 
-    void compileErrorNamesTheLine()
+    void missingSemicolonIsNamedAtTheEndOfItsLine()
     {
         const QString source = program(u"#include <stdio.h>\n"_s, u"    int a = 1\n    printf(\"%d\\n\", a);\n"_s);
         const Verdict v = check(JudgeTask{TaskKind::Correction, writeSource(u"err_2.c"_s, source.toUtf8()), {}, sumCases()});
         QCOMPARE(v.kind, VerdictKind::CompileError);
-        QCOMPARE(v.errorLines, QList<int>{5});
+        // gcc names line 5, where it first sees that the statement of line 4 did not end.
         QVERIFY2(v.compilerMessages.contains(u"err_2.c:5:"_s), qPrintable(v.compilerMessages));
+        QCOMPARE(v.errorLines, QList<int>{4});
         QVERIFY2(!v.compilerMessages.contains(m_work->path()), qPrintable(v.compilerMessages));
-        QVERIFY2(VerdictText::text(v).startsWith(u"编译错误\n\n程序第 5 行有错误"_s), qPrintable(VerdictText::text(v)));
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.startsWith(u"编译错误\n\n程序第 4 行有错误，没有编译成功。\n\n第 4 行：缺少分号 ;"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"\nerr_2.c:5:5: error: expected"_s), qPrintable(text));
     }
 
     // A source as the editor keeps it: CR LF line ends, Chinese text in the system's code page.
@@ -173,6 +199,174 @@ private slots:
         task.cases[1].expected = u"和=-5\r\n"_s;
         const Verdict v = check(task);
         QVERIFY2(v.kind == VerdictKind::Passed, qPrintable(VerdictText::text(v)));
+    }
+
+
+    // What a student may and may not do to a fill-in file.
+    void fillInIsReadAgainstTheHandedOutProgram_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<VerdictKind>("kind");
+        QTest::addColumn<QList<int>>("blanks");
+        QTest::addColumn<QString>("expected");
+        QString filled = kSumBlanks;
+        filled.replace(u"___1___"_s, u"i <= n"_s).replace(u"___2___"_s, u"sum += i"_s);
+        QTest::newRow("filled") << filled << VerdictKind::Passed << QList<int>{1, 2} << u"你填的内容：\n【1】i <= n\n【2】sum += i"_s;
+        QString rewrapped = filled;
+        rewrapped.replace(u"    for (i = 1; i <= n; i++)\n        sum += i;"_s, u"\tfor (i = 1;\r\n   i <=\n n;  i++)  sum  +=  i\n;"_s);
+        QTest::newRow("blanks and lines moved") << rewrapped << VerdictKind::Passed << QList<int>{1, 2} << u"【1】i <= n\n【2】sum += i"_s;
+        QString changed = filled;
+        changed.replace(u"printf(\"%d\\n\", sum);"_s, u"printf(\"55\\n\");"_s);
+        QTest::newRow("fixed line changed") << changed << VerdictKind::FixedTextChanged << QList<int>{}
+                                            << u"改动了不能改动的地方\n\n第 7 行不是填空的地方，不能改动。"_s;
+        QTest::newRow("constant printer") << program(u"#include <stdio.h>\n"_s, u"    printf(\"55\\n\");\n"_s)
+                                          << VerdictKind::FixedTextChanged << QList<int>{} << u"第 4 行不是填空的地方"_s;
+        QString unfilled = kSumBlanks;
+        unfilled.replace(u"___1___"_s, u"i <= n"_s);
+        QTest::newRow("blank left") << unfilled << VerdictKind::BlanksLeft << QList<int>{2} << u"第 2 空还没有填"_s;
+        QString emptied = filled;
+        emptied.replace(u"i <= n"_s, QString());
+        QTest::newRow("blank emptied") << emptied << VerdictKind::BlanksLeft << QList<int>{1} << u"第 1 空还没有填"_s;
+    }
+
+    void fillInIsReadAgainstTheHandedOutProgram()
+    {
+        QFETCH(QString, source);
+        QFETCH(VerdictKind, kind);
+        QFETCH(QList<int>, blanks);
+        QFETCH(QString, expected);
+        JudgeTask task{TaskKind::FillIn, writeSource(u"blank_1.c"_s, source.toUtf8()), {}, {{1, false, {}, {}, {}, u"55\n"_s}}};
+        task.handedOut = kSumBlanks;
+        const Verdict v = check(task);
+        const QString text = VerdictText::text(v);
+        QVERIFY2(v.kind == kind, qPrintable(text));
+        QCOMPARE(v.blanks, blanks);
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    }
+
+    void correctionChangingMoreLinesThanItsFaultsIsRefused_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<VerdictKind>("kind");
+        QTest::addColumn<QString>("expected");
+        QString right = kFaultySum;
+        right.replace(u"a - b"_s, u"a + b"_s);
+        QTest::newRow("the fault mended") << right << VerdictKind::Passed << u"全部通过 (2/2)"_s;
+        QString relaid = right;
+        relaid.replace(u"    int a, b;\n"_s, u"\n  int a,b;\n\n"_s);
+        QTest::newRow("blanks and empty lines moved") << relaid << VerdictKind::Passed << u"全部通过 (2/2)"_s;
+        QString more = right;
+        more.replace(u"int a, b;"_s, u"int a, b, c;"_s);
+        QTest::newRow("one line more") << more << VerdictKind::TooManyChanges
+                                       << u"改动的行太多\n\n这道题有 1 处错误，只需要改动 1 行，这个程序却改动了 2 行：改动的是第 4、6 行。"_s;
+        QString removed = right;
+        removed.replace(u"    return 0;\n"_s, QString());
+        QTest::newRow("a line removed") << removed << VerdictKind::TooManyChanges << u"改动的是第 6 行，删去了原来的第 7 行"_s;
+        QTest::newRow("constant printer") << program(u"#include <stdio.h>\n"_s, u"    printf(\"7\\n\");\n"_s)
+                                          << VerdictKind::TooManyChanges << u"这个程序却改动了"_s;
+    }
+
+    void correctionChangingMoreLinesThanItsFaultsIsRefused()
+    {
+        QFETCH(QString, source);
+        QFETCH(VerdictKind, kind);
+        QFETCH(QString, expected);
+        JudgeTask task{TaskKind::Correction, writeSource(u"err_1.c"_s, source.toUtf8()), {}, sumCases()};
+        task.handedOut = kFaultySum;
+        task.faults = 1;
+        const Verdict v = check(task);
+        const QString text = VerdictText::text(v);
+        QVERIFY2(v.kind == kind, qPrintable(text));
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    }
+
+    void outputDifferingOnlyInBlanksIsAFormatError()
+    {
+        const QString source = program(u"#include <stdio.h>\n"_s,
+                                       u"    int a, b;\n    scanf(\"%d%d\", &a, &b);\n    printf(\"sum: %d\\n\\n\", a + b);\n"_s);
+        JudgeTask task{TaskKind::Programming, writeSource(u"pro_1.c"_s, source.toUtf8()), {}, sumCases()};
+        task.cases[0].expected = u"sum:\n7\n"_s;
+        const Verdict v = check(task);
+        QCOMPARE(v.kind, VerdictKind::FormatError);
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.startsWith(u"格式错误\n\n测试 1 没有通过：输出的内容都对，但空格、空行或换行与要求的不同。"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"实际输出（· 是空格，↵ 是换行）：\n> 1 | sum:·7↵\n  2 | ↵\n\n应当输出：\n> 1 | sum:↵\n  2 | 7↵"_s), qPrintable(text));
+    }
+
+    // The open case of a task reading a data file shows the file, and where the output first differs.
+    void dataFileOfAFailedCaseIsShown()
+    {
+        QString wrong = kRightAverage;
+        wrong.replace(u"%.2f"_s, u"%.1f"_s);
+        const Verdict v = check(programming(wrong));
+        QCOMPARE(v.kind, VerdictKind::WrongOutput);
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.contains(u"数据文件 data_11.dat：\n3 8 1 9 4"_s) && !text.contains(u"输入："_s), qPrintable(text));
+        // The caret stands under the first character that differs; the Chinese ones are two columns wide.
+        QVERIFY2(text.contains(u"> 1 | 平均值=5.0\n"_s + QString(16, u' ') + u"^\n"_s), qPrintable(text));
+        QVERIFY2(text.indexOf(u"实际输出："_s) < text.indexOf(u"应当输出："_s), qPrintable(text));
+    }
+
+    // Programs that print the right answer by luck: they pass their cases, and only the second build
+    // with the memory checkers shows their fault.
+    void faultsThatPassByLuckAreFoundByTheMemoryCheck_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<VerdictKind>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("read past an array")
+            << u"    int a[5] = {1, 2, 3, 4, 5}, i, last = 0, x, y;\n    scanf(\"%d%d\", &x, &y);\n"
+               u"    for (i = 0; i <= 5; i++)\n        last = a[i];\n    printf(\"%d\\n\", x + y + last * 0);\n"_s
+            << VerdictKind::MemoryError << u"数组越界\n\n测试 1 的输出正确，但检查发现程序在第 9 行数组越界"_s;
+        QTest::newRow("string without its end")
+            << u"    char s[3];\n    int x, y;\n    scanf(\"%d%d\", &x, &y);\n    s[0] = 'a'; s[1] = 'b'; s[2] = 'c';\n"
+               u"    if (strlen(s) > 100)\n        return 1;\n    printf(\"%d\\n\", x + y);\n"_s
+            << VerdictKind::MemoryError << u"数组越界"_s;
+        QTest::newRow("use after free")
+            << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    int sum = p[0] + p[1];\n"
+               u"    free(p);\n    printf(\"%d\\n\", sum);\n    if (p[1] == 12345)\n        puts(\"\");\n"_s
+            << VerdictKind::MemoryError << u"使用了已经释放的内存"_s;
+        QTest::newRow("signed overflow")
+            << u"    int x, y, big = 2147483647;\n    scanf(\"%d%d\", &x, &y);\n    big += x;\n    printf(\"%d\\n\", x + y);\n"_s
+            << VerdictKind::MemoryError << u"有符号整数溢出"_s;
+        QTest::newRow("leak, a note")
+            << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    printf(\"%d\\n\", p[0] + p[1]);\n"_s
+            << VerdictKind::Passed << u"提示：内存没有释放，申请在第 6 行"_s;
+    }
+
+    void faultsThatPassByLuckAreFoundByTheMemoryCheck()
+    {
+        QFETCH(QString, body);
+        QFETCH(VerdictKind, kind);
+        QFETCH(QString, expected);
+        const QString source = program(u"#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"_s, body);
+        JudgeTask task{TaskKind::Programming, writeSource(u"pro_4.c"_s, source.toUtf8()), {}, sumCases()};
+        task.checkMemory = false;
+        Verdict v = check(task);
+        QVERIFY2(v.kind == VerdictKind::Passed, qPrintable(VerdictText::text(v)));
+        task.checkMemory = true;
+        v = check(task);
+        const QString text = VerdictText::text(v);
+        QVERIFY2(v.kind == kind, qPrintable(text));
+        QVERIFY2(text.contains(expected), qPrintable(text));
+        // gcc's report follows, naming the student's file without the temporary folder.
+        QVERIFY2(text.contains(u"pro_4.c:"_s) && !text.contains(u"/pro_4.c"_s), qPrintable(text));
+    }
+
+    void withoutTheCheckersRuntimeTheCheckIsSkipped()
+    {
+        // A compiler whose checkers' libraries are missing, as on a machine without libasan.
+        const QString gcc = QStandardPaths::findExecutable(u"gcc"_s);
+        const QString fake = writeSource(u"gcc-without-asan"_s, "#!/bin/sh\ncase \"$*\" in\n*-fsanitize*) echo \"/usr/bin/ld: cannot find "
+                                                                "-lasan: No such file or directory\"; exit 1;;\nesac\nexec " + gcc.toUtf8() + " \"$@\"\n");
+        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Judge judge;
+        judge.setFinder([&](const QString &) { return fake; });
+        const Verdict v = check(judge, programming(kRightAverage));
+        QCOMPARE(v.kind, VerdictKind::Passed);
+        QCOMPARE(v.memoryCheck, MemoryCheck::Skipped);
+        QVERIFY2(VerdictText::text(v).contains(u"（没有检查内存和未定义行为：这台电脑上的 C 编译器缺少检查用的运行库（libasan、libubsan）。）"_s),
+                 qPrintable(VerdictText::text(v)));
     }
 
     void runErrors_data()

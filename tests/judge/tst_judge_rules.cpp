@@ -1,7 +1,12 @@
 // The rules behind a verdict, without a compiler: when outputs agree, which compiler is taken, and
 // how verdicts are worded for the student.
 
+#include "judge/CodeBlanks.h"
+#include "judge/CompilerAdvice.h"
 #include "judge/CompilerLookup.h"
+#include "judge/CompilerMessages.h"
+#include "judge/FillIn.h"
+#include "judge/LineChanges.h"
 #include "judge/OutputComparison.h"
 #include "judge/VerdictText.h"
 
@@ -90,7 +95,8 @@ private slots:
         v.failedCase.actual = lines.join(u'\n');
         v.failedCase.firstDifference = 59;
         const QString text = VerdictText::text(v);
-        QVERIFY2(text.contains(u"> 60 | x\n  61 | 61\n"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"实际输出：\n……（前面还有 54 行）\n  55 | 55\n"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"> 60 | x\n       ^\n  61 | 61\n"_s), qPrintable(text));
         QVERIFY2(text.contains(u"  64 | 64\n……（后面还有 36 行）"_s), qPrintable(text));
         QVERIFY2(text.contains(u"输入：\n（无）"_s), qPrintable(text));
     }
@@ -164,6 +170,225 @@ private slots:
         const QString text = VerdictText::text(v);
         QCOMPARE(text.count(u"注意："_s), note.isEmpty() ? 0 : 1);
         QVERIFY2(text.contains(note), qPrintable(text));
+    }
+
+    void fillsAreFoundBetweenTheFixedText_data()
+    {
+        QTest::addColumn<QString>("handedOut");
+        QTest::addColumn<QString>("student");
+        QTest::addColumn<int>("changedLine");
+        QTest::addColumn<QStringList>("fills");
+        QTest::addColumn<QList<int>>("unfilled");
+        const QString lines = u"int s = 0;\nfor (i = 1; ___1___; i++)\n    ___2___;\nprintf(\"%d\", s);\n"_s;
+        QTest::newRow("in place") << lines << u"int s = 0;\nfor (i = 1; i <= n; i++)\n    s += i;\nprintf(\"%d\", s);\n"_s << 0
+                                  << QStringList{u"i <= n"_s, u"s += i"_s} << QList<int>{};
+        // Text that could be fixed text or a fill is taken as the fill after it.
+        QTest::newRow("fixed text repeated in a fill")
+            << lines << u"int s = 0;\nfor (i = 1; i < n; i++) s++; i++)\n    s += i;\nprintf(\"%d\", s);\n"_s << 0
+            << QStringList{u"i < n"_s, u"s++; i++) s += i"_s} << QList<int>{};
+        QTest::newRow("CR LF and tabs") << lines << u"int s=0;\r\nfor(i=1;\ti<=n;\r\ni++)\r\n\ts+=i ;\r\nprintf(\"%d\",s);\r\n"_s << 0
+                                        << QStringList{u"i<=n"_s, u"s+=i"_s} << QList<int>{};
+        QTest::newRow("marks left") << lines << lines << 0 << QStringList{u"___1___"_s, u"___2___"_s} << QList<int>{1, 2};
+        QTest::newRow("one emptied") << lines << u"int s = 0;\nfor (i = 1; ; i++)\n    s += i;\nprintf(\"%d\", s);\n"_s << 0
+                                     << QStringList{QString(), u"s += i"_s} << QList<int>{1};
+        QTest::newRow("first line changed") << lines << u"int s = 1;\nfor (i = 1; x; i++)\n    y;\nprintf(\"%d\", s);\n"_s << 1
+                                            << QStringList{} << QList<int>{};
+        QTest::newRow("line between blanks changed") << u"a(___1___);\nb();\nc();\nd(___2___);\n"_s << u"a(1);\nb();\nC();\nd(2);\n"_s << 3
+                                                     << QStringList{} << QList<int>{};
+        QTest::newRow("last line changed") << lines << u"int s = 0;\nfor (i = 1; x; i++)\n    y;\nprintf(\"%d\", 55);\n"_s << 4
+                                           << QStringList{} << QList<int>{};
+        QTest::newRow("line added at the end") << lines << u"int s = 0;\nfor (i = 1; x; i++)\n    y;\nprintf(\"%d\", s);\nputs(\"\");\n"_s << 5
+                                               << QStringList{} << QList<int>{};
+        QTest::newRow("a blank in a string changed") << u"puts(\"a b\");\nx = ___1___;\n"_s << u"puts(\"a  b\");\nx = 1;\n"_s << 1
+                                                     << QStringList{} << QList<int>{};
+        QTest::newRow("a mark inside a string") << u"printf(\"%d ___1___\\n\", x);\n"_s << u"printf(\"%d %d\\n\", x);\n"_s << 0
+                                                << QStringList{u"%d"_s} << QList<int>{};
+        QTest::newRow("no blanks") << u"int x;\n"_s << u"int  x ;\n"_s << 0 << QStringList{} << QList<int>{};
+    }
+
+    void fillsAreFoundBetweenTheFixedText()
+    {
+        QFETCH(QString, handedOut);
+        QFETCH(QString, student);
+        QFETCH(int, changedLine);
+        QFETCH(QStringList, fills);
+        QFETCH(QList<int>, unfilled);
+        const FillIn::Reading r = FillIn::read(handedOut, student);
+        QCOMPARE(r.fixedTextKept, changedLine == 0);
+        QCOMPARE(r.changedLine, changedLine);
+        QCOMPARE(r.fills, fills);
+        QCOMPARE(r.unfilled, unfilled);
+    }
+
+    void blanksCountOnlyInsideLiterals_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("squeezed");
+        QTest::newRow("code") << u"int  a = 1 ;\r\n\tb ++;"_s << u"int a=1;b++;"_s;
+        QTest::newRow("tokens kept apart") << u"x = a - -b + + c;\nreturn  0;"_s << u"x=a- -b+ +c;return 0;"_s;
+        QTest::newRow("macro with arguments") << u"#define MAX(a, b) a\n#define  MIN (a) b"_s << u"#define MAX(a,b)a#define MIN (a)b"_s;
+        QTest::newRow("string") << u"printf(\"a  b\\n\" , x);"_s << u"printf(\"a  b\\n\",x);"_s;
+        QTest::newRow("escaped quote") << u"s = \"say \\\" hi\" ;"_s << u"s=\"say \\\" hi\";"_s;
+        QTest::newRow("character") << u"if (c == ' ') n++;"_s << u"if(c==' ')n++;"_s;
+        QTest::newRow("quote in a comment") << u"/* don't */ int  a; // it's\nint  b;"_s << u"/*don't*/int a;//it'sint b;"_s;
+        QTest::newRow("string left open") << u"puts(\"a b\n  c;"_s << u"puts(\"a b c;"_s;
+        QTest::newRow("beside a mark") << u"return ___1___ ;\nx = ___2___ + 1;"_s << u"return___1___;x=___2___+1;"_s;
+    }
+
+    void blanksCountOnlyInsideLiterals()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, squeezed);
+        QCOMPARE(CodeBlanks::squeezed(code), squeezed);
+    }
+
+    void changedLinesCountEachFaultOnce_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<QList<int>>("afterLines");
+        QTest::addColumn<QList<int>>("beforeLines");
+        QTest::newRow("same") << u"a\nb\nc"_s << u"a\nb\nc\n"_s << 0 << QList<int>{} << QList<int>{};
+        QTest::newRow("one changed") << u"a\nb\nc"_s << u"a\nB\nc"_s << 1 << QList<int>{2} << QList<int>{};
+        QTest::newRow("two apart") << u"a\nb\nc\nd"_s << u"A\nb\nc\nD"_s << 2 << QList<int>{1, 4} << QList<int>{};
+        QTest::newRow("two together") << u"a\nb\nc\nd"_s << u"a\nB\nC\nd"_s << 2 << QList<int>{2, 3} << QList<int>{};
+        QTest::newRow("line added") << u"a\nc"_s << u"a\nb\nc"_s << 1 << QList<int>{2} << QList<int>{};
+        QTest::newRow("line removed") << u"a\nb\nc"_s << u"a\nc"_s << 1 << QList<int>{} << QList<int>{2};
+        QTest::newRow("changed and added") << u"a\nb\nd"_s << u"a\nB\nc\nd"_s << 2 << QList<int>{2, 3} << QList<int>{};
+        QTest::newRow("a blank in a string") << u"scanf(\"%d%c\", &a, &c);"_s << u"scanf(\"%d %c\", &a, &c);"_s << 1 << QList<int>{1}
+                                             << QList<int>{};
+        QTest::newRow("blanks only") << u"a\n  b = 1;\nc"_s << u"a\n\n\tb=1 ;\r\n\nc"_s << 0 << QList<int>{} << QList<int>{};
+    }
+
+    void changedLinesCountEachFaultOnce()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, changed);
+        QFETCH(QList<int>, afterLines);
+        QFETCH(QList<int>, beforeLines);
+        const LineChanges::Changes c = LineChanges::between(before, after);
+        QCOMPARE(c.count, changed);
+        QCOMPARE(c.afterLines, afterLines);
+        QCOMPARE(c.beforeLines, beforeLines);
+    }
+
+    void compilerMessagesAreReadOneByOne()
+    {
+        const QString source = u"int main(void)\n{\n    int x = 3\n\n    return x;\n}\n"_s;
+        const QString output = u"u.c: In function 'main':\nu.c:5:5: error: expected ',' or ';' before 'return'\n    5 |     return x;\n"
+                               u"      |     ^~~~~~\nu.c:3:9: warning: unused variable 'y' [-Wunused-variable]\n    3 |     int y = 3\n"
+                               u"/usr/bin/ld: /tmp/ccX.o: in function `main':\nu.c:(.text+0x9): undefined reference to `mian'\n"
+                               u"collect2: error: ld returned 1 exit status\n"_s;
+        const QList<CompilerMessage> m = CompilerMessages::parse(output, u"u.c"_s, source);
+        QCOMPARE(m.size(), 3);
+        QCOMPARE(m[0].line, 5);
+        QCOMPARE(m[0].faultLine, 3); // the statement that lacks its ';' ends on line 3
+        QVERIFY(m[0].error);
+        QCOMPARE(m[0].text, u"u.c:5:5: error: expected ',' or ';' before 'return'\n    5 |     return x;\n      |     ^~~~~~"_s);
+        QCOMPARE(m[1].faultLine, 3);
+        QVERIFY(!m[1].error);
+        QCOMPARE(m[2].line, 0);
+        QCOMPARE(m[2].message, u"undefined reference to `mian'"_s);
+        // A ';' missing before a token in the middle of a line is missing on that line.
+        const QList<CompilerMessage> inLine = CompilerMessages::parse(u"u.c:3:15: error: expected ';' before 'return'"_s, u"u.c"_s,
+                                                                      u"int main(void)\n{\n    int x = 3 return x;\n}\n"_s);
+        QCOMPARE(inLine.value(0).faultLine, 3);
+    }
+
+    void commonMessagesAreExplainedInChinese_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("error");
+        QTest::addColumn<QString>("explanation");
+        QTest::addColumn<bool>("explainsRun");
+        QTest::newRow("semicolon") << u"expected ',' or ';' before 'printf'"_s << true << u"缺少分号 ;"_s << false;
+        QTest::newRow("brace") << u"expected declaration or statement at end of input"_s << true << u"缺少 }"_s << false;
+        QTest::newRow("undeclared") << u"'sum' undeclared (first use in this function)"_s << true << u"sum 没有定义"_s << false;
+        QTest::newRow("header") << u"implicit declaration of function 'strlen' [-Wimplicit-function-declaration]"_s << false
+                                << u"#include <string.h>"_s << true;
+        QTest::newRow("own function") << u"implicit declaration of function 'area'"_s << false << u"函数 area 在使用前没有声明"_s << true;
+        QTest::newRow("scanf without &") << u"format '%d' expects argument of type 'int *', but argument 2 has type 'int' [-Wformat=]"_s
+                                         << false << u"scanf 的参数前少了 &"_s << true;
+        QTest::newRow("format and argument") << u"format '%d' expects argument of type 'int', but argument 2 has type 'double' [-Wformat=]"_s
+                                             << false << u"%d 要的是 int 类型，第 2 个参数却是 double"_s << true;
+        QTest::newRow("= in a condition") << u"suggest parentheses around assignment used as truth value [-Wparentheses]"_s << false
+                                          << u"判断相等应当用 =="_s << true;
+        QTest::newRow("missing return") << u"control reaches end of non-void function [-Wreturn-type]"_s << false << u"return"_s << true;
+        QTest::newRow("uninitialized") << u"'sum' is used uninitialized [-Wuninitialized]"_s << false << u"变量 sum 还没有赋值"_s << true;
+        QTest::newRow("unused") << u"unused variable 'k' [-Wunused-variable]"_s << false << u"变量 k 定义了却没有用到"_s << false;
+        QTest::newRow("Chinese punctuation") << u"stray '\\357' in program"_s << true << u"中文标点"_s << false;
+        QTest::newRow("linker") << u"undefined reference to `mian'"_s << true << u"找不到函数 mian 的定义"_s << false;
+        QTest::newRow("not a common one") << u"invalid storage class for function 'f'"_s << true << QString() << false;
+    }
+
+    void commonMessagesAreExplainedInChinese()
+    {
+        QFETCH(QString, message);
+        QFETCH(bool, error);
+        QFETCH(QString, explanation);
+        QFETCH(bool, explainsRun);
+        CompilerMessage m;
+        m.message = message;
+        m.error = error;
+        const QString text = CompilerAdvice::explain(m);
+        if (explanation.isEmpty())
+            QVERIFY2(text.isEmpty(), qPrintable(text));
+        else
+            QVERIFY2(text.contains(explanation), qPrintable(text));
+        QCOMPARE(CompilerAdvice::mayExplainRun(m), explainsRun);
+    }
+
+    // A warning that may explain a failed run comes first, explained, before the case.
+    void warningsThatMayExplainAFailedRunComeFirst()
+    {
+        Verdict v;
+        v.kind = VerdictKind::RunError;
+        v.crashed = true;
+        v.exitCode = SIGSEGV;
+        v.failedCase.number = 1;
+        CompilerMessage unused{4, 9, false, u"unused variable 'k'"_s, u"pro_1.c:4:9: warning: unused variable 'k'"_s, 4};
+        CompilerMessage scanf{6, 13, false, u"format '%d' expects argument of type 'int *', but argument 2 has type 'int'"_s,
+                              u"pro_1.c:6:13: warning: format '%d' expects argument of type 'int *', but argument 2 has type 'int'"_s, 6};
+        v.compilerNotes = {unused, scanf};
+        v.compilerMessages = unused.text + u'\n' + scanf.text;
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.startsWith(u"运行出错\n\n测试 1：程序异常终止：SIGSEGV"_s), qPrintable(text));
+        const qsizetype suspects = text.indexOf(u"编译器的警告可能说明了原因：\n第 6 行：scanf 的参数前少了 &"_s);
+        QVERIFY2(suspects > 0 && suspects < text.indexOf(u"实际输出"_s), qPrintable(text));
+        // In the full list at the end as well, ahead of the harmless one.
+        QVERIFY2(text.indexOf(u"pro_1.c:6:13"_s) < text.indexOf(u"pro_1.c:4:9"_s), qPrintable(text));
+    }
+
+    void fillInVerdictsListTheFills()
+    {
+        Verdict v;
+        v.kind = VerdictKind::FixedTextChanged;
+        v.changedLine = 7;
+        QCOMPARE(VerdictText::headline(v), u"改动了不能改动的地方"_s);
+        QVERIFY(VerdictText::text(v).contains(u"第 7 行不是填空的地方，不能改动"_s));
+        v.kind = VerdictKind::CompileError;
+        v.blanks = {1, 2};
+        v.fills = {u"i <= n"_s, QString()};
+        QVERIFY2(VerdictText::text(v).endsWith(u"你填的内容：\n【1】i <= n\n【2】（空）"_s), qPrintable(VerdictText::text(v)));
+    }
+
+    void longDataFileIsCut()
+    {
+        Verdict v;
+        v.kind = VerdictKind::RunError;
+        v.exitCode = 1;
+        v.failedCase.number = 1;
+        v.failedCase.dataName = u"data_21.dat"_s;
+        QStringList lines;
+        for (int i = 1; i <= 30; ++i)
+            lines << QString::number(i);
+        v.failedCase.data = lines.join(u'\n');
+        const QString text = VerdictText::text(v);
+        QVERIFY2(text.contains(u"数据文件 data_21.dat：\n1\n2\n"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"\n20\n……（数据文件共 30 行，这里只显示开头）"_s) && !text.contains(u"\n21\n"_s), qPrintable(text));
+        QVERIFY2(!text.contains(u"输入："_s), qPrintable(text));
     }
 
     void warningsFollowTheVerdictOfAProgramThatRan()

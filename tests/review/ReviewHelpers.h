@@ -11,6 +11,8 @@
 // Papers as the loaders leave them, filled directly: the review windows only read them.
 inline void fillChoices(Paper &paper, int count)
 {
+    // As a loaded paper says where its questions come from, so that the run can be recorded.
+    paper.bankTable = QStringLiteral("c_test");
     for (int i = 1; i <= count; ++i) {
         paper.ch(i).title = QStringLiteral("题目%1").arg(i);
         for (int k = 1; k <= 4; ++k)

@@ -4,6 +4,7 @@
 #include "ReviewHelpers.h"
 
 #include "controls/Forms.h"
+#include "record/LearningRecord.h"
 #include "review/Frm_excer_over.h"
 #include "review/Frm_t_over.h"
 #include "state/Runs.h"
@@ -162,6 +163,33 @@ private slots:
         QCOMPARE(scoreText(form), QStringLiteral("选择题 0/0 · 填空 0/2 · 改错 0/0 · 编程 0/0 · 得分 0 · 用时 00:00"));
         QVERIFY(!run->TestPaper.blank(1).verdict);
         QCOMPARE(run->TestPaper.blank(2).verdict->kind, VerdictKind::WrongOutput);
+    }
+
+    // A finished run goes into the learning record once its review is on show with nothing left
+    // to check, with the score the review shows; leaving the review does not record it again.
+    void theRunIsRecordedOnceWithItsScore()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        const auto run = std::make_shared<TestRun>();
+        run->test_path = app.workBase();
+        run->group = 3;
+        run->test_clock = 723;
+        answer(run->TestPaper, 10, 7, {3, 3, 3}, {2, 1, 1});
+        Forms<Frm_t_over>::show(run);
+
+        QString movedAside;
+        QTRY_COMPARE(LearningRecord::summary({}, movedAside).runs.size(), 1);
+        const RecordSummary::Run recorded = LearningRecord::summary({}, movedAside).runs.first();
+        QCOMPARE(recorded.kind, RunKind::Test);
+        QCOMPARE(recorded.subject, QStringLiteral("3"));
+        QCOMPARE(recorded.title, QStringLiteral("第3套练习题"));
+        QCOMPARE(recorded.score, 54);
+        QCOMPARE(recorded.seconds, 723);
+        QVERIFY(movedAside.isEmpty());
+
+        Forms<Frm_t_over>::unload();
+        QCOMPARE(LearningRecord::summary({}, movedAside).runs.size(), 1);
     }
 };
 

@@ -86,6 +86,11 @@ void TestBank::addCase(const QString &table, int taskId, int caseNo, const QVari
     insert(QStringLiteral("c_case"), row);
 }
 
+void TestBank::addFaults(const QString &table, int taskId, int faults)
+{
+    insert(QStringLiteral("c_fault"), {{"task_table", table}, {"task_id", taskId}, {"faults", faults}});
+}
+
 void TestBank::addTestChoice(int group, const QString &title, const QString &answer)
 {
     addTest(QStringLiteral("1"), group,

@@ -26,6 +26,8 @@ public:
     // c_case row of the task with the given id in table (c_test or c_excer); data null when the
     // task has no data file.
     void addCase(const QString &table, int taskId, int caseNo, const QVariantMap &fields);
+    // c_fault row: how many lines of the correction task with the given id are wrong.
+    void addFaults(const QString &table, int taskId, int faults);
     // The id the next c_test or c_excer row gets.
     int nextId() const { return m_nextId; }
 
