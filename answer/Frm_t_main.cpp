@@ -1,6 +1,7 @@
 #include "answer/Frm_t_main.h"
 
 #include "answer/AnsweringKeys.h"
+#include "answer/TestWindowLayout.h"
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
