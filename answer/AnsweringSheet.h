@@ -5,7 +5,7 @@
 #include "answer/RecheckOnSave.h"
 #include "answer/TaskCheck.h"
 #include "answer/TaskPaging.h"
-#include "paper/AnsweringControls.h"
+#include "answer/AnsweringControls.h"
 
 #include <array>
 #include <functional>
