@@ -31,26 +31,29 @@ struct QuestionRef
 
 // Questions picked one by one rather than by test set or chapter (the notebook's), by kind, in
 // the order they are asked.
-struct QuestionPick
+class QuestionPick
 {
+    // The list of a kind, of a pick or of a const one.
+    template <class Pick>
+    static auto &listOf(Pick &pick, QuestionKind kind)
+    {
+        switch (kind) {
+        case QuestionKind::Blank: return pick.blank;
+        case QuestionKind::Err: return pick.err;
+        case QuestionKind::Pro: return pick.pro;
+        case QuestionKind::Choice: break;
+        }
+        return pick.choice;
+    }
+
+public:
     QList<QuestionRef> choice, blank, err, pro;
 
-    QList<QuestionRef> &of(QuestionKind kind);
-    const QList<QuestionRef> &of(QuestionKind kind) const { return const_cast<QuestionPick *>(this)->of(kind); }
+    QList<QuestionRef> &of(QuestionKind kind) { return listOf(*this, kind); }
+    const QList<QuestionRef> &of(QuestionKind kind) const { return listOf(*this, kind); }
     qsizetype size() const { return choice.size() + blank.size() + err.size() + pro.size(); }
     bool isEmpty() const { return size() == 0; }
 };
-
-inline QList<QuestionRef> &QuestionPick::of(QuestionKind kind)
-{
-    switch (kind) {
-    case QuestionKind::Blank: return blank;
-    case QuestionKind::Err: return err;
-    case QuestionKind::Pro: return pro;
-    case QuestionKind::Choice: break;
-    }
-    return choice;
-}
 
 // Why a text field cannot be shown.
 enum class TextFault { Binary, Encoding };

@@ -2,6 +2,7 @@
 #include "data/BankError.h"
 #include "data/BankFile.h"
 #include "record/LearningRecord.h"
+#include "record/RecordRuns.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 #include "workfiles/WorkFolderLock.h"
@@ -9,35 +10,7 @@
 #include <QtTest>
 
 using namespace AnswerWindows;
-
-namespace {
-
-AnsweredQuestion missed(const QString &table, int id, QuestionKind kind = QuestionKind::Choice)
-{
-    AnsweredQuestion question;
-    question.table = table;
-    question.id = id;
-    question.kind = kind;
-    return question;
-}
-
-void save(QList<AnsweredQuestion> questions, BankIdentity bank = BankIdentity::of(BankFile::path()))
-{
-    static qint64 clock = 1'800'000'000;
-    FinishedRun run;
-    run.bank = std::move(bank);
-    run.started = QDateTime::fromSecsSinceEpoch(clock += 60);
-    run.questions = std::move(questions);
-    QVERIFY(LearningRecord::save(run).recorded);
-}
-
-QuestionPick notebookPractice()
-{
-    QString movedAside;
-    return Notebook::practice(LearningRecord::summary(BankIdentity::of(BankFile::path()).hash, movedAside).notebook);
-}
-
-}
+using namespace RecordRuns;
 
 // The notebook's questions of the open bank, from both question tables, as the exercise window asks them.
 class TestNotebookPaper : public QObject
@@ -45,45 +18,36 @@ class TestNotebookPaper : public QObject
     Q_OBJECT
 
 private slots:
-    void theNotebooksQuestionsOfThisBank_data()
-    {
-        addBankFormatRows();
-    }
-
     void theNotebooksQuestionsOfThisBank()
     {
-        QFETCH(BankFormat, format);
         TestBank bank;
         const int wrongKind = bank.nextId();
         bank.addTestChoice(1, QStringLiteral("记成了编程题"));
         const int exercise = bank.nextId();
-        bank.addExercise(QStringLiteral("01"), QStringLiteral("02"),
-                         {{"title", "单元选择"}, {"ch_1", "甲"}, {"ch_4", "丁"}, {"answer", " d "}, {"explain", "解析"}});
+        bank.addExercise("01", "02", {{"title", "单元选择"}, {"ch_4", "丁"}, {"answer", " d "}});
         const int firstTest = bank.nextId();
         for (int i = 1; i <= 11; ++i)
-            bank.addTest(QStringLiteral("1"), 2, {{"title", QStringLiteral("测试选择%1").arg(i)}, {"ch1", "子"}, {"ch_answer", "A"}});
+            bank.addTest("1", 2, {{"title", QStringLiteral("测试选择%1").arg(i)}, {"ch1", "子"}});
         const int program = bank.nextId();
-        bank.addTest(QStringLiteral("4"), 3, {{"title", "编程"}, {"content", "int main(void) {}"}, {"data_file", "1"},
-                                             {"data_file1", "3 4"}});
-        const int correction = bank.nextId();
-        bank.addExercise(QStringLiteral("03"), QStringLiteral("05"), {{"title", "改错"}, {"content", "int mian;"}});
-        bank.addFaults(QStringLiteral("c_excer"), correction, 2);
-        AppFixture app(bank, format);
+        bank.addTest("4", 3, {{"title", "编程"}, {"content", "int main(void) {}"}, {"data_file", "1"}, {"data_file1", "3 4"}});
+        AppFixture app(bank);
+        const BankIdentity thisBank = BankIdentity::of(BankFile::path());
 
-        // The oldest entries point at nothing the bank holds as such, and still take their places.
-        save({missed("c_test", 999), missed("c_bogus", firstTest), missed("c_test", wrongKind, QuestionKind::Pro)});
-        save({missed("c_test", firstTest)}, {"old.mdb", "ffff"});
-        QList<AnsweredQuestion> missedNow = {missed("c_excer", exercise), missed("c_test", program, QuestionKind::Pro),
-                                             missed("c_excer", correction, QuestionKind::Err)};
+        // The oldest entries name nothing the bank holds as such, and still take their places.
+        AnsweredQuestion wronglyKept = task(QuestionKind::Pro, wrongKind, {});
+        QVERIFY(LearningRecord::save(run({choice(999, 0, false), choice(firstTest, 0, false, "c_bogus"), wronglyKept},
+                                         RunKind::Test, "1", 0, thisBank)).recorded);
+        QVERIFY(LearningRecord::save(run({choice(firstTest, 0, false)}, RunKind::Test, "1", 0, kOtherBank)).recorded);
+        QList<AnsweredQuestion> missed = {choice(exercise, 0, false, "c_excer"), task(QuestionKind::Pro, program, {})};
         for (int i = 0; i < 11; ++i)
-            missedNow << missed("c_test", firstTest + i);
-        save(missedNow);
+            missed << choice(firstTest + i, 2, false);
+        QVERIFY(LearningRecord::save(run(missed, RunKind::Test, "1", 0, thisBank)).recorded);
 
-        const std::shared_ptr<ExerciseRun> run =
-            ExerciseRun::startPractice(*OpenBank::conn, notebookPractice(), ExerciseRun::readyFolder());
-        const Paper &paper = run->ExercisePaper;
-        QVERIFY(run->fromNotebook);
-        QCOMPARE(run->chapterTitle, QStringLiteral("错题本中的10题"));
+        QString movedAside;
+        const QuestionPick pick = Notebook::practice(LearningRecord::summary(thisBank.hash, movedAside).notebook);
+        const auto practice = ExerciseRun::startPractice(*OpenBank::conn, pick, ExerciseRun::readyFolder());
+        const Paper &paper = practice->ExercisePaper;
+        QCOMPARE(practice->chapterTitle, QStringLiteral("错题本中的9题"));
         QCOMPARE(paper.ch.count, 8); // ten asked, two of them gone; the newest three wait
         QCOMPARE(paper.ch(1).bankTable, QStringLiteral("c_excer"));
         QCOMPARE(paper.ch(1).bankId, exercise);
@@ -92,15 +56,10 @@ private slots:
         QCOMPARE(paper.ch(2).bankTable, QStringLiteral("c_test"));
         QCOMPARE(paper.ch(2).option(1), QStringLiteral("[A] 子"));
         QCOMPARE(paper.ch(8).title, QStringLiteral("测试选择7"));
-        QCOMPARE(paper.blank.count, 0);
-        QCOMPARE(paper.err.count, 1);
-        QCOMPARE(paper.err(1).bankTable, QStringLiteral("c_excer"));
-        QCOMPARE(paper.err(1).faults, 2);
         QCOMPARE(paper.pro.count, 1);
         QCOMPARE(paper.pro(1).bankId, program);
-        QCOMPARE(filesIn(run->exer_path), (QStringList{"data_11.dat", "err_1.c", "pro_1.c"}));
-        QCOMPARE(run->exer_path, WorkFolders::exercisePath());
-        QVERIFY(run->notice.isEmpty());
+        QCOMPARE(filesIn(practice->exer_path), (QStringList{"data_11.dat", "pro_1.c"}));
+        QCOMPARE(practice->exer_path, WorkFolders::exercisePath());
     }
 
     // Nothing to ask: the practice does not start, and the exercise folder is free again.
