@@ -2,7 +2,7 @@
 
 #include "controls/TextBox.h"
 #include "controls/WindowKeys.h"
-#include "paper/AnsweringControls.h"
+#include "answer/AnsweringControls.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -4,7 +4,7 @@
 #include "answer/ChoicePaging.h"
 #include "answer/TaskCheck.h"
 #include "answer/TaskPaging.h"
-#include "paper/AnsweringControls.h"
+#include "answer/AnsweringControls.h"
 
 #include <array>
 #include <functional>

@@ -2,10 +2,10 @@
 
 #include "answer/AnsweringKeys.h"
 #include "answer/WorkFolderLink.h"
+#include "answer/ExerciseWindowLayout.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/WindowKeys.h"
-#include "paper/ExerciseWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/Runs.h"
 #include "state/ExerciseClock.h"

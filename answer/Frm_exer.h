@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answer/AnsweringSheet.h"
-#include "paper/AnsweringControls.h"
+#include "answer/AnsweringControls.h"
 
 #include <QWidget>
 #include <memory>

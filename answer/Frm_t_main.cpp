@@ -1,11 +1,11 @@
 #include "answer/Frm_t_main.h"
 
 #include "answer/AnsweringKeys.h"
+#include "answer/TestWindowLayout.h"
 #include "answer/WorkFolderLink.h"
 #include "controls/ClickLabel.h"
 #include "controls/Forms.h"
 #include "controls/WindowKeys.h"
-#include "paper/TestWindowLayout.h"
 #include "platform/MessageBox.h"
 #include "state/RunWindows.h"
 #include "workfiles/WorkFolderLock.h"

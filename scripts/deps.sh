@@ -9,7 +9,7 @@ packages=(
   libyaml-cpp-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
   fonts-noto-cjk fonts-liberation2 fonts-dejavu-core
   gcc bubblewrap unrtf xdg-utils
-  dpkg-dev desktop-file-utils appstream time
+  dpkg-dev desktop-file-utils appstream lintian time
   mdbtools-dev libmdb3 mdbtools python3 libsqlite3-dev
 )
 

@@ -1,14 +1,18 @@
-/* 只改对了其余的错误，这一处没有改：sum += a[j][i];（应为 sum += a[i][j];） */
+/* 只改对了其余的错误，这一处没有改：c[i][j] = a[i][j] + b[j][i];（应为 c[i][j] = a[i][j] + b[i][j];） */
 #include <stdio.h>
 int main(void)
 {
     int a[3][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
-    int i, j, sum;
-    for (i = 0; i < 3; i++) {
-        sum = 0;
+    int b[3][3] = {{1, 0, 2}, {0, 3, 0}, {4, 0, 5}};
+    int c[3][3];
+    int i, j;
+    for (i = 0; i < 3; i++)
         for (j = 0; j < 3; j++)
-            sum += a[j][i];
-        printf("row %d: %d\n", i, sum);
+            c[i][j] = a[i][j] + b[j][i];
+    for (i = 0; i < 3; i++) {
+        for (j = 0; j < 3; j++)
+            printf("%d ", c[i][j]);
+        printf("\n");
     }
     return 0;
 }

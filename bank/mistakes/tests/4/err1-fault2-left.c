@@ -1,29 +1,36 @@
-/* 只改对了其余的错误，这一处没有改：else if (s[i] != s[j]) {（应为 else if (tolower(s[i]) != tolower(s[j])) {） */
+/* 只改对了其余的错误，这一处没有改：c[i][j] += a[i][k] * b[j][k];（应为 c[i][j] += a[i][k] * b[k][j];） */
 #include <stdio.h>
-#include <string.h>
-#include <ctype.h>
-
+#define N 5
+void read_matrix(int a[][N], int n)
+{
+    int i, j;
+    for (i = 0; i < n; i++)
+        for (j = 0; j < n; j++)
+            if (scanf("%d", &a[i][j]) != 1)
+                a[i][j] = 0;
+}
+void multiply(int a[][N], int b[][N], int c[][N], int n)
+{
+    int i, j, k;
+    for (i = 0; i < n; i++)
+        for (j = 0; j < n; j++) {
+            c[i][j] = 0;
+            for (k = 0; k < n; k++)
+                c[i][j] += a[i][k] * b[j][k];
+        }
+}
 int main(void)
 {
-    char s[82];
-    int i, j, ok = 1;
-    if (fgets(s, sizeof(s), stdin) == NULL)
-        return 0;
-    i = 0;
-    j = strlen(s) - 1;
-    while (i < j) {
-        if (!isalpha(s[i]))
-            i++;
-        else if (!isalpha(s[j]))
-            j--;
-        else if (s[i] != s[j]) {
-            ok = 0;
-            break;
-        } else {
-            i++;
-            j--;
-        }
+    int a[N][N], b[N][N], c[N][N], n, i, j;
+    if (scanf("%d", &n) != 1 || n < 1 || n > N)
+        return 1;
+    read_matrix(a, n);
+    read_matrix(b, n);
+    multiply(a, b, c, n);
+    for (i = 0; i < n; i++) {
+        for (j = 0; j < n; j++)
+            printf("%d ", c[i][j]);
+        printf("\n");
     }
-    printf("%s\n", ok ? "yes" : "no");
     return 0;
 }

@@ -1,26 +1,44 @@
-/* 只改对了其余的错误，这一处没有改：if (m >= 1 || m <= 12 && d >= 1 && d <= days)（应为 if (m >= 1 && m <= 12 && d >= 1 && d <= days)） */
+/* 只改对了其余的错误，这一处没有改：while (p->next != NULL && p->next->data >= x)（应为 while (p->next != NULL && p->next->data <= x)） */
 #include <stdio.h>
+#include <stdlib.h>
+struct node
+{
+    int data;
+    struct node *next;
+};
+struct node *insert(struct node *head, int x)
+{
+    struct node *q, *p;
+    q = (struct node *)malloc(sizeof(struct node));
+    if (q == NULL)
+        return head;
+    q->data = x;
+    if (head == NULL || x < head->data)
+    {
+        q->next = head;
+        return q;
+    }
+    p = head;
+    while (p->next != NULL && p->next->data >= x)
+        p = p->next;
+    q->next = p->next;
+    p->next = q;
+    return head;
+}
 int main(void)
 {
-    int y, m, d, days;
-    while (scanf("%d%d%d", &y, &m, &d) == 3) {
-        switch (m) {
-        case 2:
-            days = ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0) ? 29 : 28;
-            break;
-        case 4:
-        case 6:
-        case 9:
-        case 11:
-            days = 30;
-            break;
-        default:
-            days = 31;
-        }
-        if (m >= 1 || m <= 12 && d >= 1 && d <= days)
-            printf("%d-%d-%d valid\n", y, m, d);
-        else
-            printf("%d-%d-%d invalid\n", y, m, d);
+    struct node *head = NULL, *p;
+    int x;
+    while (scanf("%d", &x) == 1)
+        head = insert(head, x);
+    for (p = head; p != NULL; p = p->next)
+        printf("%d ", p->data);
+    printf("\n");
+    while (head != NULL)
+    {
+        p = head;
+        head = head->next;
+        free(p);
     }
     return 0;
 }

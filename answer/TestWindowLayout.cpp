@@ -1,4 +1,4 @@
-#include "paper/TestWindowLayout.h"
+#include "answer/TestWindowLayout.h"
 
 #include "controls/CaptionRoom.h"
 #include "controls/ClickLabel.h"
@@ -6,7 +6,7 @@
 #include "controls/TextBox.h"
 #include "controls/Twips.h"
 #include "controls/WindowSetup.h"
-#include "paper/LayoutParts.h"
+#include "answer/LayoutParts.h"
 
 #include <QGroupBox>
 #include <QLabel>

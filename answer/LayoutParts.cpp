@@ -1,4 +1,4 @@
-#include "paper/LayoutParts.h"
+#include "answer/LayoutParts.h"
 
 #include "controls/CaptionRoom.h"
 #include "controls/ClickLabel.h"

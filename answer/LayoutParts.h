@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paper/AnsweringControls.h"
+#include "answer/AnsweringControls.h"
 
 #include <QColor>
 #include <QRect>
