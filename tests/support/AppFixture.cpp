@@ -13,6 +13,7 @@
 #include "workfiles/WorkFolders.h"
 
 #include <QApplication>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -22,6 +23,13 @@ void addBankFormatRows()
     QTest::addColumn<BankFormat>("format");
     QTest::newRow("own bank") << BankFormat::Sqlite;
     QTest::newRow("old Jet bank") << BankFormat::Jet;
+}
+
+void addCloseRows(const char *button)
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow(button) << false;
+    QTest::newRow("close box") << true;
 }
 
 void resetSharedState()
@@ -73,4 +81,24 @@ AppFixture::~AppFixture()
     RecordLocation::setFolder({});
     Shell::setLauncher({});
     ProgramEnd::setHandler({});
+}
+
+QString lastAsked()
+{
+    const auto asked = MessageBox::takeLastAsked();
+    if (!asked)
+        return QStringLiteral("(nothing asked)");
+    const QMetaObject &box = QMessageBox::staticMetaObject;
+    const QMetaEnum icons = box.enumerator(box.indexOfEnumerator("Icon"));
+    const QMetaEnum buttons = box.enumerator(box.indexOfEnumerator("StandardButtons"));
+    QStringList parts = {asked->title, asked->text, QString::fromLatin1(icons.valueToKey(asked->icon)),
+                         QString::fromLatin1(buttons.valueToKeys(int(asked->buttons))).replace(u'|', u'+')};
+    if (asked->defaultButton != QMessageBox::NoButton)
+        parts << QStringLiteral("default ") + QString::fromLatin1(buttons.valueToKeys(asked->defaultButton));
+    return parts.join(u'|');
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
