@@ -7,6 +7,7 @@
 #include "controls/Forms.h"
 #include "controls/WindowKeys.h"
 #include "platform/MessageBox.h"
+#include "state/Runs.h"
 #include "state/ExerciseClock.h"
 #include "state/RunWindows.h"
 #include "workfiles/WorkFolderLock.h"
@@ -69,6 +70,8 @@ Frm_exer::~Frm_exer()
 
 void Frm_exer::Form_Load()
 {
+    if (m_run->fromNotebook)
+        setWindowTitle(QStringLiteral("智桥-C语言错题练习系统"));
     WorkFolderLink::show(c.folder, m_run->exer_path, false);
     sheet.show();
 }
@@ -154,8 +157,9 @@ void Frm_exer::Lab_exerpath_Click()
 
 void Frm_exer::Command1_Click()
 {
-    const auto answer = MessageBox::show(this, QStringLiteral("是否结束单元练习？"), QStringLiteral("提示信息"),
-                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    const QString question = m_run->fromNotebook ? QStringLiteral("是否结束错题练习？") : QStringLiteral("是否结束单元练习？");
+    const auto answer = MessageBox::show(this, question, QStringLiteral("提示信息"), QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return;
     c.timer->stop();

@@ -8,9 +8,9 @@
 
 struct ExerciseRun;
 
-// The unit exercise window: the chapter's exercise answered as a test is, with its own jump rule
-// for the number squares, a clock that goes on across the exercises of a run, and a confirmed end
-// that leads to the exercise review.
+// The unit exercise window: the chapter's exercise (or the notebook's practice) answered as a test
+// is, with its own jump rule for the number squares, a clock that goes on across the exercises of
+// a run, and a confirmed end that leads to the exercise review.
 class Frm_exer : public QWidget
 {
     Q_OBJECT

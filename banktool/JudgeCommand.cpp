@@ -3,6 +3,7 @@
 #include "banktool/Language.h"
 #include "data/BankError.h"
 #include "data/BankOpen.h"
+#include "data/BankSchema.h"
 #include "data/InstalledBank.h"
 #include "judge/Judge.h"
 #include "judge/VerdictText.h"
@@ -54,7 +55,7 @@ std::optional<Usage> readUsage(QStringList args)
         usage.table = task[0];
         usage.id = task[1].toInt(&number);
     }
-    if (!number || (usage.table != u"c_test" && usage.table != u"c_excer"))
+    if (!number || !BankSchema::isQuestionTable(usage.table))
         return std::nullopt;
     usage.files = args;
     return usage;
@@ -71,12 +72,8 @@ QString defaultBank()
 // The task TABLE:ID of the bank, without the student's file; throws BankError.
 std::optional<JudgeTask> taskOf(QuestionBank &bank, const QString &table, int id)
 {
-    const QString key = table == u"c_test" ? QStringLiteral("id") : QStringLiteral("id_test");
-    const QStringList fields{key, QStringLiteral("type"), QStringLiteral("content"), QStringLiteral("data_file")};
-    for (const CheckedRow &row : bank.checkRows(table, fields, {}, {})) {
-        if (row.values.text(key).toInt() != id)
-            continue;
-        const QString type = row.values.text(QStringLiteral("type")).right(1);
+    for (const Record &row : bank.question({table, id})) {
+        const QString type = row.text(QStringLiteral("type")).right(1);
         JudgeTask task;
         if (type == u"2")
             task.kind = TaskKind::FillIn;
@@ -86,8 +83,8 @@ std::optional<JudgeTask> taskOf(QuestionBank &bank, const QString &table, int id
             task.kind = TaskKind::Programming;
         else
             return std::nullopt;
-        task.handedOut = row.values.text(QStringLiteral("content"));
-        task.dataName = row.values.text(QStringLiteral("data_file"));
+        task.handedOut = row.text(QStringLiteral("content"));
+        task.dataName = row.text(QStringLiteral("data_file"));
         for (const Record &c : bank.cases(table, id))
             task.cases << caseOfRow([&c](const QString &field) { return c.text(field); });
         if (task.kind == TaskKind::Correction)

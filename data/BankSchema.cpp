@@ -63,6 +63,11 @@ QStringList BankSchema::fields(const QString &name)
     return names;
 }
 
+bool BankSchema::isQuestionTable(const QString &table)
+{
+    return table == QLatin1String("c_test") || table == QLatin1String("c_excer");
+}
+
 QStringList BankSchema::createStatements()
 {
     QStringList statements;

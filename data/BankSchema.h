@@ -20,6 +20,7 @@ struct Table
 
 const QList<Table> &tables();
 QStringList fields(const QString &table);        // the field names, in order
+bool isQuestionTable(const QString &table);      // c_test or c_excer
 QStringList createStatements(); // the tables, then their indexes
 QString insertStatement(const QString &table);   // every field in order, each a ? placeholder
 }

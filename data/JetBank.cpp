@@ -388,6 +388,13 @@ RecordSet JetBank::exerciseQuestions(QuestionKind kind, const QString &chapterId
                   QStringLiteral("id_test"));
 }
 
+RecordSet JetBank::question(const QuestionRef &question)
+{
+    if (!BankSchema::isQuestionTable(question.table))
+        return {};
+    return select(question.table, {{BankSchema::fields(question.table).first(), question.id}}, {});
+}
+
 RecordSet JetBank::chapterList()
 {
     return select(QStringLiteral("chapter"), {}, QStringLiteral("id"), {QStringLiteral("id"), QStringLiteral("title")});

@@ -21,6 +21,40 @@ inline QString kindName(QuestionKind kind)
     return {};
 }
 
+// A question of the bank by where it lives: its table (c_test or c_excer) and its key there.
+struct QuestionRef
+{
+    QString table;
+    int id = 0;
+    friend bool operator==(const QuestionRef &, const QuestionRef &) = default;
+};
+
+// Questions picked one by one rather than by test set or chapter (the notebook's), by kind, in
+// the order they are asked.
+class QuestionPick
+{
+    // The list of a kind, of a pick or of a const one.
+    template <class Pick>
+    static auto &listOf(Pick &pick, QuestionKind kind)
+    {
+        switch (kind) {
+        case QuestionKind::Blank: return pick.blank;
+        case QuestionKind::Err: return pick.err;
+        case QuestionKind::Pro: return pick.pro;
+        case QuestionKind::Choice: break;
+        }
+        return pick.choice;
+    }
+
+public:
+    QList<QuestionRef> choice, blank, err, pro;
+
+    QList<QuestionRef> &of(QuestionKind kind) { return listOf(*this, kind); }
+    const QList<QuestionRef> &of(QuestionKind kind) const { return listOf(*this, kind); }
+    qsizetype size() const { return choice.size() + blank.size() + err.size() + pro.size(); }
+    bool isEmpty() const { return size() == 0; }
+};
+
 // Why a text field cannot be shown.
 enum class TextFault { Binary, Encoding };
 
@@ -48,6 +82,9 @@ public:
     virtual RecordSet algorithmList() = 0;
     virtual RecordSet testQuestions(QuestionKind kind, int group) = 0;              // c_test, by id
     virtual RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) = 0; // c_excer, by id_test
+    // The row of one question; none when its table (c_test or c_excer) holds no such key, or when
+    // it names another table: a reference may come from the learning record, the user's own file.
+    virtual RecordSet question(const QuestionRef &question) = 0;
 
     // Every row of a table in the order of its key, for the start-up check: the fields of values
     // as the queries read them, and the faults of the fields of texts. Fields of longTexts (the

@@ -219,6 +219,15 @@ RecordSet SqliteBank::exerciseQuestions(QuestionKind kind, const QString &chapte
                   {QStringLiteral("0%1").arg(int(kind)), chapterId});
 }
 
+RecordSet SqliteBank::question(const QuestionRef &question)
+{
+    if (!BankSchema::isQuestionTable(question.table))
+        return {};
+    const QString key = BankSchema::fields(question.table).first();
+    return select(QStringLiteral("select %1 from %2 where %2.%3 = ?").arg(allColumns(question.table), question.table, key),
+                  {question.id});
+}
+
 QList<CheckedRow> SqliteBank::checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                         const QStringList &longTexts)
 {

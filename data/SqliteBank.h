@@ -28,6 +28,7 @@ public:
     RecordSet algorithmList() override;
     RecordSet testQuestions(QuestionKind kind, int group) override;
     RecordSet exerciseQuestions(QuestionKind kind, const QString &chapterId) override;
+    RecordSet question(const QuestionRef &question) override;
     QList<CheckedRow> checkRows(const QString &table, const QStringList &values, const QStringList &texts,
                                 const QStringList &longTexts) override;
     RecordSet cases(const QString &table, int taskId) override;

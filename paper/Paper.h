@@ -39,6 +39,7 @@ std::size_t OneBased<T>::checked(int i) const
 // One choice question as it is asked and answered.
 struct ChoiceQuestion
 {
+    QString bankTable; // where it comes from, c_test or c_excer
     int bankId = 0;
     QString title;
     std::array<QString, 4> options; // as shown: "[A] " and the option's text
@@ -69,6 +70,7 @@ struct ChoiceSection
 struct Task
 {
     TaskKind kind = TaskKind::Programming;
+    QString bankTable; // where it comes from, c_test or c_excer
     int bankId = 0;
     QString title;
     QString explain;
@@ -120,7 +122,6 @@ struct Paper
     std::array<ProgramSection *, 3> sections() { return {&blank, &err, &pro}; }
     std::array<const ProgramSection *, 3> sections() const { return {&blank, &err, &pro}; }
 
-    QString bankTable; // where the questions come from, c_test or c_excer
     ChoiceSection ch;
     ProgramSection blank;
     ProgramSection err;

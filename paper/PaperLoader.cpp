@@ -23,17 +23,33 @@ JudgeCase judgeCase(const Record &row)
 
 }
 
-PaperLoader::PaperLoader(Paper &paper, QString folder, Source source)
-    : m_paper(paper), m_folder(std::move(folder)), m_source(std::move(source))
+const QuestionTable QuestionTable::test{
+    QStringLiteral("c_test"), QStringLiteral("id"),
+    {QStringLiteral("ch1"), QStringLiteral("ch2"), QStringLiteral("ch3"), QStringLiteral("ch4")}, QStringLiteral("ch_answer")};
+const QuestionTable QuestionTable::exercise{
+    QStringLiteral("c_excer"), QStringLiteral("id_test"),
+    {QStringLiteral("ch_1"), QStringLiteral("ch_2"), QStringLiteral("ch_3"), QStringLiteral("ch_4")}, QStringLiteral("answer")};
+
+const QuestionTable *QuestionTable::named(const QString &name)
 {
-    m_paper.bankTable = m_source.table;
+    for (const QuestionTable *table : {&test, &exercise})
+        if (table->name == name)
+            return table;
+    return nullptr;
 }
 
-QuestionBank &PaperLoader::opened(QuestionBank *bank)
+PaperLoader::PaperLoader(Paper &paper, QString folder, QuestionBank *bank, Rows rows)
+    : m_paper(paper), m_folder(std::move(folder)), m_bank(bank), m_rows(std::move(rows))
 {
-    if (!bank)
-        throw BankError(QStringLiteral("题库没有打开。"));
-    return *bank;
+}
+
+QList<PaperLoader::Row> PaperLoader::ofTable(const QuestionTable &table, const RecordSet &rows)
+{
+    QList<Row> marked;
+    marked.reserve(rows.size());
+    for (const Record &row : rows)
+        marked.append({&table, row});
+    return marked;
 }
 
 void PaperLoader::startAtFirst()
@@ -44,9 +60,11 @@ void PaperLoader::startAtFirst()
     m_paper.pro.current = 1;
 }
 
-RecordSet PaperLoader::fetch(QuestionKind kind, int capacity)
+QList<PaperLoader::Row> PaperLoader::fetch(QuestionKind kind, int capacity)
 {
-    RecordSet rows = m_source.rows(kind);
+    if (!m_bank)
+        throw BankError(QStringLiteral("题库没有打开。"));
+    QList<Row> rows = m_rows(*m_bank, kind);
     if (rows.size() > capacity) {
         m_cuts.append({kind, rows.size(), capacity});
         rows.resize(capacity);
@@ -57,19 +75,21 @@ RecordSet PaperLoader::fetch(QuestionKind kind, int capacity)
 void PaperLoader::loadChoices()
 {
     ChoiceSection &ch = m_paper.ch;
-    const RecordSet rows = fetch(QuestionKind::Choice, ChoiceSection::capacity);
+    const QList<Row> rows = fetch(QuestionKind::Choice, ChoiceSection::capacity);
     ch.count = int(rows.size());
     for (int i = 1; i <= ch.count; ++i) {
-        const Record &row = rows[i - 1];
+        const QuestionTable &table = *rows[i - 1].table;
+        const Record &row = rows[i - 1].fields;
         ChoiceQuestion &q = ch(i);
-        q.bankId = row.text(m_source.idField).toInt();
+        q.bankTable = table.name;
+        q.bankId = row.text(table.idField).toInt();
         q.title = row.text(QStringLiteral("title"));
         for (int k = 1; k <= 4; ++k)
-            q.option(k) = kPrefixes[k - 1] + row.text(m_source.optionFields[k - 1]);
+            q.option(k) = kPrefixes[k - 1] + row.text(table.optionFields[k - 1]);
         q.explain = row.text(QStringLiteral("explain"));
         // A key that is no option stays as stored: the start-up check has named it, and the
         // review shows it as the bank holds it rather than losing the question.
-        q.answer = RowRules::answerKey(row, m_source.answerField);
+        q.answer = RowRules::answerKey(row, table.answerField);
     }
 }
 
@@ -85,13 +105,15 @@ ProgramSection &PaperLoader::section(QuestionKind kind)
 void PaperLoader::loadTasks(QuestionKind kind)
 {
     ProgramSection &s = section(kind);
-    const RecordSet rows = fetch(kind, s.capacity);
+    const QList<Row> rows = fetch(kind, s.capacity);
     s.count = int(rows.size());
     for (int i = 1; i <= s.count; ++i) {
-        const Record &row = rows[i - 1];
+        const QuestionTable &table = *rows[i - 1].table;
+        const Record &row = rows[i - 1].fields;
         Task &task = s(i);
         task.kind = s.kind;
-        task.bankId = row.text(m_source.idField).toInt();
+        task.bankTable = table.name;
+        task.bankId = row.text(table.idField).toInt();
         task.title = row.text(QStringLiteral("title"));
         task.explain = row.text(QStringLiteral("explain"));
         task.answer = row.text(QStringLiteral("answer"));
@@ -106,10 +128,10 @@ void PaperLoader::loadTasks(QuestionKind kind)
             task.dataFile = TaskFiles::dataName(i);
             TaskFiles::write(m_folder, task.dataFile, row.text(QStringLiteral("data_file1")));
         }
-        for (const Record &c : m_source.cases(task.bankId))
+        for (const Record &c : m_bank->cases(table.name, task.bankId))
             task.cases << judgeCase(c);
         if (task.kind == TaskKind::Correction)
-            task.faults = m_source.faults(task.bankId);
+            task.faults = m_bank->faults(table.name, task.bankId);
     }
 }
 

@@ -7,28 +7,40 @@
 #include <QStringList>
 #include <functional>
 
-// Fills a Paper from the bank and writes the program tasks into a work folder. The test and the
-// exercise loaders differ only in their table's field names, the rows they ask for and the folder;
-// each step here is one step of a run's load, called in the load's order.
+// How a question table of the bank names its fields.
+struct QuestionTable
+{
+    QString name;             // c_test or c_excer
+    QString idField;          // its key, which the task's cases name
+    QStringList optionFields; // the four option fields, A to D
+    QString answerField;      // the correct option of a choice row
+
+    static const QuestionTable test;     // c_test
+    static const QuestionTable exercise; // c_excer
+    // The table of that name; null for any other.
+    static const QuestionTable *named(const QString &name);
+};
+
+// Fills a Paper from the bank and writes the program tasks into a work folder. The loaders differ
+// only in the rows they ask for and the folder; each row says which table it comes from. Each
+// step here is one step of a run's load, called in the load's order.
 class PaperLoader
 {
 public:
-    struct Source
+    struct Row
     {
-        QStringList optionFields;                        // the four option fields, A to D
-        QString answerField;                             // the correct option of a choice row
-        std::function<RecordSet(QuestionKind)> rows;     // one section's rows, in the bank's order
-        QString table;                                   // the table the rows come from
-        QString idField;                                 // its key, which the task's cases name
-        std::function<RecordSet(int id)> cases;          // the cases of the task of that id
-        std::function<int(int id)> faults;               // the wrong lines of the correction of that id
+        const QuestionTable *table;
+        Record fields;
     };
+    // One section's rows, in the order they are asked.
+    using Rows = std::function<QList<Row>(QuestionBank &bank, QuestionKind kind)>;
 
-    // Fills an empty paper and writes the task files into folder, the work folder of the run.
-    PaperLoader(Paper &paper, QString folder, Source source);
+    // Fills an empty paper from bank (a BankError when it is null: not open) and writes the task
+    // files into folder, the work folder of the run.
+    PaperLoader(Paper &paper, QString folder, QuestionBank *bank, Rows rows);
 
-    // The bank a source reads; a BankError when it is not open (null).
-    static QuestionBank &opened(QuestionBank *bank);
+    // The rows of one table, each marked as coming from it.
+    static QList<Row> ofTable(const QuestionTable &table, const RecordSet &rows);
 
     void startAtFirst();   // every section at its question 1
     void loadChoices();
@@ -47,11 +59,12 @@ private:
     };
 
     // The section's rows, cut to what the paper can hold (the first ones are kept).
-    RecordSet fetch(QuestionKind kind, int capacity);
+    QList<Row> fetch(QuestionKind kind, int capacity);
     ProgramSection &section(QuestionKind kind);
 
     Paper &m_paper;
     QString m_folder;
-    Source m_source;
+    QuestionBank *m_bank;
+    Rows m_rows;
     QList<Cut> m_cuts;
 };

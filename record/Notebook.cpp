@@ -39,32 +39,15 @@ QList<Notebook::Entry> Notebook::entries(RecordFile &file, const QString &openBa
     return list;
 }
 
-Notebook::Practice Notebook::practice(const QList<Entry> &entries)
+QuestionPick Notebook::practice(const QList<Entry> &entries)
 {
-    Practice paper;
+    QuestionPick pick;
     for (const Entry &entry : entries) {
-        if (!entry.inOpenBank)
-            continue;
-        switch (entry.kind) {
-        case QuestionKind::Choice:
-            if (paper.choice.size() < 10)
-                paper.choice << entry.question;
-            break;
-        case QuestionKind::Blank:
-            if (paper.blank.size() < 5)
-                paper.blank << entry.question;
-            break;
-        case QuestionKind::Err:
-            if (paper.err.size() < 5)
-                paper.err << entry.question;
-            break;
-        case QuestionKind::Pro:
-            if (paper.pro.size() < 5)
-                paper.pro << entry.question;
-            break;
-        }
+        QList<QuestionRef> &asked = pick.of(entry.kind);
+        if (entry.inOpenBank && asked.size() < (entry.kind == QuestionKind::Choice ? 10 : 5))
+            asked << entry.question;
     }
-    return paper;
+    return pick;
 }
 
 Notebook::Update::Update(RecordFile &file, qint64 bank, qint64 run)

@@ -16,14 +16,6 @@ namespace Notebook {
 
 constexpr int kRightsToLeave = 2;
 
-// A question of the bank a practice run asks.
-struct QuestionRef
-{
-    QString table;
-    int id = 0;
-    friend bool operator==(const QuestionRef &, const QuestionRef &) = default;
-};
-
 // A question in the notebook, as its list shows it.
 struct Entry
 {
@@ -36,17 +28,11 @@ struct Entry
     QDateTime entered;
 };
 
-// What one practice run asks: the notebook's oldest questions of the open bank, as many of each
-// kind as the exercise window holds (10 choice, 5 of each task kind).
-struct Practice
-{
-    QList<QuestionRef> choice, blank, err, pro;
-    bool isEmpty() const { return choice.isEmpty() && blank.isEmpty() && err.isEmpty() && pro.isEmpty(); }
-};
-
 // The notebook's entries, the oldest first; those of the bank with openBankHash are asked.
 QList<Entry> entries(RecordFile &file, const QString &openBankHash);
-Practice practice(const QList<Entry> &entries);
+// What one practice run asks: the oldest entries of the open bank, as many of each kind as the
+// exercise window holds (10 choice, 5 of each task kind).
+QuestionPick practice(const QList<Entry> &entries);
 
 // The notebook's part of recording a run, inside the run's transaction.
 class Update

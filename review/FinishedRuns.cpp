@@ -26,7 +26,7 @@ void addPaper(FinishedRun &finished, const Paper &paper)
     for (int n = 1; n <= paper.ch.count; ++n) {
         const ChoiceQuestion &question = paper.ch(n);
         AnsweredQuestion answered;
-        answered.table = paper.bankTable;
+        answered.table = question.bankTable;
         answered.id = question.bankId;
         answered.chosen = question.chosen;
         answered.right = question.right();
@@ -37,7 +37,7 @@ void addPaper(FinishedRun &finished, const Paper &paper)
         for (int n = 1; n <= section->count; ++n) {
             const Task &task = (*section)(n);
             AnsweredQuestion answered;
-            answered.table = paper.bankTable;
+            answered.table = task.bankTable;
             answered.id = task.bankId;
             answered.kind = questionKind(section->kind);
             if (task.verdict)
@@ -46,7 +46,7 @@ void addPaper(FinishedRun &finished, const Paper &paper)
             answered.summary = summary(task.title);
             finished.questions << answered;
             if (task.verdict)
-                finished.checks.append({paper.bankTable, task.bankId, QDateTime::currentDateTime(), task.verdict->kind,
+                finished.checks.append({task.bankTable, task.bankId, QDateTime::currentDateTime(), task.verdict->kind,
                                         task.checkedSource});
         }
     }
@@ -71,7 +71,7 @@ FinishedRun FinishedRuns::of(const TestRun &run, const BankIdentity &bank)
 FinishedRun FinishedRuns::of(const ExerciseRun &run, const BankIdentity &bank)
 {
     FinishedRun finished;
-    finished.kind = RunKind::Exercise;
+    finished.kind = run.fromNotebook ? RunKind::NotebookPractice : RunKind::Exercise;
     finished.subject = run.chapterId;
     finished.title = run.chapterTitle;
     finished.bank = bank;

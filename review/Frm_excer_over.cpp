@@ -24,7 +24,8 @@ Frm_excer_over::Frm_excer_over(std::shared_ptr<ExerciseRun> run, QWidget *parent
                      | Qt::WindowCloseButtonHint),
       m_run(run)
 {
-    setUpWindow(this, QStringLiteral("Frm_excer_over"), QStringLiteral("智桥-C语言单元练习[要点解析]"));
+    setUpWindow(this, QStringLiteral("Frm_excer_over"),
+                m_run->fromNotebook ? QStringLiteral("智桥-C语言错题练习[要点解析]") : QStringLiteral("智桥-C语言单元练习[要点解析]"));
     Lab_title = heading(this, QStringLiteral("单元练习：【】"));
     QPushButton *Command2 = exitButton(this, QStringLiteral("退出"));
     QTabWidget *SSTab1 = tabs(this);
@@ -63,7 +64,8 @@ Frm_excer_over::Frm_excer_over(std::shared_ptr<ExerciseRun> run, QWidget *parent
 
 void Frm_excer_over::Form_Load()
 {
-    Lab_title->setText(ReviewTexts::unitHeading(m_run->chapterTitle));
+    Lab_title->setText(m_run->fromNotebook ? ReviewTexts::practiceHeading(m_run->chapterTitle)
+                                           : ReviewTexts::unitHeading(m_run->chapterTitle));
     loadTabs();
 }
 
@@ -81,11 +83,12 @@ void Frm_excer_over::Command2_Click()
 
 void Frm_excer_over::closeEvent(QCloseEvent *event)
 {
-    // Never cancelled: every way out leads back to the chapter study window.
+    // Never cancelled: every way out leads back to the window the run was started from, the
+    // chapter study window or, for a notebook practice, the start screen (the record window went).
     event->accept();
     recordOnce();
     Forms<Frm_excer_over>::unload();
-    Navigation::show(Window::Frm_study);
+    Navigation::show(m_run->fromNotebook ? Window::Frm_login : Window::Frm_study);
 }
 
 FinishedRun Frm_excer_over::finishedRun() const

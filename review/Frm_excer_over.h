@@ -5,8 +5,9 @@
 class QLabel;
 struct ExerciseRun;
 
-// The exercise review: the unit exercise just done, question by question, with a jump by number
-// square. Any close brings the chapter study window back as it was left.
+// The exercise review: the unit exercise (or notebook practice) just done, question by question,
+// with a jump by number square. Any close brings the chapter study window back as it was left
+// (the start screen after a notebook practice).
 class Frm_excer_over : public ReviewForm
 {
     Q_OBJECT

@@ -9,13 +9,15 @@
 #include "data/BankError.h"
 #include "data/BankFile.h"
 #include "data/QuestionBank.h"
+#include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "record/LearningRecord.h"
 #include "record/RecordError.h"
 #include "record/RecordLocation.h"
-#include "review/NotebookPractice.h"
 #include "review/RunListModel.h"
 #include "review/ScoreChart.h"
+#include "state/RunWindows.h"
+#include "workfiles/WorkFileError.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -200,21 +202,44 @@ void Frm_record::fillNotebook(const QList<Notebook::Entry> &entries)
         }
     }
     m_practice = Notebook::practice(entries);
-    const qsizetype asked = m_practice.choice.size() + m_practice.blank.size() + m_practice.err.size() + m_practice.pro.size();
     Lab_notebook->setText(entries.isEmpty()
                               ? QStringLiteral("错题本是空的：答错或未答的选择题、没有通过的程序题会记在这里。")
                               : QStringLiteral("错题本共 %1 题；一道题在以后的两次练习中都答对，就离开错题本。"
                                                "“错题练习”出其中本题库的 %2 题。")
                                     .arg(entries.size())
-                                    .arg(asked));
-    Cmd_practice->setEnabled(!m_practice.isEmpty() && NotebookPractice::canStart());
+                                    .arg(m_practice.size()));
+    Cmd_practice->setEnabled(!m_practice.isEmpty());
+    // A disabled button says why it is off.
+    if (entries.isEmpty())
+        Cmd_practice->setToolTip(QStringLiteral("错题本是空的，没有要练习的题目"));
+    else if (m_practice.isEmpty())
+        Cmd_practice->setToolTip(QStringLiteral("错题本中的题目都出自别的题库，本题库中没有要练习的题目"));
+    else
+        Cmd_practice->setToolTip(QStringLiteral("在单元练习窗口中练习错题本中本题库的 %1 题").arg(m_practice.size()));
 }
 
+// The practice is answered and reviewed as a unit exercise is, in its folder; this window goes,
+// to be read afresh with the practice recorded, and the practice's end brings the start screen back.
 void Frm_record::Cmd_practice_Click()
 {
-    const Notebook::Practice practice = m_practice;
-    Forms<Frm_record>::unload(); // read afresh when it is opened again, with the practice recorded
-    NotebookPractice::start(practice);
+    QString folder;
+    try {
+        folder = ExerciseRun::readyFolder();
+    } catch (const WorkFileError &error) {
+        MessageBox::show(this, QStringLiteral("练习文件夹无法清空，错题练习不能开始。\n\n%1").arg(error.message()),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    std::shared_ptr<ExerciseRun> run;
+    try {
+        run = ExerciseRun::startPractice(m_bank, m_practice, folder);
+    } catch (const Failure &failure) {
+        MessageBox::show(this, QStringLiteral("无法开始错题练习。\n\n%1").arg(failure.message()),
+                         QStringLiteral("信息提示"), QMessageBox::Ok, QMessageBox::Critical);
+        return;
+    }
+    Forms<Frm_record>::unload();
+    RunWindows::answer(run);
 }
 
 void Frm_record::Cmd_exit_Click()

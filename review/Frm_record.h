@@ -15,7 +15,8 @@ class ScoreChart;
 
 // The learning record, opened from the start screen: every recorded run, the best score of each
 // test set, each chapter's progress, the scores over time, and the wrong-answer notebook with its
-// practice. It only reads the record; closing it brings the start screen back.
+// practice. It only reads the record; closing it brings the start screen back, and so does the
+// end of the practice it starts.
 class Frm_record : public QWidget
 {
     Q_OBJECT
@@ -45,5 +46,5 @@ private:
     QLabel *Lab_file;
     QPushButton *Cmd_exit;
     QuestionBank &m_bank;
-    Notebook::Practice m_practice;
+    QuestionPick m_practice;
 };

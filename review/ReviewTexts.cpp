@@ -35,6 +35,11 @@ QString ReviewTexts::unitHeading(const QString &chapter)
     return QStringLiteral("单元练习：【") + chapter + QStringLiteral("】");
 }
 
+QString ReviewTexts::practiceHeading(const QString &asked)
+{
+    return QStringLiteral("错题练习：【") + asked + QStringLiteral("】");
+}
+
 QString ReviewTexts::questionText(const QString &heading, const ChoiceQuestion &question)
 {
     QString text = heading + question.title + crlf;

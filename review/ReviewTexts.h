@@ -18,6 +18,7 @@ QString taskHeading(int n);                    // "【n】"
 QString spacedTaskHeading(int n);              // "【n】 ", the error-correction heading after paging
 QString testHeading(int group);                // "题组号：【group】"
 QString unitHeading(const QString &chapter);   // "单元练习：【chapter】"
+QString practiceHeading(const QString &asked); // "错题练习：【asked】"
 
 // The question box: heading, title and line break, then each option indented by three spaces.
 QString questionText(const QString &heading, const ChoiceQuestion &question);

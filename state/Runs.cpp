@@ -1,6 +1,8 @@
 #include "state/Runs.h"
 
+#include "data/BankError.h"
 #include "paper/ExercisePaperLoad.h"
+#include "paper/NotebookPaperLoad.h"
 #include "paper/TestPaperLoad.h"
 #include "workfiles/CleanUp.h"
 #include "workfiles/WorkFolderLock.h"
@@ -54,21 +56,47 @@ QString ExerciseRun::readyFolder()
     return folder;
 }
 
+namespace {
+
+// Loads the run's paper into its ready folder; the folder is given back when the load fails.
+void loadExercise(ExerciseRun &run, PaperLoader loader, const QString &setName)
+{
+    run.started = QDateTime::currentDateTime();
+    try {
+        load(loader);
+        run.notice = loader.overflowNotice(setName);
+    } catch (...) {
+        WorkFolderLock::release(WorkKind::Exercise);
+        throw;
+    }
+}
+
+}
+
 std::shared_ptr<ExerciseRun> ExerciseRun::start(QuestionBank &bank, const QString &chapterId,
                                                 const QString &chapterTitle, const QString &folder)
 {
     auto run = std::make_shared<ExerciseRun>();
     run->chapterId = chapterId;
     run->chapterTitle = chapterTitle;
-    run->started = QDateTime::currentDateTime();
     run->exer_path = folder;
-    try {
-        PaperLoader loader = ExercisePaperLoad::loader(&bank, chapterId, run->ExercisePaper, folder);
-        load(loader);
-        run->notice = loader.overflowNotice(ExercisePaperLoad::setName);
-    } catch (...) {
+    loadExercise(*run, ExercisePaperLoad::loader(&bank, chapterId, run->ExercisePaper, folder), ExercisePaperLoad::setName);
+    return run;
+}
+
+std::shared_ptr<ExerciseRun> ExerciseRun::startPractice(QuestionBank &bank, const QuestionPick &pick,
+                                                        const QString &folder)
+{
+    auto run = std::make_shared<ExerciseRun>();
+    run->fromNotebook = true;
+    run->exer_path = folder;
+    const Paper &paper = run->ExercisePaper;
+    loadExercise(*run, NotebookPaperLoad::loader(&bank, pick, run->ExercisePaper, folder), NotebookPaperLoad::setName);
+    const int asked = paper.ch.count + paper.blank.count + paper.err.count + paper.pro.count;
+    if (asked == 0) {
         WorkFolderLock::release(WorkKind::Exercise);
-        throw;
+        throw BankError(QStringLiteral("错题本中的题目在本题库中都已找不到。"));
     }
+    run->chapterTitle = QStringLiteral("错题本中的%1题").arg(asked);
     return run;
 }

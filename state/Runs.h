@@ -1,12 +1,11 @@
 #pragma once
 
+#include "data/QuestionBank.h"
 #include "paper/Paper.h"
 
 #include <QDateTime>
 #include <QString>
 #include <memory>
-
-class QuestionBank;
 
 // One practice test from the set chosen to the review left: built and loaded by the set window
 // before the answering window exists, answered there and reviewed after.
@@ -24,11 +23,14 @@ struct TestRun
     static std::shared_ptr<TestRun> start(QuestionBank &bank, int group);
 };
 
-// One unit exercise of a chapter, built and loaded by the study window.
+// One unit exercise of a chapter, built and loaded by the study window; or a practice of the
+// wrong-answer notebook's questions, built by the learning record's window, answered and
+// reviewed in the same windows.
 struct ExerciseRun
 {
-    QString chapterId;      // the chapter's two-character key
-    QString chapterTitle;
+    bool fromNotebook = false; // a notebook practice: no chapter, and its end leads to the start screen
+    QString chapterId;      // the chapter's two-character key; empty for a notebook practice
+    QString chapterTitle;   // for a notebook practice, what it asks: "错题本中的7题"
     QString exer_path;      // its work folder
     Paper ExercisePaper{5};
     int seconds = 0;        // answered in this exercise (the window's clock shows every exercise's)
@@ -40,4 +42,7 @@ struct ExerciseRun
     // The chapter's paper read into the ready folder. Throws the Failure that stops it.
     static std::shared_ptr<ExerciseRun> start(QuestionBank &bank, const QString &chapterId,
                                               const QString &chapterTitle, const QString &folder);
+    // The picked questions read into the ready folder; a BankError when the bank holds none of them.
+    static std::shared_ptr<ExerciseRun> startPractice(QuestionBank &bank, const QuestionPick &pick,
+                                                      const QString &folder);
 };

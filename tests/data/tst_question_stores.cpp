@@ -111,6 +111,7 @@ private slots:
         QCOMPARE(tasks[0].text(QStringLiteral("data_file1")), QStringLiteral("3 1 2\n"));
         QCOMPARE(bank->exerciseQuestions(QuestionKind::Blank, QStringLiteral("01")).size(), 0);
         QCOMPARE(bank->exerciseQuestions(QuestionKind::Choice, QStringLiteral("1")).size(), 0);
+        QCOMPARE(column(bank->question({"c_excer", 2}), "data_file1"), QStringList({"3 1 2\n"}));
     }
 
     void testSetRowsByKindAndGroup()
@@ -131,6 +132,11 @@ private slots:
         QCOMPARE(column(bank->testQuestions(QuestionKind::Choice, 1), "title"), QStringList({"一组"}));
         QCOMPARE(bank->testQuestions(QuestionKind::Blank, 1).size(), 0);
         QCOMPARE(bank->testQuestions(QuestionKind::Choice, 2).size(), 0);
+        // One question by its key; none by a key or a table (a record's, the user's) that names none.
+        QCOMPARE(column(bank->question({"c_test", 5}), "title"), QStringList({"三组二"}));
+        QCOMPARE(bank->question({"c_test", 7}).size(), 0);
+        QCOMPARE(bank->question({"c_excer", 5}).size(), 0);
+        QCOMPARE(bank->question({"chapter", 1}).size(), 0);
     }
 
     void casesOfOneTaskInCaseOrder()

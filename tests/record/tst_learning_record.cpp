@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(notebook.size(), inNotebook ? 1 : 0);
         if (inNotebook) {
             QCOMPARE(notebook.first().rights, rights);
-            QCOMPARE(notebook.first().question, (Notebook::QuestionRef{QStringLiteral("c_test"), 5}));
+            QCOMPARE(notebook.first().question, (QuestionRef{QStringLiteral("c_test"), 5}));
             QCOMPARE(notebook.first().kind, answers.first().kind);
             QCOMPARE(notebook.first().summary, answers.first().summary);
         }
@@ -151,8 +151,8 @@ private slots:
         QCOMPARE(notebook[0].bankFile, kOtherBank.fileName);
         QVERIFY(!notebook[0].inOpenBank);
         QCOMPARE(notebook[0].rights, 0);
-        const Notebook::Practice practice = Notebook::practice(notebook);
-        QCOMPARE(practice.choice, (QList<Notebook::QuestionRef>{{"c_test", 1}, {"c_test", 2}}));
+        const QuestionPick practice = Notebook::practice(notebook);
+        QCOMPARE(practice.choice, (QList<QuestionRef>{{"c_test", 1}, {"c_test", 2}}));
     }
 
     // At most what the exercise window holds, the longest-missed first.
@@ -170,14 +170,14 @@ private slots:
         QVERIFY(recordRun(m_path, run(tasks)).recorded);
         QVERIFY(recordRun(m_path, run({choice(1, 2, false, QStringLiteral("c_excer"))}, RunKind::Exercise, "02")).recorded);
 
-        const Notebook::Practice practice = Notebook::practice(read(m_path).notebook);
+        const QuestionPick practice = Notebook::practice(read(m_path).notebook);
         QCOMPARE(practice.choice.size(), 10);
-        QCOMPARE(practice.choice.first(), (Notebook::QuestionRef{"c_test", 19})); // same run: by id
-        QVERIFY(!practice.choice.contains(Notebook::QuestionRef{"c_excer", 1}));  // the newest waits
+        QCOMPARE(practice.choice.first(), (QuestionRef{"c_test", 19})); // same run: by id
+        QVERIFY(!practice.choice.contains(QuestionRef{"c_excer", 1}));  // the newest waits
         QCOMPARE(practice.blank.size(), 5);
-        QCOMPARE(practice.blank.last(), (Notebook::QuestionRef{"c_test", 105}));
+        QCOMPARE(practice.blank.last(), (QuestionRef{"c_test", 105}));
         QCOMPARE(practice.pro.size(), 5);
-        QCOMPARE(practice.err, (QList<Notebook::QuestionRef>{{"c_test", 300}}));
+        QCOMPARE(practice.err, (QList<QuestionRef>{{"c_test", 300}}));
     }
 
     void bestScoresAndChapterProgress()

@@ -11,9 +11,9 @@
 // Papers as the loaders leave them, filled directly: the review windows only read them.
 inline void fillChoices(Paper &paper, int count)
 {
-    // As a loaded paper says where its questions come from, so that the run can be recorded.
-    paper.bankTable = QStringLiteral("c_test");
     for (int i = 1; i <= count; ++i) {
+        // As a loaded paper says where its questions come from, so that the run can be recorded.
+        paper.ch(i).bankTable = QStringLiteral("c_test");
         paper.ch(i).title = QStringLiteral("题目%1").arg(i);
         for (int k = 1; k <= 4; ++k)
             paper.ch(i).option(k) = QStringLiteral("[%1] 选项%2-%3").arg(QChar(u'A' + k - 1)).arg(i).arg(k);
@@ -27,6 +27,7 @@ inline void fillChoices(Paper &paper, int count)
 inline void fillTasks(ProgramSection &section, int count, const QString &kind)
 {
     for (int i = 1; i <= count; ++i) {
+        section(i).bankTable = QStringLiteral("c_test");
         section(i).title = QStringLiteral("%1题目%2").arg(kind).arg(i);
         section(i).explain = QStringLiteral("%1解析%2").arg(kind).arg(i);
         section(i).answer = QStringLiteral("%1答案%2").arg(kind).arg(i);

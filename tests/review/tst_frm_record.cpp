@@ -1,13 +1,15 @@
 #include "answer/AnswerWindows.h"
+#include "answer/Frm_exer.h"
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
 #include "data/BankFile.h"
 #include "platform/MessageBox.h"
 #include "record/LearningRecord.h"
 #include "record/RecordLocation.h"
+#include "review/Frm_excer_over.h"
 #include "review/Frm_record.h"
-#include "review/NotebookPractice.h"
 #include "review/RunRecording.h"
+#include "state/Runs.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -146,36 +149,86 @@ private slots:
         QCOMPARE(control<QTabWidget>(record, "SSTab1")->tabText(2), QStringLiteral("成绩曲线"));
     }
 
-    // "错题练习" hands the open bank's questions of the notebook to the window that answers them.
-    void practiceStartsWithTheNotebooksQuestionsOfThisBank()
+    void thePracticeButtonSaysWhyItIsOff_data()
     {
-        TestBank bank;
-        AppFixture app(bank);
-        QVERIFY(LearningRecord::save(finished(RunKind::Test, "1", 40, {missed(3), missed(7, QuestionKind::Pro)})).recorded);
-        QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(4)}, {"old.mdb", "ffff"})).recorded);
-        QVERIFY(!control<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice")->isEnabled()); // nothing answers it yet
-        Forms<Frm_record>::unload();
-
-        QList<Notebook::Practice> started;
-        NotebookPractice::setStart([&](const Notebook::Practice &practice) { started << practice; });
-        auto *practice = control<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice");
-        QVERIFY(practice->isEnabled());
-        practice->click();
-        NotebookPractice::setStart({});
-        QCOMPARE(started.size(), 1);
-        QCOMPARE(started.first().choice, (QList<Notebook::QuestionRef>{{"c_test", 3}}));
-        QCOMPARE(started.first().pro, (QList<Notebook::QuestionRef>{{"c_test", 7}}));
-        QVERIFY(!Forms<Frm_record>::loaded());
+        QTest::addColumn<bool>("otherBank");
+        QTest::addColumn<bool>("thisBank");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("an empty notebook") << false << false << "错题本是空的，没有要练习的题目";
+        QTest::newRow("only another bank's questions")
+            << true << false << "错题本中的题目都出自别的题库，本题库中没有要练习的题目";
+        QTest::newRow("this bank's questions") << true << true << "在单元练习窗口中练习错题本中本题库的 2 题";
     }
 
-    void aNotebookOfOtherBanksOnlyHasNothingToPractise()
+    void thePracticeButtonSaysWhyItIsOff()
     {
+        QFETCH(bool, otherBank);
+        QFETCH(bool, thisBank);
+        QFETCH(QString, toolTip);
         TestBank bank;
         AppFixture app(bank);
-        QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(3)}, {"old.mdb", "ffff"})).recorded);
-        auto *record = Forms<Frm_record>::show();
-        QCOMPARE(control<QTableWidget>(record, "List_notebook")->rowCount(), 1);
-        QVERIFY(!control<QPushButton>(record, "Cmd_practice")->isEnabled());
+        if (otherBank)
+            QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(3)}, {"old.mdb", "ffff"})).recorded);
+        if (thisBank)
+            QVERIFY(LearningRecord::save(finished(RunKind::Test, "1", 40, {missed(3), missed(7, QuestionKind::Pro)})).recorded);
+        auto *practice = control<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice");
+        QCOMPARE(practice->isEnabled(), thisBank);
+        QCOMPARE(practice->toolTip(), toolTip);
+    }
+
+    // From the record window through the exercise window and its review back to the start screen,
+    // twice: a question answered right in both practices leaves the notebook.
+    void aPracticeRunThroughTheWindows()
+    {
+        TestBank bank;
+        const int choice = bank.nextId();
+        bank.addTestChoice(1, QStringLiteral("整型占几个字节？"), QStringLiteral("B"));
+        const int task = bank.nextId();
+        bank.addExercise(QStringLiteral("02"), QStringLiteral("03"), {{"title", "补全程序"}, {"content", "int main(void) {}"}});
+        AppFixture app(bank);
+        AnsweredQuestion missedTask = missed(task, QuestionKind::Blank);
+        missedTask.table = QStringLiteral("c_excer");
+        FinishedRun missedBoth = finished(RunKind::Test, "1", 0, {missed(choice), missedTask});
+        missedBoth.started = QDateTime::currentDateTime().addDays(-1); // the practices are the newest runs
+        QVERIFY(LearningRecord::save(missedBoth).recorded);
+        Frm_login *login = openLogin();
+        QVERIFY(login);
+
+        for (const QString rights : {"1/2", ""}) {
+            QTest::keyClick(login, Qt::Key_5);
+            QTest::mouseClick(control<QPushButton>(Forms<Frm_record>::loaded(), "Cmd_practice"), Qt::LeftButton);
+            QTRY_VERIFY(!Forms<Frm_record>::loaded());
+            Frm_exer *exer = Forms<Frm_exer>::loaded();
+            QVERIFY(exer && exer->isVisible());
+            QCOMPARE(exer->windowTitle(), QStringLiteral("智桥-C语言错题练习系统"));
+            QCOMPARE(QDir(exer->run().exer_path).entryList(QDir::Files), QStringList{"blank_1.c"});
+            control<QRadioButton>(exer, "Option1(1)")->click();
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            QTest::mouseClick(control<QPushButton>(exer, "Command1"), Qt::LeftButton);
+            QCOMPARE(lastAsked(), QStringLiteral("提示信息|是否结束错题练习？|Question|Yes+No"));
+
+            auto *review = Forms<Frm_excer_over>::loaded();
+            QVERIFY(review && review->isVisible());
+            QCOMPARE(control<QLabel>(review, "Lab_title")->text(), QStringLiteral("错题练习：【错题本中的2题】"));
+            QTest::mouseClick(control<QPushButton>(review, "Command2"), Qt::LeftButton);
+            QTRY_VERIFY(!Forms<Frm_excer_over>::loaded());
+            QVERIFY(login->isVisible());
+            QCOMPARE(MessageBox::askedCount(), 0); // recorded without a word
+
+            QTest::keyClick(login, Qt::Key_5);
+            Frm_record *record = Forms<Frm_record>::loaded();
+            auto *runs = control<QTableView>(record, "List_runs");
+            QCOMPARE(runs->model()->index(0, 1).data().toString(), QStringLiteral("错题练习"));
+            QCOMPARE(runs->model()->index(0, 2).data().toString(), QStringLiteral("错题本中的2题"));
+            auto *notebook = control<QTableWidget>(record, "List_notebook");
+            QCOMPARE(notebook->rowCount(), rights.isEmpty() ? 1 : 2);
+            QCOMPARE(row(notebook, 0)[0], QStringLiteral("填空题")); // missed again: 0/2
+            QCOMPARE(row(notebook, 0)[3], QStringLiteral("0/2"));
+            if (!rights.isEmpty())
+                QCOMPARE(row(notebook, 1)[3], rights);
+            QTest::keyClick(record, Qt::Key_Escape);
+            QTRY_VERIFY(!Forms<Frm_record>::loaded());
+        }
     }
 
     // The window still opens, and says why it shows nothing.
