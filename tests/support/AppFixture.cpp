@@ -83,6 +83,21 @@ AppFixture::~AppFixture()
     ProgramEnd::setHandler({});
 }
 
+// The buttons by their names, joined by '+' ("Yes+No"); FirstButton and LastButton only alias two of them.
+static QString buttonNames(QMessageBox::StandardButtons buttons)
+{
+    const QMetaObject &box = QMessageBox::staticMetaObject;
+    const QMetaEnum names = box.enumerator(box.indexOfEnumerator("StandardButtons"));
+    QStringList found;
+    for (int i = 0; i < names.keyCount(); ++i) {
+        const QLatin1String name(names.key(i));
+        if (buttons.testFlag(QMessageBox::StandardButton(names.value(i))) && names.value(i) != 0
+            && name != QLatin1String("FirstButton") && name != QLatin1String("LastButton"))
+            found << name;
+    }
+    return found.join(u'+');
+}
+
 QString lastAsked()
 {
     const auto asked = MessageBox::takeLastAsked();
@@ -90,11 +105,10 @@ QString lastAsked()
         return QStringLiteral("(nothing asked)");
     const QMetaObject &box = QMessageBox::staticMetaObject;
     const QMetaEnum icons = box.enumerator(box.indexOfEnumerator("Icon"));
-    const QMetaEnum buttons = box.enumerator(box.indexOfEnumerator("StandardButtons"));
     QStringList parts = {asked->title, asked->text, QString::fromLatin1(icons.valueToKey(asked->icon)),
-                         QString::fromLatin1(buttons.valueToKeys(int(asked->buttons))).replace(u'|', u'+')};
+                         buttonNames(asked->buttons)};
     if (asked->defaultButton != QMessageBox::NoButton)
-        parts << QStringLiteral("default ") + QString::fromLatin1(buttons.valueToKeys(asked->defaultButton));
+        parts << QStringLiteral("default ") + buttonNames(asked->defaultButton);
     return parts.join(u'|');
 }
 
