@@ -23,6 +23,7 @@ struct AnsweringControls
         QPushButton *editor = nullptr;   // "启动VC"
         QPushButton *check = nullptr;    // "检查程序"
         QLabel *file = nullptr;          // names the file the student edits: "pro_1.c"
+        QLabel *recheck = nullptr;       // what the check of the tab's last saved file found: "pro_1.c：全部通过 (4/4)"
     };
 
     QTabWidget *tabs = nullptr;

@@ -15,11 +15,12 @@ AnsweringSheet::AnsweringSheet(Paper &paper, const AnsweringControls &controls, 
             TaskPaging(paper.pro, controls.tasks[2])},
       clock(controls.timer, controls.time, hourDigits),
       check(controls.tabs->window()),
+      recheck(paper, {controls.tasks[0].recheck, controls.tasks[1].recheck, controls.tasks[2].recheck}, check),
       m_c(controls)
 {
 }
 
-void AnsweringSheet::show()
+void AnsweringSheet::show(const QString &folder)
 {
     clock.start();
     NumberSquares::number(m_c.squares);
@@ -27,6 +28,13 @@ void AnsweringSheet::show()
     choices.showFirst();
     for (TaskPaging &task : tasks)
         task.show();
+    recheck.watch(folder);
+}
+
+void AnsweringSheet::stop()
+{
+    check.stop();
+    recheck.stop();
 }
 
 void AnsweringSheet::setVisible(QWidget *window, bool visible, QString &notice, const std::function<void(bool)> &show)

@@ -2,6 +2,7 @@
 
 #include "answer/AnswerClock.h"
 #include "answer/ChoicePaging.h"
+#include "answer/RecheckOnSave.h"
 #include "answer/TaskCheck.h"
 #include "answer/TaskPaging.h"
 #include "answer/AnsweringControls.h"
@@ -21,8 +22,10 @@ public:
     AnsweringSheet(Paper &paper, const AnsweringControls &controls, int hourDigits);
 
     // A loaded paper put on show: the clock on, the squares numbered, the previous button
-    // disabled and the first question of each section shown.
-    void show();
+    // disabled and the first question of each section shown; its task files in folder watched.
+    void show(const QString &folder);
+    // The window goes: no check goes on.
+    void stop();
     // The window's setVisible: shows it (through show, the base class's) and, the first time it
     // appears, tells the load's notice once.
     static void setVisible(QWidget *window, bool visible, QString &notice, const std::function<void(bool)> &show);
@@ -31,6 +34,7 @@ public:
     std::array<TaskPaging, 3> tasks;   // blank, err, pro
     AnswerClock clock;
     TaskCheck check;                   // "检查程序" of the three program tabs
+    RecheckOnSave recheck;             // the task files checked as they are saved
 
 private:
     const AnsweringControls &m_c;

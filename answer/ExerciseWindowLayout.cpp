@@ -22,15 +22,15 @@ namespace {
 // "检查程序" and the name of the task's file.
 AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *text, QRect textRect,
                                    const char *buttonFrame, const char *buttonArray, const char *editor,
-                                   const char *check, const char *file)
+                                   const char *check, const char *file, const char *recheck)
 {
     QWidget *p = tabs->widget(page);
     QGroupBox *side = frame(p, QLatin1String(buttonFrame), {}, onTab(tabs, {9630, 390, 2115, 4695}));
     AnsweringControls::TaskTab tab = LayoutParts::taskButtons(
         side, {arrayName(buttonArray, 0), arrayName(buttonArray, 1), QLatin1String(editor), QLatin1String(check),
-               QLatin1String(file)},
+               QLatin1String(file), QLatin1String(recheck)},
         {QRect{330, 390, 1605, 405}, {330, 960, 1605, 405}, {330, 4110, 1605, 405}, {330, 3540, 1605, 405},
-         {330, 2100, 1605, 690}});
+         {330, 2100, 1605, 690}, {30, 2820, 2055, 660}});
     tab.text = LayoutParts::readingBox(p, QLatin1String(text), onTab(tabs, textRect));
     return tab;
 }
@@ -72,11 +72,11 @@ AnsweringControls layOutExerciseWindow(QWidget *window)
     c.previous = LayoutParts::smallButton(choice, QStringLiteral("Cmd_pre"), QStringLiteral("上一题"), onTab(c.tabs, {6900, 4890, 1095, 285}));
 
     c.tasks[0] = taskTab(c.tabs, 1, "rTxt_blank", {150, 420, 9345, 4695}, "Frame6", "Cmd_b_1", "Command2",
-                         "Cmd_blank_check", "Lab_blank_file");
+                         "Cmd_blank_check", "Lab_blank_file", "Lab_blank_recheck");
     c.tasks[1] = taskTab(c.tabs, 2, "rTxt_err", {120, 420, 9375, 4695}, "Frame7", "Cmd_err", "Command3",
-                         "Cmd_err_check", "Lab_err_file");
+                         "Cmd_err_check", "Lab_err_file", "Lab_err_recheck");
     c.tasks[2] = taskTab(c.tabs, 3, "rTxt_pro", {90, 390, 9435, 4725}, "Frame8", "Cmd_pro", "Command4",
-                         "Cmd_pro_check", "Lab_pro_file");
+                         "Cmd_pro_check", "Lab_pro_file", "Lab_pro_recheck");
     CaptionRoom::make(window);
     return c;
 }

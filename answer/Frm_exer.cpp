@@ -73,7 +73,7 @@ void Frm_exer::Form_Load()
     if (m_run->fromNotebook)
         setWindowTitle(QStringLiteral("智桥-C语言错题练习系统"));
     WorkFolderLink::show(c.folder, m_run->exer_path, false);
-    sheet.show();
+    sheet.show(m_run->exer_path);
 }
 
 void Frm_exer::setVisible(bool visible)
@@ -163,7 +163,7 @@ void Frm_exer::Command1_Click()
     if (answer != QMessageBox::Yes)
         return;
     c.timer->stop();
-    sheet.check.stop();
+    sheet.stop();
     Forms<Frm_exer>::unload();
     RunWindows::review(m_run);
 }

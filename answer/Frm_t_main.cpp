@@ -52,7 +52,7 @@ Frm_t_main::~Frm_t_main()
 void Frm_t_main::Form_Load()
 {
     WorkFolderLink::show(c.folder, m_run->test_path, true);
-    sheet.show();
+    sheet.show(m_run->test_path);
 }
 
 void Frm_t_main::setVisible(bool visible)
@@ -172,7 +172,7 @@ void Frm_t_main::closeEvent(QCloseEvent *event)
 {
     event->accept();
     c.timer->stop();
-    sheet.check.stop();
+    sheet.stop();
     Forms<Frm_t_main>::unload();
     RunWindows::review(m_run);
 }

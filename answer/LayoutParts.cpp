@@ -73,8 +73,8 @@ void LayoutParts::option(AnsweringControls &c, int k, QWidget *frame, const char
     c.optionTexts[k]->setPalette(palette);
 }
 
-AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 5> &names,
-                                                    const std::array<QRect, 5> &rects)
+AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::array<QString, 6> &names,
+                                                    const std::array<QRect, 6> &rects)
 {
     AnsweringControls::TaskTab tab;
     tab.next = smallButton(frame, names[0], QStringLiteral("下一题"), rects[0]);
@@ -85,6 +85,11 @@ AnsweringControls::TaskTab LayoutParts::taskButtons(QWidget *frame, const std::a
     tab.file->setWordWrap(true);
     tab.file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tab.file->setAccessibleName(QStringLiteral("题目文件"));
+    tab.recheck = Controls::label(frame, names[5], {}, rects[5]);
+    tab.recheck->setFont(Controls::song(9));
+    tab.recheck->setAlignment(Qt::AlignCenter);
+    tab.recheck->setWordWrap(true);
+    tab.recheck->setAccessibleName(QStringLiteral("保存后的检查"));
     // Built above "启动VC" as it stands, so Tab reaches the buttons top to bottom.
     tab.check = smallButton(frame, names[3], QStringLiteral("检查程序"), rects[3]);
     tab.editor = smallButton(frame, names[2], QStringLiteral("启动VC"), rects[2]);

@@ -19,10 +19,11 @@ void squares(AnsweringControls &c, QWidget *page, QTabWidget *tabs, const std::a
 // Option k: the one-line box of its text "ch_text(k)" and beside it, at buttonLeft (twips), its
 // option button (no caption). A click on the text picks the option; Tab passes the text by.
 void option(AnsweringControls &c, int k, QWidget *frame, const char *buttonName, int buttonLeft, QRect text);
-// A program tab's next, previous, "启动VC" and "检查程序" buttons, 宋体 9 pt, and the label that
-// names the task's file; names and rects in that order (the label's name last).
-AnsweringControls::TaskTab taskButtons(QWidget *frame, const std::array<QString, 5> &names,
-                                       const std::array<QRect, 5> &rects);
+// A program tab's next, previous, "启动VC" and "检查程序" buttons, 宋体 9 pt, the label that
+// names the task's file and the one that tells the check of a saved file; names and rects in that
+// order.
+AnsweringControls::TaskTab taskButtons(QWidget *frame, const std::array<QString, 6> &names,
+                                       const std::array<QRect, 6> &rects);
 // 宋体 9 pt, never shorter than its caption needs (a layout height can be a few pixels short of
 // Qt's type): it grows about its middle, so a row of buttons stays level.
 QPushButton *smallButton(QWidget *parent, const QString &name, const QString &caption, QRect twips);

@@ -27,6 +27,11 @@ void TaskCheck::start(ProgramSection &section, const QString &folder)
     m_judge.start(m_task->judgeTask(folder));
 }
 
+bool TaskCheck::isChecking(const Task &task, const QByteArray &source) const
+{
+    return m_judge.isRunning() && m_task == &task && m_source == source;
+}
+
 void TaskCheck::stop()
 {
     m_judge.stop();

@@ -22,6 +22,8 @@ public:
     // Checks the task on show of the section, whose file is in folder. A click while a check
     // runs is ignored.
     void start(ProgramSection &section, const QString &folder);
+    // Whether a check of task runs on its file as it was when source was its digest.
+    bool isChecking(const Task &task, const QByteArray &source) const;
     // Ends a running check without a verdict and closes the result window, as the window goes.
     void stop();
 

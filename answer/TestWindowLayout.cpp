@@ -22,14 +22,15 @@ namespace {
 // name of the task's file.
 AnsweringControls::TaskTab taskTab(QTabWidget *tabs, int page, const char *textFrame, const QString &caption,
                                    const char *text, QRect textRect, const char *buttonFrame,
-                                   const std::array<QString, 5> &buttons)
+                                   const std::array<QString, 6> &buttons)
 {
     QWidget *p = tabs->widget(page);
     QGroupBox *holder = frame(p, QLatin1String(textFrame), caption, onTab(tabs, {150, 400, 9135, 4875}));
     QGroupBox *side = frame(p, QLatin1String(buttonFrame), {}, onTab(tabs, {9360, 400, 2415, 4875}));
     AnsweringControls::TaskTab tab =
         LayoutParts::taskButtons(side, buttons, {QRect{420, 570, 1635, 345}, {420, 1440, 1635, 345}, {420, 4230, 1635, 345},
-                                                  {420, 3660, 1635, 345}, {420, 2280, 1635, 690}});
+                                                  {420, 3660, 1635, 345}, {420, 2280, 1635, 690},
+                                                  {120, 2985, 2175, 600}});
     tab.text = LayoutParts::readingBox(holder, QLatin1String(text), textRect);
     return tab;
 }
@@ -70,13 +71,13 @@ AnsweringControls layOutTestWindow(QWidget *window)
 
     c.tasks[0] = taskTab(c.tabs, 1, "Frame4", QStringLiteral("填空题"), "Txt_blank", {150, 240, 8865, 4515}, "Frame7",
                          {QStringLiteral("cmd_blank_next"), QStringLiteral("cmd_blank_pre"), QStringLiteral("Cmd_blank_vc"),
-                          QStringLiteral("Cmd_blank_check"), QStringLiteral("Lab_blank_file")});
+                          QStringLiteral("Cmd_blank_check"), QStringLiteral("Lab_blank_file"), QStringLiteral("Lab_blank_recheck")});
     c.tasks[1] = taskTab(c.tabs, 2, "Frame5", QStringLiteral("改错题"), "Txt_err", {150, 270, 8865, 4455}, "Frame8",
                          {QStringLiteral("Cmd_err_next"), QStringLiteral("cmd_err_pre"), QStringLiteral("Cmd_err_vc"),
-                          QStringLiteral("Cmd_err_check"), QStringLiteral("Lab_err_file")});
+                          QStringLiteral("Cmd_err_check"), QStringLiteral("Lab_err_file"), QStringLiteral("Lab_err_recheck")});
     c.tasks[2] = taskTab(c.tabs, 3, "Frame6", QStringLiteral("编程题"), "Txt_pro", {120, 270, 8895, 4455}, "Frame9",
                          {QStringLiteral("Cmd_pro_next"), QStringLiteral("Cmd_pro_pre"), QStringLiteral("Cmd_pro_vc"),
-                          QStringLiteral("Cmd_pro_check"), QStringLiteral("Lab_pro_file")});
+                          QStringLiteral("Cmd_pro_check"), QStringLiteral("Lab_pro_file"), QStringLiteral("Lab_pro_recheck")});
     CaptionRoom::make(window);
     return c;
 }

@@ -116,17 +116,12 @@ QString keyword(VerdictKind kind)
     return {};
 }
 
-bool passed(const Verdict &v)
-{
-    return v.kind == VerdictKind::Passed || v.kind == VerdictKind::CompiledOnly;
-}
-
 QString line(const QString &file, const Verdict &v, bool json)
 {
     if (!json)
         return QStringLiteral("%1: %2").arg(file, VerdictText::headline(v));
     const QJsonObject object{{QStringLiteral("file"), file},
-                             {QStringLiteral("passed"), passed(v)},
+                             {QStringLiteral("passed"), passes(v)},
                              {QStringLiteral("verdict"), keyword(v.kind)},
                              {QStringLiteral("cases_passed"), v.passed},
                              {QStringLiteral("cases_total"), v.total},
@@ -198,5 +193,5 @@ int judgeCommand(const QStringList &arguments)
         return 2;
     }
     const QList<Verdict> verdicts = judgeAll(*task, usage->files, usage->json);
-    return std::all_of(verdicts.begin(), verdicts.end(), passed) ? 0 : 1;
+    return std::all_of(verdicts.begin(), verdicts.end(), passes) ? 0 : 1;
 }

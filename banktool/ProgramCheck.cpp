@@ -4,12 +4,13 @@
 #include "banktool/ProofCache.h"
 #include "judge/JudgeTask.h"
 #include "judge/LineChanges.h"
+#include "judge/MemoryChecker.h"
 #include "judge/OutputComparison.h"
+#include "judge/Sandbox.h"
+#include "judge/VerdictText.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -22,7 +23,6 @@ namespace ProgramCheck {
 
 namespace {
 
-constexpr qint64 kMaxOutput = 1 << 20; // a program printing more than this is looping
 constexpr int kMaxMessageLines = 30;
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -54,6 +54,38 @@ QString shortened(const QString &text)
 }
 
 QString quoted(const QString &line) { return u'"' + line + u'"'; }
+
+// A reference that passes a bound would fail the student who wrote it: so does it here.
+QString boundReached(Bound bound)
+{
+    const RunLimits limits = RunLimits::program();
+    switch (bound) {
+    case Bound::CpuTime:
+    case Bound::WallTime:
+        return localized(u"没有在学生程序的时间限制内结束（CPU 时间 %1 秒，总共 %2 秒）",
+                         u" did not finish within a student's time bounds (%1 s of CPU time, %2 s in all)")
+            .arg(limits.cpuSeconds).arg(limits.wallMs / 1000.0);
+    case Bound::Memory:
+        return localized(u"需要的内存超过了学生程序的限制（%1 MiB 地址空间）",
+                         u" needs more memory than a student's bound (%1 MiB of address space)").arg(limits.memoryBytes >> 20);
+    case Bound::Output:
+        return localized(u"输出超过了学生程序的限制（%1 字节）", u" printed more than a student's bound (%1 bytes)")
+            .arg(limits.outputBytes);
+    case Bound::Processes:
+        return localized(u"同时运行的进程超过了 %1 个", u" ran more than %1 processes at once").arg(limits.processes);
+    case Bound::FileSize:
+        return localized(u"写的文件超过了学生程序的限制（%1 MiB）", u" wrote a file larger than a student's bound (%1 MiB)")
+            .arg(limits.fileBytes >> 20);
+    case Bound::None: break;
+    }
+    return {};
+}
+
+bool underAddressChecker(const Settings &settings)
+{
+    return std::any_of(settings.addressFlags.begin(), settings.addressFlags.end(),
+                       [&](const QString &flag) { return settings.runFlags.contains(flag); });
+}
 
 // Problems of one task, each prefixed with the task's place and name.
 class Report
@@ -100,42 +132,40 @@ bool proveRun(Report &report, const Settings &settings, const QString &what, con
         report.add(localized(u"无法写入数据文件 %1", u"cannot write the data file %1").arg(dataName));
         return false;
     }
-    const Run r = run(settings, exe, dir, trial.input);
+    const RunResult r = run(settings, exe, dir, trial.input);
+    const QString output = QString::fromUtf8(r.output), errors = QString::fromUtf8(r.errors);
     if (!r.started) {
-        report.add(localized(u"%1无法启动", u"%1 could not be started").arg(subject));
+        report.add(localized(u"%1无法启动：%2", u"%1 could not be started: %2").arg(subject, r.startError));
         return false;
     }
-    if (r.timedOut) {
-        report.add(localized(u"%1没有在 %2 秒内结束", u"%1 did not finish within %2 s").arg(subject).arg(settings.timeoutMs / 1000.0));
-        return false;
-    }
-    if (r.tooMuchOutput) {
-        report.add(localized(u"%1输出超过了 %2 字节", u"%1 printed more than %2 bytes").arg(subject).arg(kMaxOutput));
+    if (r.bound != Bound::None) {
+        report.add(subject + boundReached(r.bound));
         return false;
     }
     if (r.crashed) {
-        report.add(localized(u"%1崩溃了，它输出了：\n%2", u"%1 crashed; it printed:\n%2").arg(subject, shortened(r.output + r.errors)));
+        report.add(localized(u"%1崩溃了（%2），它输出了：\n%3", u"%1 crashed (%2); it printed:\n%3")
+                       .arg(subject, VerdictText::signalName(r.exitCode), shortened(output + errors)));
         return false;
     }
     // The checkers built in stop the program at the first fault; what it printed so far does not matter.
-    if (r.exitCode != 0 && (r.errors.contains(QStringLiteral("Sanitizer")) || r.errors.contains(QStringLiteral("runtime error:")))) {
+    if (r.exitCode != 0 && (errors.contains(QStringLiteral("Sanitizer")) || errors.contains(QStringLiteral("runtime error:")))) {
         report.add(localized(u"%1被未定义行为或内存错误检查器中止：\n%2", u"%1 was stopped by the checker for undefined behaviour or memory faults:\n%2")
-                       .arg(subject, shortened(r.errors)));
+                       .arg(subject, shortened(errors)));
         return false;
     }
-    const QString difference = outputDifference(trial.expected, r.output);
+    const QString difference = outputDifference(trial.expected, output);
     if (!difference.isEmpty()) {
         QString message = localized(u"%1的输出与 'output' 不同：%2", u"%1 prints something else than 'output': %2").arg(subject, difference);
-        message += localized(u"\n它的全部输出：\n", u"\nAll it printed:\n") + shortened(r.output);
-        if (!r.errors.isEmpty())
-            message += localized(u"\n它还向标准错误输出了：\n", u"\nIt also wrote to standard error:\n") + shortened(r.errors);
+        message += localized(u"\n它的全部输出：\n", u"\nAll it printed:\n") + shortened(output);
+        if (!errors.isEmpty())
+            message += localized(u"\n它还向标准错误输出了：\n", u"\nIt also wrote to standard error:\n") + shortened(errors);
         report.add(message);
         return false;
     }
     if (r.exitCode != 0) {
         QString message = localized(u"%1以退出状态 %2 结束", u"%1 ends with exit status %2").arg(subject).arg(r.exitCode);
-        if (!r.errors.isEmpty())
-            message += QStringLiteral(":\n") + shortened(r.errors);
+        if (!errors.isEmpty())
+            message += QStringLiteral(":\n") + shortened(errors);
         report.add(message);
         return false;
     }
@@ -188,72 +218,32 @@ Compiled compile(const Settings &settings, const QString &source, const QString 
     else
         args << QStringLiteral("-c") << QStringLiteral("-o") << base + QStringLiteral(".o") << name;
 
-    QProcess gcc;
-    gcc.setWorkingDirectory(dir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // plain quotes in the messages
-    gcc.setProcessEnvironment(env);
-    gcc.setProcessChannelMode(QProcess::MergedChannels);
-    gcc.start(settings.compiler, args);
-    if (!gcc.waitForStarted(settings.timeoutMs)) {
-        result.messages = localized(u"无法启动 %1：%2", u"cannot start %1: %2").arg(settings.compiler, gcc.errorString());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // plain quotes in the messages
+    const RunResult gcc = BoundedProcess::runToEnd(
+        {settings.compiler, args, dir, {}, RunLimits::compiler(), QProcess::MergedChannels}, environment);
+    if (!gcc.started) {
+        result.messages = localized(u"无法启动 %1：%2", u"cannot start %1: %2").arg(settings.compiler, gcc.startError);
         return result;
     }
-    gcc.closeWriteChannel();
-    if (!gcc.waitForFinished(std::max(settings.timeoutMs, 30000))) {
-        gcc.kill();
-        gcc.waitForFinished();
-        result.messages = localized(u"编译器没有按时结束", u"the compiler did not finish in time");
+    result.messages = QString::fromUtf8(gcc.output).trimmed();
+    if (gcc.bound != Bound::None) {
+        result.messages += localized(u"\n（编译器超出了运行限制，已被终止）", u"\n(the compiler passed its bounds and was stopped)");
         return result;
     }
-    result.messages = QString::fromUtf8(gcc.readAll()).trimmed();
-    result.ok = gcc.exitStatus() == QProcess::NormalExit && gcc.exitCode() == 0;
+    result.ok = !gcc.crashed && gcc.exitCode == 0;
     result.clean = result.ok && result.messages.isEmpty();
     return result;
 }
 
-Run run(const Settings &settings, const QString &program, const QString &dir, const QString &input)
+RunResult run(const Settings &settings, const QString &program, const QString &dir, const QString &input)
 {
-    Run result;
-    QProcess p;
-    p.setWorkingDirectory(dir);
-    p.setProcessChannelMode(QProcess::SeparateChannels);
-    p.start(program, {});
-    if (!p.waitForStarted(settings.timeoutMs))
-        return result;
-    result.started = true;
-    p.write(input.toUtf8());
-    p.closeWriteChannel();
-
-    QByteArray output, errors;
-    QElapsedTimer clock;
-    clock.start();
-    bool finished = false;
-    while (!finished) {
-        const qint64 left = settings.timeoutMs - clock.elapsed();
-        if (left <= 0) {
-            result.timedOut = true;
-            break;
-        }
-        finished = p.waitForFinished(int(std::min<qint64>(left, 100)));
-        output += p.readAllStandardOutput();
-        errors += p.readAllStandardError(); // read as it comes, or a chatty program would stall
-        if (output.size() > kMaxOutput || errors.size() > kMaxOutput) {
-            result.tooMuchOutput = true;
-            break;
-        }
-    }
-    if (!finished) {
-        p.kill();
-        p.waitForFinished(5000);
-    }
-    output += p.readAllStandardOutput();
-    errors += p.readAllStandardError();
-    result.output = QString::fromUtf8(output);
-    result.errors = QString::fromUtf8(errors.left(kMaxOutput));
-    result.crashed = finished && p.exitStatus() == QProcess::CrashExit;
-    result.exitCode = finished && !result.crashed ? p.exitCode() : -1;
-    return result;
+    const RunLimits limits = RunLimits::program();
+    if (underAddressChecker(settings))
+        return BoundedProcess::runToEnd({program, {}, dir, input.toLocal8Bit(), MemoryChecker::checkedLimits(limits),
+                                         QProcess::SeparateChannels, &Sandbox::machine()},
+                                        MemoryChecker::checkedEnvironment(limits));
+    return BoundedProcess::runToEnd({program, {}, dir, input.toLocal8Bit(), limits, QProcess::SeparateChannels, &Sandbox::machine()});
 }
 
 QString fillBlanks(const QString &program, const QStringList &fills)
@@ -323,9 +313,9 @@ QStringList checkErr(const ProgramTask &task, const QString &label, const Settin
     // The faulty program must show its faults: no program, or one that fails the example or a case.
     const Compiled faulty = compile(settings, task.program, dir.path(), QStringLiteral("err_faulty.c"));
     const auto passes = [&](const Trial &trial) {
-        const Run r = run(settings, QDir(dir.path()).filePath(QStringLiteral("err_faulty")), dir.path(), trial.input);
-        return r.started && !r.timedOut && !r.crashed && !r.tooMuchOutput && r.exitCode == 0
-               && outputDifference(trial.expected, r.output).isEmpty();
+        const RunResult r = run(settings, QDir(dir.path()).filePath(QStringLiteral("err_faulty")), dir.path(), trial.input);
+        return r.started && r.bound == Bound::None && !r.crashed && r.exitCode == 0
+               && outputDifference(trial.expected, QString::fromUtf8(r.output)).isEmpty();
     };
     const QList<Trial> trials = trialsOf(task);
     if (faulty.ok && std::all_of(trials.begin(), trials.end(), passes))

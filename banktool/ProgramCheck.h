@@ -1,6 +1,7 @@
 #pragma once
 
 #include "banktool/BankSource.h"
+#include "judge/BoundedProcess.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +11,9 @@
 class ProofCache;
 
 // Proves the bank's program tasks with the system C compiler: every program a student is shown as
-// right must compile without a warning and print what the task says it prints.
+// right must compile without a warning and print what the task says it prints. The programs are
+// compiled and run as "检查程序" compiles and runs a student's, in its sandbox and within its
+// bounds, so a reference the bank proves never fails a student's check on a bound.
 namespace ProgramCheck {
 
 struct Settings
@@ -23,7 +26,6 @@ struct Settings
     // Algorithms are taught code meant to be copied: they also run under the address checker (out
     // of bounds, use after free, leaks), on their edge inputs as well.
     QStringList addressFlags = {QStringLiteral("-fsanitize=address")};
-    int timeoutMs = 5000; // per compile and per run
 };
 
 struct Compiled
@@ -33,23 +35,13 @@ struct Compiled
     QString messages;   // what the compiler said
 };
 
-struct Run
-{
-    bool started = false;
-    bool timedOut = false;
-    bool crashed = false;
-    bool tooMuchOutput = false;
-    int exitCode = 0;
-    QString output;
-    QString errors; // what it wrote to standard error
-};
-
 // Compiles source (written as dir/name) into dir/<name without .c>; with link false only into an
 // object file, for skeletons that leave functions to the student.
 Compiled compile(const Settings &settings, const QString &source, const QString &dir, const QString &name,
                  bool link = true);
-// Runs a compiled program in dir with input on its standard input, bounded in time and output.
-Run run(const Settings &settings, const QString &program, const QString &dir, const QString &input);
+// Runs a compiled program in dir with input on its standard input, as a student's program runs on a
+// case (under the address checker with the memory check's bounds).
+RunResult run(const Settings &settings, const QString &program, const QString &dir, const QString &input);
 
 // The fill-in program with fill k in place of ___k___.
 QString fillBlanks(const QString &program, const QStringList &fills);

@@ -32,8 +32,7 @@ ProofCache::ProofCache(const QString &file, const ProgramCheck::Settings &settin
         return;
     // ZQ_PROOF_CODE is the hash of the proof code, given by the build.
     m_salt = QByteArrayLiteral(ZQ_PROOF_CODE) + '\n' + compilerIdentity(settings.compiler) + '\n'
-             + (settings.flags + settings.runFlags + settings.addressFlags).join(u' ').toUtf8() + '\n'
-             + QByteArray::number(settings.timeoutMs);
+             + (settings.flags + settings.runFlags + settings.addressFlags).join(u' ').toUtf8();
     QFile f(m_file);
     if (!f.open(QIODevice::ReadOnly))
         return; // no proofs yet

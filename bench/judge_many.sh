@@ -14,7 +14,7 @@ cmake --build "$build" --target bankc bank -j2 > /dev/null
 bankc=$build/banktool/bankc
 bank=$build/bin/dbase/c_qiyuan.db
 # A programming task of test set 1 that reads standard input, with its reference as every file.
-task=$(sqlite3 "$bank" "select id from c_test where type = '4' and group_id = 1 and data_file = '' order by id limit 1")
+task=$(sqlite3 "$bank" "select id from c_test where type = '4' and group_id = 1 and coalesce(data_file, '') = '' order by id limit 1")
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 for i in $(seq 40); do

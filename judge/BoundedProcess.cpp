@@ -3,9 +3,11 @@
 #include "judge/Sandbox.h"
 
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -81,6 +83,22 @@ void BoundedProcess::start(const RunRequest &request)
     m_process->closeWriteChannel();
 }
 
+RunResult BoundedProcess::runToEnd(const RunRequest &request, const QProcessEnvironment &environment)
+{
+    BoundedProcess process;
+    process.setEnvironment(environment);
+    QEventLoop loop;
+    std::optional<RunResult> result;
+    connect(&process, &BoundedProcess::finished, &loop, [&](const RunResult &r) {
+        result = r;
+        loop.quit();
+    });
+    process.start(request);
+    if (!result) // one that does not start ends at once
+        loop.exec();
+    return *result;
+}
+
 void BoundedProcess::stop()
 {
     if (!m_process)
@@ -98,6 +116,7 @@ void BoundedProcess::started()
     m_result.started = true;
     m_leader = m_process->processId();
     m_wallClock.start(m_request.limits.wallMs);
+    m_running.start();
     m_watch.start(m_leader, m_scope, m_request.limits, m_scope == ProcessSession::Scope::Descendants ? kSandboxProcesses : 0);
 }
 
@@ -146,7 +165,10 @@ Bound BoundedProcess::boundReached() const
     const RunLimits &limits = m_request.limits;
     if (m_result.crashed) {
         const Bound bound = ProcessSession::boundOfSignal(m_result.exitCode);
-        if (bound == Bound::CpuTime && m_watch.cpuSeconds() >= limits.cpuSeconds - kCpuMargin)
+        // On a busy machine the watch may not have looked for a while; a program that ran on
+        // one thread that long can have used its CPU time, and one that ran shorter cannot.
+        const double seen = std::max(m_watch.cpuSeconds(), m_running.elapsed() / 1000.0);
+        if (bound == Bound::CpuTime && seen >= limits.cpuSeconds - kCpuMargin)
             return bound;
         if (bound == Bound::FileSize && holdsFileOf(m_request.folder, limits.fileBytes))
             return bound;

@@ -5,6 +5,7 @@
 #include "judge/RunWatch.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -51,6 +52,10 @@ public:
     // The environment of the runs that follow; the system's when not set.
     void setEnvironment(const QProcessEnvironment &environment) { m_environment = environment; }
     void start(const RunRequest &request);
+    // Runs request to its end and returns how it ended, for a caller that waits (bankc's proofs,
+    // on threads of their own): the same bounds and sandbox as every other run.
+    static RunResult runToEnd(const RunRequest &request,
+                              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
     // Kills the run and all it started; finished() is not emitted for it.
     void stop();
     bool isRunning() const { return m_process != nullptr; }
@@ -75,5 +80,6 @@ private:
     RunResult m_result;
     qint64 m_leader = 0;
     QTimer m_wallClock;
+    QElapsedTimer m_running; // since it started
     RunWatch m_watch;
 };

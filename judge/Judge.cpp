@@ -44,6 +44,24 @@ QList<int> errorLines(const QList<CompilerMessage> &messages)
     return lines;
 }
 
+// The case a run failed on, as the student may see it: a hidden one by its number and description alone.
+FailedCase failedCaseOf(const JudgeCase &c, const QString &dataName, const QByteArray &output, const QByteArray &errors)
+{
+    FailedCase failed;
+    failed.number = c.number;
+    failed.hidden = c.hidden;
+    failed.description = c.description;
+    if (!c.hidden) {
+        failed.input = c.input;
+        failed.dataName = dataName;
+        failed.data = c.data;
+        failed.expected = c.expected;
+        failed.actual = QString::fromLocal8Bit(output);
+        failed.errors = QString::fromLocal8Bit(errors);
+    }
+    return failed;
+}
+
 }
 
 Judge::Judge(QObject *parent) : QObject(parent)
@@ -211,18 +229,7 @@ void Judge::caseRan(const RunResult &result)
 {
     const JudgeCase &c = m_task.cases[m_case];
     const QString output = QString::fromLocal8Bit(result.output);
-    FailedCase failed;
-    failed.number = c.number;
-    failed.hidden = c.hidden;
-    failed.description = c.description;
-    if (!c.hidden) {
-        failed.input = c.input;
-        failed.dataName = m_task.dataName;
-        failed.data = c.data;
-        failed.expected = c.expected;
-        failed.actual = output;
-        failed.errors = QString::fromLocal8Bit(result.errors);
-    }
+    FailedCase failed = failedCaseOf(c, m_task.dataName, result.output, result.errors);
     failed.firstDifference = OutputComparison::firstDifference(OutputComparison::lines(c.expected), OutputComparison::lines(output));
     m_verdict.failedCase = failed;
     m_verdict.bound = result.bound;
@@ -266,18 +273,8 @@ void Judge::memoryChecked(const MemoryCheckResult &result)
         finish(VerdictKind::Passed);
         return;
     }
-    const JudgeCase &c = m_task.cases[result.faultyCase];
-    FailedCase &failed = m_verdict.failedCase;
-    failed.number = c.number;
-    failed.hidden = c.hidden;
-    failed.description = c.description;
-    if (!c.hidden) {
-        failed.input = c.input;
-        failed.dataName = m_task.dataName;
-        failed.data = c.data;
-        failed.expected = c.expected;
-        failed.actual = QString::fromLocal8Bit(result.output);
-    }
+    // Its standard error is the checkers' report, which the findings tell.
+    m_verdict.failedCase = failedCaseOf(m_task.cases[result.faultyCase], m_task.dataName, result.output, {});
     finish(VerdictKind::MemoryError);
 }
 

@@ -44,17 +44,8 @@ void MemoryChecker::start(const QString &compiler, const QString &folder, const 
     m_task = task;
     m_result = {};
     m_case = 0;
-    m_limits = limits;
-    m_limits.cpuSeconds *= kSlowdown;
-    m_limits.wallMs *= kSlowdown;
-    m_limits.memoryBytes = kUnboundAddressSpace;
-    QProcessEnvironment running = QProcessEnvironment::systemEnvironment();
-    running.insert(QStringLiteral("ASAN_OPTIONS"),
-                   QStringLiteral("hard_rss_limit_mb=%1:quarantine_size_mb=16:allocator_may_return_null=1:detect_leaks=1:"
-                                  "abort_on_error=0:print_legend=0")
-                       .arg(limits.memoryBytes >> 20));
-    running.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1"));
-    m_runner.setEnvironment(running);
+    m_limits = checkedLimits(limits);
+    m_runner.setEnvironment(checkedEnvironment(limits));
 #ifdef Q_OS_WIN
     m_result.skipped = QStringLiteral("Windows 上的 gcc 不带这项检查");
     QTimer::singleShot(0, this, &MemoryChecker::finish);
@@ -64,6 +55,26 @@ void MemoryChecker::start(const QString &compiler, const QString &folder, const 
     m_compiler.start({compiler, checkerFlags() << QStringLiteral("-o") << program << sourceName << QStringLiteral("-lm"), folder,
                       {}, RunLimits::compiler(), QProcess::MergedChannels});
 #endif
+}
+
+RunLimits MemoryChecker::checkedLimits(const RunLimits &limits)
+{
+    RunLimits checked = limits;
+    checked.cpuSeconds *= kSlowdown;
+    checked.wallMs *= kSlowdown;
+    checked.memoryBytes = kUnboundAddressSpace;
+    return checked;
+}
+
+QProcessEnvironment MemoryChecker::checkedEnvironment(const RunLimits &limits)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       QStringLiteral("hard_rss_limit_mb=%1:quarantine_size_mb=16:allocator_may_return_null=1:detect_leaks=1:"
+                                      "abort_on_error=0:print_legend=0")
+                           .arg(limits.memoryBytes >> 20));
+    environment.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1"));
+    return environment;
 }
 
 void MemoryChecker::stop()

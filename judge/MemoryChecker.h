@@ -34,6 +34,11 @@ public:
                const RunLimits &limits, const Sandbox *sandbox);
     void stop();
 
+    // The bounds of a run built with the checkers, from those of a plain run: more time for their
+    // slowdown, the address space left free, resident memory bounded by the environment's options.
+    static RunLimits checkedLimits(const RunLimits &limits);
+    static QProcessEnvironment checkedEnvironment(const RunLimits &limits);
+
 signals:
     void finished(const MemoryCheckResult &result);
 

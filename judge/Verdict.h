@@ -78,3 +78,9 @@ struct Verdict
     QString memoryCheckSkipped;       // Skipped: why
     QList<SanitizerFinding> findings; // MemoryError: the fault first; the notes (leaks) of any check that ran
 };
+
+// Whether the check passes the file: all its cases passed, or, for a task without cases, it compiled.
+inline bool passes(const Verdict &verdict)
+{
+    return verdict.kind == VerdictKind::Passed || verdict.kind == VerdictKind::CompiledOnly;
+}

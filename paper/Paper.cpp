@@ -27,10 +27,9 @@ bool ChoiceQuestion::right() const
     return answered() && answer == QChar(u'A' + (chosen - 1));
 }
 
-// A task without cases can only be compiled; that is all its check can ask of it.
 bool Task::passed() const
 {
-    return verdict && (verdict->kind == VerdictKind::Passed || verdict->kind == VerdictKind::CompiledOnly);
+    return verdict && passes(*verdict);
 }
 
 JudgeTask Task::judgeTask(const QString &folder) const

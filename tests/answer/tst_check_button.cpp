@@ -7,6 +7,7 @@
 #include "judge/VerdictText.h"
 #include "support/AppFixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace AnswerWindows;
@@ -36,6 +37,23 @@ class TestCheckButton : public QObject
         }
     }
 
+    // The label of the check on saving sits in the same frame below the file's name, overlapping
+    // no button, and holds a pass on one line and a longer headline on two.
+    static void verifyRecheckLabels(QWidget *w)
+    {
+        for (const char *kind : {"blank", "err", "pro"}) {
+            auto *label = control<QLabel>(w, QStringLiteral("Lab_%1_recheck").arg(QLatin1String(kind)));
+            auto *file = control<QLabel>(w, QStringLiteral("Lab_%1_file").arg(QLatin1String(kind)));
+            QCOMPARE(label->parentWidget(), file->parentWidget());
+            QVERIFY(label->parentWidget()->rect().contains(label->geometry()));
+            QVERIFY(label->geometry().top() >= file->geometry().bottom());
+            for (QPushButton *button : label->parentWidget()->findChildren<QPushButton *>())
+                QVERIFY2(!button->geometry().intersects(label->geometry()), qPrintable(button->objectName()));
+            QVERIFY(label->fontMetrics().horizontalAdvance(QStringLiteral("pro_1.c：全部通过 (4/4)")) < label->width());
+            QVERIFY(label->height() >= 2 * label->fontMetrics().lineSpacing());
+        }
+    }
+
 private slots:
     void buttonsSitBesideTheEditorButton()
     {
@@ -45,6 +63,14 @@ private slots:
                      {"Cmd_blank_vc", "Cmd_err_vc", "Cmd_pro_vc"});
         verifyPlaced(startExercise(), {"Cmd_blank_check", "Cmd_err_check", "Cmd_pro_check"},
                      {"Command2", "Command3", "Command4"});
+    }
+
+    void recheckLabelsSitBelowTheFileName()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        verifyRecheckLabels(startTest());
+        verifyRecheckLabels(startExercise());
     }
 
     void noCompilerOnPathIsToldInTheResultWindowThatEscCloses()

@@ -105,22 +105,29 @@ private slots:
 
     void theLoadClearsTheFolderOnlyWhenItHoldsACSource_data()
     {
+        QTest::addColumn<bool>("test"); // else an exercise
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("no source") << QStringList{"data_11.dat", "notes.txt"} << QStringList{"data_11.dat", "notes.txt"};
-        QTest::newRow("one source") << QStringList{"data_11.dat", "old.c"} << QStringList{};
+        QTest::newRow("test, no source") << true << QStringList{"data_11.dat", "notes.txt"} << QStringList{"data_11.dat", "notes.txt"};
+        QTest::newRow("test, one source") << true << QStringList{"data_11.dat", "old.c"} << QStringList{};
+        QTest::newRow("exercise, program only") << false << QStringList{"program.exe"} << QStringList{"program.exe"};
+        QTest::newRow("exercise, a source") << false << QStringList{"program.exe", "a.c"} << QStringList{};
     }
 
     void theLoadClearsTheFolderOnlyWhenItHoldsACSource()
     {
+        QFETCH(bool, test);
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         TestBank bank;
         AppFixture app(bank);
-        putFiles(WorkFolders::testPath(), before);
-        startTest(1);
-        QCOMPARE(filesIn(shownTest().test_path), after);
-        QCOMPARE(inHistory("test"), gone(before, after)); // nothing of the student's is lost
+        putFiles(test ? WorkFolders::testPath() : WorkFolders::exercisePath(), before);
+        if (test)
+            startTest(1);
+        else
+            startExercise("01");
+        QCOMPARE(filesIn(test ? shownTest().test_path : shownExercise().exer_path), after);
+        QCOMPARE(inHistory(test ? "test" : "excer"), gone(before, after)); // nothing of the student's is lost
     }
 
     void emptySectionsShowOnlyTheirPrefixes()
@@ -271,26 +278,6 @@ private slots:
         QVERIFY(!QDir(WorkFolders::join(WorkFolders::base(), "c_zhiqiao")).exists());
         startExercise("01");
         QVERIFY(QDir(WorkFolders::exercisePath()).exists());
-    }
-
-    void exerciseCleanUpLooksForCSources_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("program only") << QStringList{"program.exe"} << QStringList{"program.exe"};
-        QTest::newRow("a source") << QStringList{"program.exe", "a.c"} << QStringList{};
-    }
-
-    void exerciseCleanUpLooksForCSources()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(QStringList, after);
-        TestBank bank;
-        AppFixture app(bank);
-        putFiles(WorkFolders::exercisePath(), before);
-        startExercise("01");
-        QCOMPARE(filesIn(shownExercise().exer_path), after);
-        QCOMPARE(inHistory("excer"), gone(before, after));
     }
 
     void exerciseKeepsFiveTasksOfAKind()

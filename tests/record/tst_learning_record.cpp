@@ -92,7 +92,7 @@ private slots:
     {
         QVERIFY(recordRun(m_path, run({})).recorded);
         RecordFile::drop(); // the newer program's turn
-        { RecordFile file(m_path); file.run(QStringLiteral("pragma user_version = 99")); }
+        { RecordFile file(m_path); file.run(QStringLiteral("pragma user_version = %1").arg(RecordSchema::currentVersion() + 1)); }
         const RecordStatus status = recordRun(m_path, run({}));
         QVERIFY(!status.recorded);
         QCOMPARE(status.reason, QStringLiteral("学习记录文件由较新版本的本程序建立"));

@@ -1,7 +1,7 @@
 #pragma once
 
 // RTF as the tests feed it to the reader: Chinese text escaped as Word and
-// the bank tool write it, WordPad's header, and pictures.
+// the bank tool write it, WordPad's header, and pictures; and the tables read back.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QString>
 #include <QStringEncoder>
+#include <QTextDocument>
+#include <QTextTable>
 
 // Chinese text as Word writes it: GBK bytes as \'hh escapes.
 inline QByteArray gbk(const QString &text)
@@ -56,4 +58,22 @@ inline QByteArray pngHex(QSize size, QColor color)
     buf.open(QIODevice::WriteOnly);
     img.save(&buf, "PNG");
     return png.toHex();
+}
+
+// The tables at the top level of a document, in order.
+inline QList<QTextTable *> tablesOf(const QTextDocument &doc)
+{
+    QList<QTextTable *> out;
+    for (QTextFrame *f : doc.rootFrame()->childFrames())
+        if (auto *t = qobject_cast<QTextTable *>(f))
+            out << t;
+    return out;
+}
+
+inline QString cellText(QTextTable *t, int row, int col)
+{
+    const QTextTableCell cell = t->cellAt(row, col);
+    QTextCursor c = cell.firstCursorPosition();
+    c.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+    return c.selectedText();
 }

@@ -34,14 +34,7 @@ struct Doc {
         return c.charFormat();
     }
     QTextBlock block(const QString &needle) const { return doc.find(needle).block(); }
-    QList<QTextTable *> tables() const
-    {
-        QList<QTextTable *> out;
-        for (QTextFrame *f : doc.rootFrame()->childFrames())
-            if (auto *t = qobject_cast<QTextTable *>(f))
-                out << t;
-        return out;
-    }
+    QList<QTextTable *> tables() const { return tablesOf(doc); }
     QList<QTextImageFormat> images() const
     {
         QList<QTextImageFormat> out;
@@ -53,14 +46,6 @@ struct Doc {
         return out;
     }
 };
-
-QString cellText(QTextTable *t, int row, int col)
-{
-    const QTextTableCell cell = t->cellAt(row, col);
-    QTextCursor c = cell.firstCursorPosition();
-    c.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
-    return c.selectedText();
-}
 
 } // namespace
 
