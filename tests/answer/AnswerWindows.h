@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -34,6 +35,11 @@ T *control(QWidget *window, const QString &name)
     if (!found)
         qFatal("%s has no control %s", qPrintable(window->objectName()), qPrintable(name));
     return found;
+}
+
+inline bool shown(QWidget *w)
+{
+    return w && w->isVisible();
 }
 
 inline QString text(QWidget *window, const QString &name)
@@ -167,6 +173,14 @@ inline QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes the file, making its folder; false when it cannot be written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 inline QStringList filesIn(const QString &folder)

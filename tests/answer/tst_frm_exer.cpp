@@ -142,12 +142,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::No);
         click(w, "Command1");
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("是否结束单元练习？"));
-        QCOMPARE(asked->title, QStringLiteral("提示信息"));
-        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(asked->icon, QMessageBox::Question);
+        QCOMPARE(lastAsked(), QStringLiteral("提示信息|是否结束单元练习？|Question|Yes+No"));
         QCOMPARE(Forms<Frm_exer>::loaded(), w);
         QVERIFY(w->isVisible());
         QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 2);
@@ -157,7 +152,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, "Command1");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(!Forms<Frm_exer>::loaded());
         QVERIFY(Forms<Frm_excer_over>::loaded() && Forms<Frm_excer_over>::loaded()->isVisible());
         QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 2);
@@ -175,17 +170,13 @@ private slots:
         QVERIFY(w->windowFlags() & Qt::WindowTitleHint);
         MessageBox::setNextAnswer(QMessageBox::No);
         QVERIFY(!w->close());
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("是否结束单元练习？"));
-        QCOMPARE(asked->title, QStringLiteral("提示信息"));
-        QCOMPARE(asked->icon, QMessageBox::Question);
+        QCOMPARE(lastAsked(), QStringLiteral("提示信息|是否结束单元练习？|Question|Yes+No"));
         QVERIFY(w->isVisible());
         QCOMPARE(Forms<Frm_exer>::loaded(), w);
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(!Forms<Frm_exer>::loaded());
         QVERIFY(Forms<Frm_excer_over>::loaded() && Forms<Frm_excer_over>::loaded()->isVisible());
     }
@@ -201,7 +192,7 @@ private slots:
         QCOMPARE(text(w, "Lab_time"), QStringLiteral("0:12:30"));
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, "Command1");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(!first);
         Forms<Frm_excer_over>::unload();
 

@@ -7,6 +7,15 @@
 
 using namespace AnswerWindows;
 
+struct Step
+{
+    QString click;
+    int times;
+    int current;
+    QString title;
+    bool nextOn, preOn;
+};
+
 class TestFrmTMain : public QObject
 {
     Q_OBJECT
@@ -17,16 +26,8 @@ class TestFrmTMain : public QObject
         for (int i = 1; i <= count; ++i)
             bank.addTestChoice(1, QStringLiteral("题目%1").arg(i));
     }
-    static void next(QWidget *w, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            click(w, QStringLiteral("Cmd_next"));
-    }
-    static void pre(QWidget *w, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            click(w, QStringLiteral("Cmd_pre"));
-    }
+    static void next(QWidget *w) { click(w, QStringLiteral("Cmd_next")); }
+    static void pre(QWidget *w) { click(w, QStringLiteral("Cmd_pre")); }
     static void square(QWidget *w, int n) { click(w, QStringLiteral("Lab_tm(%1)").arg(n - 1)); }
     static void option(QWidget *w, int k) { click(w, QStringLiteral("Op1(%1)").arg(k)); }
     static QString title(QWidget *w) { return text(w, QStringLiteral("Txt_ch_title")); }
@@ -56,114 +57,72 @@ private slots:
         QCOMPARE(control<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
     }
 
-    void pagingWithTenQuestions()
+    // The paging of a test of so many questions: the control clicked (so many times), then the
+    // question on show (the framed square too), its title, and whether Next and Previous are on.
+    // A square click leaves both buttons as they are.
+    void paging_data()
     {
-        TestBank bank;
-        addChoices(bank, 10);
-        AppFixture app(bank);
-        QWidget *w = startTest();
-
-        next(w, 2);
-        QCOMPARE(title(w), QStringLiteral("【第3题】： 题目3"));
-        QCOMPARE(framedSquares(w), QList<int>{3});
-        QVERIFY(nextOn(w) && preOn(w));
-
-        next(w, 6); // question 9
-        QVERIFY(nextOn(w));
-        next(w);
-        QCOMPARE(shownTest().TestPaper.ch.current, 10);
-        QCOMPARE(title(w), QStringLiteral("【第10题】： 题目10"));
-        QCOMPARE(framedSquares(w), QList<int>{10});
-        QVERIFY(!nextOn(w));
-        QVERIFY(preOn(w));
-
-        // A square click leaves both buttons as they are; the previous button brings next back.
-        square(w, 3);
-        QCOMPARE(title(w), QStringLiteral("第3题： 题目3"));
-        QCOMPARE(framedSquares(w), QList<int>{3});
-        QVERIFY(!nextOn(w));
-        pre(w);
-        QCOMPARE(title(w), QStringLiteral("【第2题】： 题目2"));
-        QVERIFY(nextOn(w) && preOn(w));
-        pre(w);
-        QCOMPARE(title(w), QStringLiteral("【第1题】： 题目1"));
-        QCOMPARE(framedSquares(w), QList<int>{1});
-        QVERIFY(!preOn(w));
-        QVERIFY(nextOn(w));
-
-        // Square 10 while next is enabled: next stays enabled; its click then disables it, unmoved.
-        square(w, 10);
-        QVERIFY(nextOn(w));
-        QVERIFY(!preOn(w));
-        next(w);
-        QCOMPARE(shownTest().TestPaper.ch.current, 10);
-        QCOMPARE(title(w), QStringLiteral("第10题： 题目10"));
-        QVERIFY(!nextOn(w));
-        QVERIFY(preOn(w));
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<QList<int>>("chosen"); // after the steps, question by question
+        QTest::newRow("ten") << 10
+            << QList<Step>{{"Cmd_next", 2, 3, "【第3题】： 题目3", true, true},
+                           {"Cmd_next", 6, 9, "【第9题】： 题目9", true, true},
+                           {"Cmd_next", 1, 10, "【第10题】： 题目10", false, true},
+                           {"Lab_tm(2)", 1, 3, "第3题： 题目3", false, true},
+                           {"Cmd_pre", 1, 2, "【第2题】： 题目2", true, true}, // previous brings next back
+                           {"Cmd_pre", 1, 1, "【第1题】： 题目1", true, false},
+                           {"Lab_tm(9)", 1, 10, "第10题： 题目10", true, false},
+                           {"Cmd_next", 1, 10, "第10题： 题目10", false, true}} // unmoved
+            << QList<int>(10, 0);
+        // Right after the load previous stays disabled until next is used.
+        QTest::newRow("six") << 6
+            << QList<Step>{{"Lab_tm(4)", 1, 5, "第5题： 题目5", true, false},
+                           {"Cmd_next", 1, 6, "【第6题】： 题目6", false, true},
+                           {"Cmd_next", 1, 6, "【第6题】： 题目6", false, true}}
+            << QList<int>(10, 0);
+        // Beyond the loaded questions an answer is kept, next does nothing, previous pages back
+        // over all ten squares.
+        QTest::newRow("square nine of six") << 6
+            << QList<Step>{{"Cmd_next", 1, 2, "【第2题】： 题目2", true, true},
+                           {"Lab_tm(8)", 1, 9, "第9题： ", true, true},
+                           {"Op1(1)", 1, 9, "第9题： ", true, true},
+                           {"Cmd_next", 1, 9, "第9题： ", true, true},
+                           {"Cmd_pre", 1, 8, "【第8题】： ", true, true}}
+            << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 2, 0};
+        QTest::newRow("one") << 1
+            << QList<Step>{{"Cmd_next", 1, 1, "【第1题】: 题目1", false, true},
+                           {"Cmd_pre", 1, 1, "【第1题】: 题目1", false, true}}
+            << QList<int>(10, 0);
     }
 
-    void pagingWithSixQuestions()
+    void paging()
     {
+        QFETCH(int, count);
+        QFETCH(QList<Step>, steps);
+        QFETCH(QList<int>, chosen);
         TestBank bank;
-        addChoices(bank, 6);
+        addChoices(bank, count);
         AppFixture app(bank);
         QWidget *w = startTest();
-
-        square(w, 5); // right after the load: previous stays disabled until next is used
-        QVERIFY(!preOn(w));
-        QVERIFY(nextOn(w));
-        next(w);
-        QCOMPARE(title(w), QStringLiteral("【第6题】： 题目6"));
-        QVERIFY(!nextOn(w));
-        QVERIFY(preOn(w));
-        next(w);
-        QCOMPARE(shownTest().TestPaper.ch.current, 6);
-        QCOMPARE(title(w), QStringLiteral("【第6题】： 题目6"));
-        QVERIFY(!nextOn(w));
-        QVERIFY(preOn(w));
-    }
-
-    void squareNineOfASixQuestionTest()
-    {
-        TestBank bank;
-        addChoices(bank, 6);
-        AppFixture app(bank);
-        QWidget *w = startTest();
-
-        next(w); // previous enabled from here on
-        square(w, 9);
-        QCOMPARE(title(w), QStringLiteral("第9题： "));
-        for (int k = 0; k < 4; ++k)
-            QCOMPARE(text(w, QStringLiteral("ch_text(%1)").arg(k)), QString());
-        QCOMPARE(framedSquares(w), QList<int>{9});
-        option(w, 1);
-        QCOMPARE(shownTest().TestPaper.ch(9).chosen, 2);
-        QCOMPARE(redSquares(w), QList<int>{9});
-
-        // Beyond the loaded questions, next does nothing; previous pages back over all ten squares.
-        next(w);
-        QCOMPARE(shownTest().TestPaper.ch.current, 9);
-        pre(w);
-        QCOMPARE(title(w), QStringLiteral("【第8题】： "));
-        QCOMPARE(framedSquares(w), QList<int>{8});
-    }
-
-    void pagingWithOneQuestion()
-    {
-        TestBank bank;
-        addChoices(bank, 1);
-        AppFixture app(bank);
-        QWidget *w = startTest();
-
-        next(w);
-        QVERIFY(!nextOn(w));
-        QVERIFY(preOn(w));
-        QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
-        pre(w);
-        QCOMPARE(shownTest().TestPaper.ch.current, 1);
-        QCOMPARE(title(w), QStringLiteral("【第1题】: 题目1"));
-        QVERIFY(preOn(w));
-        QVERIFY(!nextOn(w));
+        for (const Step &step : steps) {
+            for (int i = 0; i < step.times; ++i)
+                click(w, step.click);
+            QCOMPARE(shownTest().TestPaper.ch.current, step.current);
+            QCOMPARE(title(w), step.title);
+            QCOMPARE(framedSquares(w), QList<int>{step.current});
+            QCOMPARE(std::pair(nextOn(w), preOn(w)), std::pair(step.nextOn, step.preOn));
+            if (step.current > count)
+                for (int k = 0; k < 4; ++k)
+                    QCOMPARE(text(w, QStringLiteral("ch_text(%1)").arg(k)), QString());
+        }
+        QList<int> answered; // shown red
+        for (int n = 1; n <= 10; ++n) {
+            QCOMPARE(shownTest().TestPaper.ch(n).chosen, chosen[n - 1]);
+            if (chosen[n - 1])
+                answered << n;
+        }
+        QCOMPARE(redSquares(w), answered);
     }
 
     void answersAreRecordedAndRestored()
@@ -200,20 +159,26 @@ private slots:
         QCOMPARE(redSquares(w), (QList<int>{1, 3}));
     }
 
+    // Each program tab names the file of the task on show, the one the student edits.
     void taskTabsPageWithinTheirTasks()
     {
         TestBank bank;
         bank.addTest("2", 1, {{"title", "填空一"}});
         bank.addTest("2", 1, {{"title", "填空二"}});
         bank.addTest("4", 1, {{"title", "编程一"}});
+        bank.addExercise("02", "03", {{"title", "练习填空"}});
         AppFixture app(bank);
         QWidget *w = startTest();
 
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【1】填空一"));
+        QCOMPARE(text(w, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_1.c"));
         click(w, "cmd_blank_pre");
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【1】填空一"));
         click(w, "cmd_blank_next");
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【2】填空二"));
+        QCOMPARE(text(w, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_2.c"));
+        QCOMPARE(text(w, "Lab_pro_file"), QStringLiteral("题目文件：\npro_1.c"));
+        QCOMPARE(text(w, "Lab_err_file"), QString()); // no task, no file
         click(w, "cmd_blank_next");
         QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【2】填空二"));
         QCOMPARE(shownTest().TestPaper.blank.current, 2);
@@ -228,25 +193,7 @@ private slots:
         QCOMPARE(text(w, "Txt_pro"), QStringLiteral("【1】编程一"));
         for (const char *name : {"cmd_blank_next", "cmd_blank_pre", "Cmd_err_next", "cmd_err_pre", "Cmd_pro_next", "Cmd_pro_pre"})
             QVERIFY(enabled(w, name));
-    }
-
-    // Each program tab names the file of the task on show, the one the student edits.
-    void eachTaskTabNamesTheFileOfItsTask()
-    {
-        TestBank bank;
-        bank.addTest("2", 1, {{"title", "填空一"}});
-        bank.addTest("2", 1, {{"title", "填空二"}});
-        bank.addTest("4", 1, {{"title", "编程一"}});
-        bank.addExercise("02", "03", {{"title", "练习填空"}});
-        AppFixture app(bank);
-        QWidget *w = startTest();
-        QCOMPARE(text(w, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_1.c"));
-        click(w, "cmd_blank_next");
-        QCOMPARE(text(w, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_2.c"));
-        QCOMPARE(text(w, "Lab_pro_file"), QStringLiteral("题目文件：\npro_1.c"));
-        QCOMPARE(text(w, "Lab_err_file"), QString()); // no task, no file
-        QWidget *exercise = startExercise();
-        QCOMPARE(text(exercise, "Lab_blank_file"), QStringLiteral("题目文件：\nblank_1.c"));
+        QCOMPARE(text(startExercise(), "Lab_blank_file"), QStringLiteral("题目文件：\nblank_1.c"));
     }
 
     void editorOpensTheTaskOnShow()
@@ -297,12 +244,7 @@ private slots:
         QVERIFY(w->isVisible());
     }
 
-    void closingShowsTheReview_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("退出") << false;
-        QTest::newRow("close box") << true;
-    }
+    void closingShowsTheReview_data() { addCloseRows("退出"); }
 
     void closingShowsTheReview()
     {
@@ -316,7 +258,7 @@ private slots:
             w->close();
         else
             click(w, "cmd_exit");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QVERIFY(Forms<Frm_t_over>::loaded() && Forms<Frm_t_over>::loaded()->isVisible());
         QCOMPARE(MessageBox::askedCount(), 0);

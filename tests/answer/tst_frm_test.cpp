@@ -37,10 +37,7 @@ class TestFrmTest : public QObject
     static QString testFolder() { return WorkFolders::testPath(); }
     static void putFile(const QString &name, const QByteArray &bytes = "x")
     {
-        QDir().mkpath(QFileInfo(WorkFolders::join(testFolder(), name)).path());
-        QFile f(WorkFolders::join(testFolder(), name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
+        QVERIFY(writeFile(WorkFolders::join(testFolder(), name), bytes));
     }
     // Set 1 chosen and "开始" clicked; the message asked, if any, is answered with OK.
     static void start(QWidget *w)
@@ -98,28 +95,10 @@ private slots:
         type(w, typed);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         click(w, "Cmd_start");
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("请选择一组练习题!"));
-        QCOMPARE(asked->title, QStringLiteral("信息提示"));
-        QCOMPARE(asked->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(asked->icon, QMessageBox::Critical);
+        QCOMPARE(lastAsked(), QStringLiteral("信息提示|请选择一组练习题!|Critical|Ok"));
         QVERIFY(w->isVisible());
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QVERIFY(!QDir(testFolder()).exists());
-    }
-
-    void choosingAnEntrySetsTheGroup()
-    {
-        TestBank bank;
-        AppFixture app(bank);
-        QWidget *w = open();
-        choose(w, 0);
-        choose(w, 4);
-        choose(w, 2);
-        QCOMPARE(combo(w)->currentText(), QStringLiteral("第三套练习题"));
-        click(w, "Cmd_start");
-        QCOMPARE(shownTest().group, 3);
     }
 
     void startPreparesTheFolderAndOpensTheTest()
@@ -128,9 +107,13 @@ private slots:
         bank.addTestChoice(3, "第三套的题");
         AppFixture app(bank);
         QWidget *w = open();
-        choose(w, 2);
+        choose(w, 0);
+        choose(w, 4);
+        choose(w, 2); // the last entry chosen is the set
+        QCOMPARE(combo(w)->currentText(), QStringLiteral("第三套练习题"));
         click(w, "Cmd_start");
         QCOMPARE(MessageBox::askedCount(), 0);
+        QCOMPARE(shownTest().group, 3);
         QCOMPARE(shownTest().test_path, WorkFolders::testPath());
         QVERIFY(QDir(shownTest().test_path).exists());
         QCOMPARE(shownTest().test_clock, 0);
@@ -256,11 +239,7 @@ private slots:
         TestBank bank;
         AppFixture app(bank);
         QTemporaryDir outside;
-        QDir().mkpath(outside.filePath("test"));
-        QFile kept(outside.filePath("test/keep.c"));
-        QVERIFY(kept.open(QIODevice::WriteOnly));
-        kept.write("outside");
-        kept.close();
+        QVERIFY(writeFile(outside.filePath("test/keep.c"), "outside"));
         QVERIFY(QFile::link(outside.path(), WorkFolders::join(app.workBase(), "c_zhiqiao")));
         QWidget *w = open();
         start(w);
@@ -286,12 +265,7 @@ private slots:
         QCOMPARE(QFileInfo::exists(QStringLiteral("/c_zhiqiao")), atRootBefore);
     }
 
-    void leavingReturnsToTheStartScreen_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("退出") << false;
-        QTest::newRow("close box") << true;
-    }
+    void leavingReturnsToTheStartScreen_data() { addCloseRows("退出"); }
 
     void leavingReturnsToTheStartScreen()
     {

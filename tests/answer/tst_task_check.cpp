@@ -229,7 +229,7 @@ private slots:
         click(w, QStringLiteral("Cmd_pro_check"));
         click(w, QStringLiteral("cmd_exit"));
         QTRY_VERIFY(!Forms<Frm_t_main>::loaded());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QCOMPARE(bool(shownTest().TestPaper.pro(1).verdict), false);
         QWidget *review = Forms<Frm_t_over>::loaded();
         QCOMPARE(text(review, "Lab_pro_check"), QString());

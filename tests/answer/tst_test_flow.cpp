@@ -17,13 +17,8 @@ class TestTestFlow : public QObject
 {
     Q_OBJECT
 
-    static bool shown(QWidget *w) { return w && w->isVisible(); }
-
 private slots:
-    void aWholeTestFromTheStartScreenAndBack_data()
-    {
-        addBankFormatRows();
-    }
+    void aWholeTestFromTheStartScreenAndBack_data() { addBankFormatRows(); }
 
     void aWholeTestFromTheStartScreenAndBack()
     {
@@ -54,7 +49,7 @@ private slots:
         click(test, "Op1(1)"); // B for question 1, question 2 left open
         click(test, "Cmd_next");
         click(test, "cmd_exit");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QWidget *review = Forms<Frm_t_over>::loaded();
         QVERIFY(shown(review));
@@ -64,12 +59,12 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::No);
         click(review, "Command2");
-        QCOMPARE(MessageBox::takeLastAsked()->text, QStringLiteral("退出测试系统?"));
+        QCOMPARE(lastAsked(), QStringLiteral("信息提示|退出测试系统?|Question|Yes+No"));
         QVERIFY(shown(review));
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(review, "Command2");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(!Forms<Frm_t_over>::loaded());
         QVERIFY(login->isVisible());
         QCOMPARE(Forms<Frm_test>::loaded(), sets); // hidden all along, with its choice

@@ -106,10 +106,7 @@ class TestBadRows : public QObject
     }
 
 private slots:
-    void initTestCase_data()
-    {
-        addBankFormatRows();
-    }
+    void initTestCase_data() { addBankFormatRows(); }
 
     void eachBadRowIsNamedOnceAndTheGoodRowsServe()
     {

@@ -1,3 +1,4 @@
+#include "answer/AnswerWindows.h"
 #include "app/Frm_login.h"
 #include "app/OpenBank.h"
 #include "controls/Forms.h"
@@ -26,12 +27,17 @@ class TestFrmLogin : public QObject
                          Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &move);
     }
+    // The top-level window of that name on show, if any.
+    static QWidget *shownWindow(const QString &name)
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible())
+                return w;
+        return nullptr;
+    }
 
 private slots:
-    void opensTheBankAndShowsTheLayout_data()
-    {
-        addBankFormatRows();
-    }
+    void opensTheBankAndShowsTheLayout_data() { addBankFormatRows(); }
 
     void opensTheBankAndShowsTheLayout()
     {
@@ -74,10 +80,7 @@ private slots:
         OpenBank::conn.reset();
         QTemporaryDir dir;
         const QString notABank = dir.filePath(QStringLiteral("c_qiyuan.db"));
-        QFile file(notABank);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a question bank");
-        file.close();
+        QVERIFY(AnswerWindows::writeFile(notABank, "not a question bank"));
         BankFile::setPath(notABank);
         MessageBox::setNextAnswer(QMessageBox::Ok);
 
@@ -135,16 +138,14 @@ private slots:
         QCOMPARE(framedNames(), QStringList{"Pic2"});
         typed(Qt::Key_Return);
         QVERIFY(!login->isVisible());
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"Frm_jdsf" && w->isVisible())
-                w->close();
+        QVERIFY(shownWindow(QStringLiteral("Frm_jdsf")));
+        shownWindow(QStringLiteral("Frm_jdsf"))->close();
         QVERIFY(login->isVisible());
         QCOMPARE(framedNames(), QStringList());
 
         QTest::mouseClick(pic(login, "Pic3"), Qt::LeftButton);
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"Frm_test" && w->isVisible())
-                w->close();
+        QVERIFY(shownWindow(QStringLiteral("Frm_test")));
+        shownWindow(QStringLiteral("Frm_test"))->close();
         QVERIFY(login->isVisible());
         QCOMPARE(framedNames(), QStringList());
         QVERIFY(QTest::qWaitForWindowActive(login)); // Tab's focus change is reported to an active window
@@ -177,12 +178,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::No);
         exitOnce();
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("是否退出【C语言 智桥】系统？"));
-        QCOMPARE(asked->title, title);
-        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(asked->icon, QMessageBox::Question);
+        QCOMPARE(lastAsked(), title + QStringLiteral("|是否退出【C语言 智桥】系统？|Question|Yes+No"));
         QVERIFY(login->isVisible());
         QVERIFY(OpenBank::conn);
         QCOMPARE(app.programEnds, 0);
@@ -213,10 +209,7 @@ private slots:
         auto *login = Forms<Frm_login>::show();
         QTest::mouseClick(pic(login, qPrintable(picture)), Qt::LeftButton);
         QVERIFY(!login->isVisible());
-        QWidget *opened = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == window && w->isVisible())
-                opened = w;
+        QWidget *opened = shownWindow(window);
         QVERIFY(opened);
         opened->close();
         QVERIFY(login->isVisible());

@@ -32,28 +32,10 @@ void key(QWidget *window, Qt::Key k, Qt::KeyboardModifiers modifiers = {})
     QTest::keyClick(focus ? focus : window, k, modifiers);
 }
 
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-bool shown(QWidget *w)
-{
-    return w && w->isVisible();
-}
-
-// The message asked last, as title, text and icon.
-QString asked()
-{
-    const auto last = MessageBox::takeLastAsked();
-    if (!last)
-        return QStringLiteral("(nothing asked)");
-    return QStringLiteral("%1|%2|%3").arg(last->title, last->text).arg(int(last->icon));
-}
-
-const QString kEndExercise = QStringLiteral("提示信息|是否结束单元练习？|%1").arg(int(QMessageBox::Question));
-const QString kEndReview = QStringLiteral("信息提示|退出测试系统?|%1").arg(int(QMessageBox::Question));
-const QString kEndTest = QStringLiteral("提示信息|是否结束本次测试？|%1").arg(int(QMessageBox::Question));
+const QString kEndExercise = QStringLiteral("提示信息|是否结束单元练习？|Question|Yes+No");
+const QString kEndReview = QStringLiteral("信息提示|退出测试系统?|Question|Yes+No");
+// No is the default: a stray Esc must not end the test.
+const QString kEndTest = QStringLiteral("提示信息|是否结束本次测试？|Question|Yes+No|default No");
 
 void addTestSet(TestBank &bank)
 {
@@ -165,33 +147,41 @@ class TestKeyboard : public QObject
         outcome = {chosenOf(shownTest().TestPaper), redSquares(test), {}};
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(test, Qt::Key_Escape);
-        QCOMPARE(asked(), kEndTest);
+        QCOMPARE(lastAsked(), kEndTest);
         settle();
         QWidget *review = Forms<Frm_t_over>::loaded();
         QVERIFY(shown(review));
         outcome.reviewLines = reviewLines(review, [review] { key(review, Qt::Key_Right); });
         MessageBox::setNextAnswer(QMessageBox::No);
         key(review, Qt::Key_Escape);
-        QCOMPARE(asked(), kEndReview);
+        QCOMPARE(lastAsked(), kEndReview);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(review, Qt::Key_Escape);
-        QCOMPARE(asked(), kEndReview);
+        QCOMPARE(lastAsked(), kEndReview);
         settle();
     }
 
+    // A test set, two chapters with an exercise, an algorithm: what most of the cases here go through.
+    TestBank m_bank;
+
 private slots:
+    void initTestCase()
+    {
+        addTestSet(m_bank);
+        addChapterWithExercise(m_bank);
+        m_bank.addAlgorithm("01", "冒泡排序");
+    }
+
     void aWholeTestByKeysEndsAsOneByMouse()
     {
-        TestBank bank;
-        addTestSet(bank);
         Outcome byMouse, byKeys;
         {
-            AppFixture app(bank);
+            AppFixture app(m_bank);
             byMouse = testByMouse();
         }
         {
             FakeEditor editor;
-            AppFixture app(bank);
+            AppFixture app(m_bank);
             testByKeys(app, byKeys);
             if (QTest::currentTestFailed())
                 return;
@@ -208,9 +198,7 @@ private slots:
 
     void aWholeUnitExerciseByKeys()
     {
-        TestBank bank;
-        addChapterWithExercise(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *login = Forms<Frm_login>::show();
         key(login, Qt::Key_1);
         QWidget *study = Forms<Frm_study>::loaded();
@@ -235,11 +223,11 @@ private slots:
         QCOMPARE(selectedOption(exercise, "Option1"), 0);
         MessageBox::setNextAnswer(QMessageBox::No);
         key(exercise, Qt::Key_Escape);
-        QCOMPARE(asked(), kEndExercise);
+        QCOMPARE(lastAsked(), kEndExercise);
         QVERIFY(shown(exercise));
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(exercise, Qt::Key_Escape);
-        QCOMPARE(asked(), kEndExercise);
+        QCOMPARE(lastAsked(), kEndExercise);
         settle();
         QCOMPARE(shownExercise().ExercisePaper.ch(1).chosen, 1);
         QCOMPARE(shownExercise().ExercisePaper.ch(2).chosen, 2);
@@ -261,9 +249,7 @@ private slots:
 
     void pagingKeysAtABoundDoNothing()
     {
-        TestBank bank;
-        addTestSet(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *test = startTest(3);
         key(test, Qt::Key_Left);
         key(test, Qt::Key_PageUp);
@@ -282,9 +268,7 @@ private slots:
 
     void aDigitTypedIntoTheSetFieldStaysText()
     {
-        TestBank bank;
-        addTestSet(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *sets = Forms<Frm_test>::show();
         auto *combo = control<QComboBox>(sets, "Com_group");
         QTest::keyClick(combo, Qt::Key_1);
@@ -293,7 +277,7 @@ private slots:
         QVERIFY(shown(sets));
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::keyClick(combo, Qt::Key_Return); // as "开始" does: no such set
-        QCOMPARE(asked(), QStringLiteral("信息提示|请选择一组练习题!|%1").arg(int(QMessageBox::Critical)));
+        QCOMPARE(lastAsked(), QStringLiteral("信息提示|请选择一组练习题!|Critical|Ok"));
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QTest::keyClick(combo, Qt::Key_Escape);
         settle();
@@ -304,14 +288,11 @@ private slots:
 
     void escAsksAsTheEndButtonsDo()
     {
-        TestBank bank;
-        addTestSet(bank);
-        bank.addAlgorithm("01", "冒泡排序");
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *login = Forms<Frm_login>::show();
         MessageBox::setNextAnswer(QMessageBox::No);
         key(login, Qt::Key_Escape);
-        QCOMPARE(asked(), QStringLiteral("提示信息|是否退出【C语言 智桥】系统？|%1").arg(int(QMessageBox::Question)));
+        QCOMPARE(lastAsked(), QStringLiteral("提示信息|是否退出【C语言 智桥】系统？|Question|Yes+No"));
         QVERIFY(shown(login));
         QCOMPARE(app.programEnds, 0);
 
@@ -325,31 +306,21 @@ private slots:
         QVERIFY(!Forms<Frm_jdsf>::loaded());
         QVERIFY(shown(login));
 
-        // In a test Esc asks first, No being the default; "退出" itself ends at once.
+        // In a test Esc asks first; "退出" itself ends at once.
         QWidget *test = startTest(3);
         key(test, Qt::Key_2);
         MessageBox::setNextAnswer(QMessageBox::No);
         key(test, Qt::Key_Escape);
-        const auto endTest = MessageBox::takeLastAsked();
-        QVERIFY(endTest);
-        QCOMPARE(endTest->buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(endTest->defaultButton, QMessageBox::No);
-        QCOMPARE(QStringLiteral("%1|%2|%3").arg(endTest->title, endTest->text).arg(int(endTest->icon)), kEndTest);
+        QCOMPARE(lastAsked(), kEndTest);
         QVERIFY(shown(test));
         QCOMPARE(shownTest().TestPaper.ch(1).chosen, 2);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         key(test, Qt::Key_Escape);
-        QCOMPARE(asked(), kEndTest);
+        QCOMPARE(lastAsked(), kEndTest);
         settle();
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QVERIFY(shown(Forms<Frm_t_over>::loaded()));
         unloadAllForms();
-        test = startTest(3);
-        click(test, "cmd_exit");
-        settle();
-        QCOMPARE(MessageBox::askedCount(), 0);
-        QVERIFY(!Forms<Frm_t_main>::loaded());
-        QVERIFY(shown(Forms<Frm_t_over>::loaded()));
         login = Forms<Frm_login>::show();
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
@@ -359,10 +330,7 @@ private slots:
 
     void everyWindowOpensWithAFocusThatEndsNothing()
     {
-        TestBank bank;
-        addTestSet(bank);
-        addChapterWithExercise(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         const auto focusName = [](QWidget *w) {
             QWidget *focus = w->focusWidget();
             // An editable combo box passes its focus to its text field.
@@ -404,9 +372,7 @@ private slots:
 
     void theOptionTextsAnswerAClickAndTabPassesThemBy()
     {
-        TestBank bank;
-        addTestSet(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *test = startTest(3);
         click(test, "ch_text(3)");
         QCOMPARE(selectedOption(test, "Op1"), 3);
@@ -424,32 +390,11 @@ private slots:
         QCOMPARE(shownTest().TestPaper.ch(1).chosen, 4); // Tab picks nothing
     }
 
-    void theReviewCopiesWhatIsOnShow()
-    {
-        TestBank bank;
-        addTestSet(bank);
-        AppFixture app(bank);
-        QWidget *test = startTest(3);
-        key(test, Qt::Key_2);
-        click(test, "cmd_exit");
-        settle();
-        QWidget *review = Forms<Frm_t_over>::loaded();
-        key(review, Qt::Key_C, Qt::ControlModifier);
-        const QString copied = QGuiApplication::clipboard()->text();
-        QVERIFY2(copied.contains(QStringLiteral("第一题")), qPrintable(copied));
-        QVERIFY(copied.contains(QStringLiteral("你选择的答案为【B】")));
-        key(review, Qt::Key_Tab, Qt::ControlModifier);
-        key(review, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("【1】填空")));
-    }
-
     // The second Return of a quick double press in the set window reaches that window after it
     // has made way for the test: it must neither start the test again nor pick an answer there.
     void returnReturnFromTheSetWindowRecordsNothing()
     {
-        TestBank bank;
-        addTestSet(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *sets = Forms<Frm_test>::show();
         auto *combo = control<QComboBox>(sets, "Com_group");
         combo->setCurrentIndex(2);
@@ -473,9 +418,7 @@ private slots:
     // Return would start a test on the set chosen before.
     void aKeyHeldAsAWindowOpensDoesNothingThere()
     {
-        TestBank bank;
-        addTestSet(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         QWidget *sets = Forms<Frm_test>::show();
         control<QComboBox>(sets, "Com_group")->setCurrentIndex(2);
         sets->hide(); // as after a test: loaded with its choice
@@ -494,16 +437,22 @@ private slots:
     }
 
     // The review's boxes are for reading: typing changes nothing, the paging keys page wherever
-    // the focus is, and Ctrl+C copies what is selected.
+    // the focus is, and Ctrl+C copies what is selected, or else what is on show.
     void reviewTextsAreReadOnlyAndPagingKeysPage()
     {
         TestBank bank;
         addTestSet(bank);
         bank.addTest("2", 3, {{"title", "填空二"}});
         AppFixture app(bank);
-        click(startTest(3), "cmd_exit");
+        QWidget *test = startTest(3);
+        key(test, Qt::Key_2);
+        click(test, "cmd_exit");
         settle();
         QWidget *review = Forms<Frm_t_over>::loaded();
+        key(review, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains(QStringLiteral("第一题")), qPrintable(copied));
+        QVERIFY(copied.contains(QStringLiteral("你选择的答案为【B】")));
         auto *title = control<TextBox>(review, "Txt_ch_title");
         title->setFocus();
         QTest::keyClicks(title, "xyz");
@@ -512,6 +461,8 @@ private slots:
         QVERIFY(text(review, "Txt_ch_title").startsWith(QStringLiteral("【第2题】：第二题")));
         key(review, Qt::Key_Tab, Qt::ControlModifier); // the focus goes on to the blank tab
         QVERIFY(control<QTabWidget>(review, "SSTab1")->currentIndex() == 1);
+        key(review, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("【1】填空")));
         key(review, Qt::Key_Right);
         QVERIFY(text(review, "Txt_blank_title").startsWith(QStringLiteral("【2】填空二")));
         for (TextBox *box : review->findChildren<TextBox *>())
@@ -560,10 +511,7 @@ private slots:
 
     void everyControlHasAnAccessibleName()
     {
-        TestBank bank;
-        addTestSet(bank);
-        addChapterWithExercise(bank);
-        AppFixture app(bank);
+        AppFixture app(m_bank);
         const QList<QWidget *> windows = {Forms<Frm_login>::show(),
                                           Forms<Frm_test>::show(),
                                           Forms<Frm_study>::show(),
@@ -581,15 +529,15 @@ private slots:
                 QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
                          qPrintable(window->objectName() + u'.' + name));
             }
-        QCOMPARE(control<QWidget>(windows[0], "Pic3")->accessibleName(), QStringLiteral("综合练习"));
-        QCOMPARE(control<QWidget>(windows[1], "Com_group")->accessibleName(), QStringLiteral("选择题组"));
-        QCOMPARE(control<QWidget>(windows[7], "Op1(2)")->accessibleName(), QStringLiteral("选项C"));
         QCOMPARE(QAccessible::queryAccessibleInterface(control<QWidget>(windows[7], "Txt_ch_title"))->text(QAccessible::Name),
                  QStringLiteral("题目"));
-        QCOMPARE(control<QWidget>(windows[7], "Cmd_next")->toolTip(), QStringLiteral("快捷键：→ / PageDown"));
-        QCOMPARE(control<QWidget>(windows[7], "Cmd_blank_vc")->toolTip(), QStringLiteral("快捷键：Ctrl+E"));
-        QCOMPARE(control<QWidget>(windows[7], "cmd_exit")->toolTip(), QStringLiteral("快捷键：Esc"));
-        QCOMPARE(control<QWidget>(windows[0], "Pic4")->toolTip(), QStringLiteral("快捷键：4"));
+        const std::tuple<int, const char *, const char *, QString> named[] = {
+            {0, "Pic3", "accessibleName", "综合练习"}, {1, "Com_group", "accessibleName", "选择题组"},
+            {7, "Op1(2)", "accessibleName", "选项C"}, {7, "Cmd_next", "toolTip", "快捷键：→ / PageDown"},
+            {7, "Cmd_blank_vc", "toolTip", "快捷键：Ctrl+E"}, {7, "cmd_exit", "toolTip", "快捷键：Esc"},
+            {0, "Pic4", "toolTip", "快捷键：4"}};
+        for (const auto &[window, name, property, expected] : named)
+            QCOMPARE(control<QWidget>(windows[window], name)->property(property).toString(), expected);
     }
 
 private:

@@ -20,11 +20,11 @@ struct Sample
 {
     QWidget window;
     QTabWidget *tabs = new QTabWidget(&window);
-    QPushButton *first = new QPushButton(QStringLiteral("下一题"));
-    QPushButton *second = new QPushButton(QStringLiteral("下一题"));
-    QPushButton *exit = new QPushButton(QStringLiteral("退出"), &window);
-    QRadioButton *optionA = new QRadioButton(&window);
-    QRadioButton *optionB = new QRadioButton(&window);
+    QPushButton *first = named(new QPushButton(QStringLiteral("下一题"), new QWidget), "first");
+    QPushButton *second = named(new QPushButton(QStringLiteral("下一题"), new QWidget), "second");
+    QPushButton *exit = named(new QPushButton(QStringLiteral("退出"), &window), "exit");
+    QRadioButton *optionA = named(new QRadioButton(&window), "A");
+    QRadioButton *optionB = named(new QRadioButton(&window), "B");
     QLineEdit *line = new QLineEdit(&window);
     QComboBox *combo = new QComboBox(&window);
     QPlainTextEdit *lines = new QPlainTextEdit(&window);
@@ -32,25 +32,21 @@ struct Sample
     WindowKeys *keys = new WindowKeys(&window);
     QStringList pressed;
 
+    // Named, and noted in `pressed` when clicked.
+    template <class Button>
+    Button *named(Button *b, const char *name)
+    {
+        b->setObjectName(QLatin1String(name));
+        QObject::connect(b, &QAbstractButton::clicked, &window, [this, b] { pressed << b->objectName(); });
+        return b;
+    }
+
     Sample()
     {
-        auto *page0 = new QWidget;
-        auto *page1 = new QWidget;
-        first->setParent(page0);
-        second->setParent(page1);
-        tabs->addTab(page0, QStringLiteral("选择题"));
-        tabs->addTab(page1, QStringLiteral("填空题"));
+        tabs->addTab(first->parentWidget(), QStringLiteral("选择题"));
+        tabs->addTab(second->parentWidget(), QStringLiteral("填空题"));
         combo->setEditable(true);
         reading->setReadOnly(true);
-        for (QAbstractButton *b : {static_cast<QAbstractButton *>(first), static_cast<QAbstractButton *>(second),
-                                   static_cast<QAbstractButton *>(exit), static_cast<QAbstractButton *>(optionA),
-                                   static_cast<QAbstractButton *>(optionB)})
-            QObject::connect(b, &QAbstractButton::clicked, &window, [this, b] { pressed << b->objectName(); });
-        first->setObjectName(QStringLiteral("first"));
-        second->setObjectName(QStringLiteral("second"));
-        exit->setObjectName(QStringLiteral("exit"));
-        optionA->setObjectName(QStringLiteral("A"));
-        optionB->setObjectName(QStringLiteral("B"));
         keys->press({QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_PageDown)}, {first, second});
         keys->press(WindowKeys::option(0), {optionA});
         keys->press(WindowKeys::option(1), {optionB});

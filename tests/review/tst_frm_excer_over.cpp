@@ -22,7 +22,13 @@ class TestFrmExcerOver : public QObject
 
     static void clickSquare(QWidget *form, int index) { QTest::mouseClick(square(form, index), Qt::LeftButton); }
 
+    TestBank m_bank;
+    std::optional<AppFixture> m_app;
+
 private slots:
+    void init() { m_app.emplace(m_bank); }
+    void cleanup() { m_app.reset(); }
+
     void headingNamesTheChapterExactly_data()
     {
         QTest::addColumn<QString>("title");
@@ -36,8 +42,6 @@ private slots:
     {
         QFETCH(QString, title);
         QFETCH(QString, heading);
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<ExerciseRun>();
         run->chapterTitle = title;
         auto *form = Forms<Frm_excer_over>::show(run);
@@ -47,8 +51,6 @@ private slots:
 
     void loadsLikeTheTestReviewOnItsOwnControls()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<ExerciseRun>();
         fillChoices(run->ExercisePaper, 10);
         run->ExercisePaper.ch(1).chosen = 1;
@@ -78,8 +80,6 @@ private slots:
 
     void fiveTasksFitOnEveryProgramTab()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<ExerciseRun>();
         fillTasks(run->ExercisePaper.blank, 5, QStringLiteral("填空"));
         fillTasks(run->ExercisePaper.err, 5, QStringLiteral("改错"));
@@ -109,8 +109,6 @@ private slots:
 
     void squareClickShowsThatQuestionWithoutMovingTheButtons()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<ExerciseRun>();
         fillChoices(run->ExercisePaper, 10);
         run->ExercisePaper.ch(4).chosen = 2;
@@ -138,8 +136,6 @@ private slots:
 
     void squareOfAnEmptyQuestionEmptiesBothBoxes()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<ExerciseRun>();
         fillChoices(run->ExercisePaper, 5);
         auto *form = Forms<Frm_excer_over>::show(run);
@@ -152,16 +148,12 @@ private slots:
 
     // A unit exercise from the study window up to its review; every way of closing the review
     // brings the study window back as the student left it.
-    void closingReturnsToTheStudyWindowAsLeft_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("Command2") << false;
-        QTest::newRow("close box") << true;
-    }
+    void closingReturnsToTheStudyWindowAsLeft_data() { addCloseRows("Command2"); }
 
     void closingReturnsToTheStudyWindowAsLeft()
     {
         QFETCH(bool, byCloseBox);
+        m_app.reset(); // the run goes through a bank of its own
         TestBank bank;
         bank.addChapter(QStringLiteral("01"), QStringLiteral("概述"), QStringLiteral("概述的内容"));
         bank.addChapter(QStringLiteral("02"), QStringLiteral("数据类型"), QStringLiteral("{\\rtf1\\ansi\\ansicpg936 \\'d5\\'fb\\'d0\\'cd int}"));

@@ -1,3 +1,4 @@
+#include "answer/AnswerWindows.h"
 #include "answer/Frm_exer.h"
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
@@ -22,6 +23,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
+
+using AnswerWindows::control;
 
 namespace {
 
@@ -59,12 +62,6 @@ QStringList row(QTableWidget *table, int r)
     return cells;
 }
 
-template <class T>
-T *child(QWidget *form, const char *name)
-{
-    return form->findChild<T *>(QString::fromLatin1(name));
-}
-
 }
 
 class TestFrmRecord : public QObject
@@ -92,11 +89,11 @@ private slots:
         AppFixture app(bank);
         Frm_login *login = openLogin();
         QVERIFY(login);
-        auto *link = child<QLabel>(login, "Lab_record");
+        auto *link = control<QLabel>(login, "Lab_record");
         QCOMPARE(link->text(), QStringLiteral("学习记录"));
         QVERIFY(login->rect().contains(link->geometry()));
         for (const char *name : {"Pic1", "Pic2", "Pic3", "Pic4"})
-            QVERIFY(!child<QLabel>(login, name)->geometry().intersects(link->geometry()));
+            QVERIFY(!control<QLabel>(login, name)->geometry().intersects(link->geometry()));
         if (byKey) {
             QTest::keyClick(login, Qt::Key_5);
         } else {
@@ -125,31 +122,31 @@ private slots:
         LearningRecord::markStudied(QStringLiteral("02"));
 
         auto *record = Forms<Frm_record>::show();
-        auto *runs = child<QTableView>(record, "List_runs");
+        auto *runs = control<QTableView>(record, "List_runs");
         QCOMPARE(runs->model()->rowCount(), 5);
         QCOMPARE(runs->model()->index(0, 2).data().toString(), QStringLiteral("第2套练习题")); // the newest first
         QCOMPARE(runs->model()->index(4, 3).data().toInt(), 40);
         QCOMPARE(runs->model()->index(4, 4).data().toString(), QStringLiteral("12:03"));
         QCOMPARE(runs->model()->index(1, 1).data().toString(), QStringLiteral("单元练习"));
 
-        auto *sets = child<QTableWidget>(record, "List_sets");
+        auto *sets = control<QTableWidget>(record, "List_sets");
         QCOMPARE(sets->rowCount(), 3);
         QCOMPARE(row(sets, 0), (QStringList{"第1套练习题", "2", "92"}));
-        auto *chapters = child<QTableWidget>(record, "List_chapters");
+        auto *chapters = control<QTableWidget>(record, "List_chapters");
         QCOMPARE(chapters->rowCount(), 2);
         QCOMPARE(row(chapters, 0), (QStringList{"01 概述", "否", "1", "75"}));
         QCOMPARE(row(chapters, 1), (QStringList{"02 数据类型", "是", "0", "—"}));
 
-        auto *notebook = child<QTableWidget>(record, "List_notebook");
+        auto *notebook = control<QTableWidget>(record, "List_notebook");
         QCOMPARE(notebook->rowCount(), 3);
         QCOMPARE(row(notebook, 0), (QStringList{"选择题", "第 3 题", QFileInfo(bank.path()).fileName() + " c_test:3", "0/2"}));
         QCOMPARE(row(notebook, 1).first(), QStringLiteral("编程题"));
         QCOMPARE(row(notebook, 2)[2], QStringLiteral("old.mdb c_test:3"));
         QCOMPARE(notebook->item(2, 1)->toolTip(), QStringLiteral("出自另一个题库（old.mdb），练习时不出这道题"));
         QVERIFY(notebook->item(0, 1)->toolTip().isEmpty());
-        QCOMPARE(child<QLabel>(record, "Lab_notebook")->text(),
+        QCOMPARE(control<QLabel>(record, "Lab_notebook")->text(),
                  QStringLiteral("错题本共 3 题；一道题在以后的两次练习中都答对，就离开错题本。“错题练习”出其中本题库的 2 题。"));
-        QCOMPARE(child<QTabWidget>(record, "SSTab1")->tabText(2), QStringLiteral("成绩曲线"));
+        QCOMPARE(control<QTabWidget>(record, "SSTab1")->tabText(2), QStringLiteral("成绩曲线"));
     }
 
     void thePracticeButtonSaysWhyItIsOff_data()
@@ -174,7 +171,7 @@ private slots:
             QVERIFY(LearningRecord::save(finished(RunKind::Test, "2", 10, {missed(3)}, {"old.mdb", "ffff"})).recorded);
         if (thisBank)
             QVERIFY(LearningRecord::save(finished(RunKind::Test, "1", 40, {missed(3), missed(7, QuestionKind::Pro)})).recorded);
-        auto *practice = child<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice");
+        auto *practice = control<QPushButton>(Forms<Frm_record>::show(), "Cmd_practice");
         QCOMPARE(practice->isEnabled(), thisBank);
         QCOMPARE(practice->toolTip(), toolTip);
     }
@@ -199,31 +196,31 @@ private slots:
 
         for (const QString rights : {"1/2", ""}) {
             QTest::keyClick(login, Qt::Key_5);
-            QTest::mouseClick(child<QPushButton>(Forms<Frm_record>::loaded(), "Cmd_practice"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(Forms<Frm_record>::loaded(), "Cmd_practice"), Qt::LeftButton);
             QTRY_VERIFY(!Forms<Frm_record>::loaded());
             Frm_exer *exer = Forms<Frm_exer>::loaded();
             QVERIFY(exer && exer->isVisible());
             QCOMPARE(exer->windowTitle(), QStringLiteral("智桥-C语言错题练习系统"));
             QCOMPARE(QDir(exer->run().exer_path).entryList(QDir::Files), QStringList{"blank_1.c"});
-            child<QRadioButton>(exer, "Option1(1)")->click();
+            control<QRadioButton>(exer, "Option1(1)")->click();
             MessageBox::setNextAnswer(QMessageBox::Yes);
-            QTest::mouseClick(child<QPushButton>(exer, "Command1"), Qt::LeftButton);
-            QCOMPARE(MessageBox::takeLastAsked()->text, QStringLiteral("是否结束错题练习？"));
+            QTest::mouseClick(control<QPushButton>(exer, "Command1"), Qt::LeftButton);
+            QCOMPARE(lastAsked(), QStringLiteral("提示信息|是否结束错题练习？|Question|Yes+No"));
 
             auto *review = Forms<Frm_excer_over>::loaded();
             QVERIFY(review && review->isVisible());
-            QCOMPARE(child<QLabel>(review, "Lab_title")->text(), QStringLiteral("错题练习：【错题本中的2题】"));
-            QTest::mouseClick(child<QPushButton>(review, "Command2"), Qt::LeftButton);
+            QCOMPARE(control<QLabel>(review, "Lab_title")->text(), QStringLiteral("错题练习：【错题本中的2题】"));
+            QTest::mouseClick(control<QPushButton>(review, "Command2"), Qt::LeftButton);
             QTRY_VERIFY(!Forms<Frm_excer_over>::loaded());
             QVERIFY(login->isVisible());
             QCOMPARE(MessageBox::askedCount(), 0); // recorded without a word
 
             QTest::keyClick(login, Qt::Key_5);
             Frm_record *record = Forms<Frm_record>::loaded();
-            auto *runs = child<QTableView>(record, "List_runs");
+            auto *runs = control<QTableView>(record, "List_runs");
             QCOMPARE(runs->model()->index(0, 1).data().toString(), QStringLiteral("错题练习"));
             QCOMPARE(runs->model()->index(0, 2).data().toString(), QStringLiteral("错题本中的2题"));
-            auto *notebook = child<QTableWidget>(record, "List_notebook");
+            auto *notebook = control<QTableWidget>(record, "List_notebook");
             QCOMPARE(notebook->rowCount(), rights.isEmpty() ? 1 : 2);
             QCOMPARE(row(notebook, 0)[0], QStringLiteral("填空题")); // missed again: 0/2
             QCOMPARE(row(notebook, 0)[3], QStringLiteral("0/2"));
@@ -241,10 +238,10 @@ private slots:
         AppFixture app(bank);
         QVERIFY(QDir().mkpath(RecordLocation::file()));
         auto *record = Forms<Frm_record>::show();
-        QCOMPARE(child<QLabel>(record, "Lab_file")->text(),
+        QCOMPARE(control<QLabel>(record, "Lab_file")->text(),
                  QStringLiteral("学习记录无法读取：学习记录文件的位置上是一个文件夹（%1）").arg(RecordLocation::file()));
-        QCOMPARE(child<QTableView>(record, "List_runs")->model()->rowCount(), 0);
-        QVERIFY(!child<QPushButton>(record, "Cmd_practice")->isEnabled());
+        QCOMPARE(control<QTableView>(record, "List_runs")->model()->rowCount(), 0);
+        QVERIFY(!control<QPushButton>(record, "Cmd_practice")->isEnabled());
     }
 
     void aRunNotRecordedIsToldOnce_data()
@@ -268,12 +265,8 @@ private slots:
         QCOMPARE(MessageBox::askedCount(), blocked ? 1 : 0);
         if (!blocked)
             return;
-        const auto asked = MessageBox::takeLastAsked();
-        QCOMPARE(asked->text, QStringLiteral("本次单元练习未能记入学习记录：学习记录文件的位置上是一个文件夹。\n\n学习记录文件：%1")
+        QCOMPARE(lastAsked(), QStringLiteral("信息提示|本次单元练习未能记入学习记录：学习记录文件的位置上是一个文件夹。\n\n学习记录文件：%1|Warning|Ok")
                                   .arg(RecordLocation::file()));
-        QCOMPARE(asked->title, QStringLiteral("信息提示"));
-        QCOMPARE(asked->icon, QMessageBox::Warning);
-        QCOMPARE(asked->buttons, QMessageBox::Ok);
     }
 };
 

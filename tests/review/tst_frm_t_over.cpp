@@ -15,14 +15,18 @@ class TestFrmTOver : public QObject
 {
     Q_OBJECT
 
-    using Step = std::pair<const char *, QString>; // button clicked, title box text expected after it
-    using States = QList<std::pair<bool, bool>>; // (Next, Previous) enabled after each step
+    // The button clicked, then the title box's text and whether Next and Previous are enabled.
+    using Step = std::tuple<const char *, QString, bool, bool>;
+
+    TestBank m_bank;
+    std::optional<AppFixture> m_app;
 
 private slots:
+    void init() { m_app.emplace(m_bank); }
+    void cleanup() { m_app.reset(); }
+
     void loadShowsQuestionOneOfEveryKind()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         run->group = 2;
         fillChoices(run->TestPaper, 10);
@@ -59,8 +63,6 @@ private slots:
 
     void emptyFirstTitleStillExplainsQuestionOne()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         fillChoices(run->TestPaper, 3);
         run->TestPaper.ch(1).title.clear();
@@ -71,8 +73,6 @@ private slots:
 
     void choicePagingRunsOverAllTenNumbers()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         fillChoices(run->TestPaper, 6);
         run->TestPaper.ch(2).chosen = 4;
@@ -107,6 +107,8 @@ private slots:
         QVERIFY(bordered(square(form, 0)));
     }
 
+    // Kind A: Next stays on when the last task comes into view; the click after that turns it off.
+    // Kind B: Next goes off as soon as the last task is on show.
     void taskPaging_data()
     {
         QTest::addColumn<QString>("next");
@@ -114,39 +116,24 @@ private slots:
         QTest::addColumn<QString>("titleBox");
         QTest::addColumn<int>("count");
         QTest::addColumn<QList<Step>>("steps");
-        QTest::addColumn<States>("states");
-
-        // Kind A: Next stays on when task 3 comes into view; the click after that turns it off.
-        QTest::newRow("fill-in, 3 tasks")
-            << "cmd_blank_next" << "cmd_blank_pre" << "Txt_blank_title" << 3
-            << QList<Step>{{"cmd_blank_next", "【2】填空题目2"}, {"cmd_blank_next", "【3】填空题目3"},
-                           {"cmd_blank_next", "【3】填空题目3"}, {"cmd_blank_pre", "【2】填空题目2"},
-                           {"cmd_blank_pre", "【1】填空题目1"}, {"cmd_blank_pre", "【1】填空题目1"}}
-            << States{{true, true}, {true, true}, {false, true},
-                                            {true, true}, {true, true}, {true, false}};
+        QTest::newRow("fill-in, 3 tasks") << "cmd_blank_next" << "cmd_blank_pre" << "Txt_blank_title" << 3
+            << QList<Step>{{"cmd_blank_next", "【2】填空题目2", true, true}, {"cmd_blank_next", "【3】填空题目3", true, true},
+                           {"cmd_blank_next", "【3】填空题目3", false, true}, {"cmd_blank_pre", "【2】填空题目2", true, true},
+                           {"cmd_blank_pre", "【1】填空题目1", true, true}, {"cmd_blank_pre", "【1】填空题目1", true, false}};
         // The error-correction heading gains a trailing space once the student pages.
-        QTest::newRow("error correction, 3 tasks")
-            << "Cmd_err_next" << "cmd_err_pre" << "Txt_err_title" << 3
-            << QList<Step>{{"Cmd_err_next", "【2】 改错题目2"}, {"Cmd_err_next", "【3】 改错题目3"},
-                           {"Cmd_err_next", "【3】 改错题目3"}, {"cmd_err_pre", "【2】 改错题目2"},
-                           {"cmd_err_pre", "【1】 改错题目1"}, {"cmd_err_pre", "【1】 改错题目1"}}
-            << States{{true, true}, {true, true}, {false, true},
-                                            {true, true}, {true, true}, {true, false}};
-        // Kind B: Next goes off as soon as the last task is on show.
-        QTest::newRow("programming, 3 tasks")
-            << "Cmd_pro_next" << "Cmd_pro_pre" << "Txt_pro_title" << 3
-            << QList<Step>{{"Cmd_pro_next", "【2】编程题目2"}, {"Cmd_pro_next", "【3】编程题目3"},
-                           {"Cmd_pro_pre", "【2】编程题目2"}, {"Cmd_pro_pre", "【1】编程题目1"}}
-            << States{{true, true}, {false, true}, {true, true}, {true, false}};
-        QTest::newRow("fill-in, none")
-            << "cmd_blank_next" << "cmd_blank_pre" << "Txt_blank_title" << 0
-            << QList<Step>{{"cmd_blank_next", "【1】"}} << States{{false, true}};
-        QTest::newRow("error correction, none")
-            << "Cmd_err_next" << "cmd_err_pre" << "Txt_err_title" << 0
-            << QList<Step>{{"Cmd_err_next", "【1】 "}} << States{{false, true}};
-        QTest::newRow("programming, none")
-            << "Cmd_pro_next" << "Cmd_pro_pre" << "Txt_pro_title" << 0
-            << QList<Step>{{"Cmd_pro_next", "【1】"}} << States{{true, false}};
+        QTest::newRow("error correction, 3 tasks") << "Cmd_err_next" << "cmd_err_pre" << "Txt_err_title" << 3
+            << QList<Step>{{"Cmd_err_next", "【2】 改错题目2", true, true}, {"Cmd_err_next", "【3】 改错题目3", true, true},
+                           {"Cmd_err_next", "【3】 改错题目3", false, true}, {"cmd_err_pre", "【2】 改错题目2", true, true},
+                           {"cmd_err_pre", "【1】 改错题目1", true, true}, {"cmd_err_pre", "【1】 改错题目1", true, false}};
+        QTest::newRow("programming, 3 tasks") << "Cmd_pro_next" << "Cmd_pro_pre" << "Txt_pro_title" << 3
+            << QList<Step>{{"Cmd_pro_next", "【2】编程题目2", true, true}, {"Cmd_pro_next", "【3】编程题目3", false, true},
+                           {"Cmd_pro_pre", "【2】编程题目2", true, true}, {"Cmd_pro_pre", "【1】编程题目1", true, false}};
+        QTest::newRow("fill-in, none") << "cmd_blank_next" << "cmd_blank_pre" << "Txt_blank_title" << 0
+            << QList<Step>{{"cmd_blank_next", "【1】", false, true}};
+        QTest::newRow("error correction, none") << "Cmd_err_next" << "cmd_err_pre" << "Txt_err_title" << 0
+            << QList<Step>{{"Cmd_err_next", "【1】 ", false, true}};
+        QTest::newRow("programming, none") << "Cmd_pro_next" << "Cmd_pro_pre" << "Txt_pro_title" << 0
+            << QList<Step>{{"Cmd_pro_next", "【1】", true, false}};
     }
 
     void taskPaging()
@@ -156,26 +143,21 @@ private slots:
         QFETCH(QString, titleBox);
         QFETCH(int, count);
         QFETCH(QList<Step>, steps);
-        QFETCH(States, states);
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         fillTasks(run->TestPaper.blank, count, QStringLiteral("填空"));
         fillTasks(run->TestPaper.err, count, QStringLiteral("改错"));
         fillTasks(run->TestPaper.pro, count, QStringLiteral("编程"));
         auto *form = Forms<Frm_t_over>::show(run);
         QCOMPARE(box(form, qPrintable(titleBox))->text().left(3), QStringLiteral("【1】"));
-        for (int i = 0; i < steps.size(); ++i) {
-            click(form, steps[i].first);
-            QCOMPARE(box(form, qPrintable(titleBox))->text(), steps[i].second);
-            QCOMPARE(buttons(form, qPrintable(next), qPrintable(pre)), states[i]);
+        for (const auto &[clicked, title, nextOn, preOn] : steps) {
+            click(form, clicked);
+            QCOMPARE(box(form, qPrintable(titleBox))->text(), title);
+            QCOMPARE(buttons(form, qPrintable(next), qPrintable(pre)), std::make_pair(nextOn, preOn));
         }
     }
 
     void programmingPagingShowsTheReferenceAnswer()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         fillTasks(run->TestPaper.pro, 2, QStringLiteral("编程"));
         auto *form = Forms<Frm_t_over>::show(run);
@@ -186,8 +168,6 @@ private slots:
 
     void exitAsksAndOnlyYesReturnsToTheStartScreen()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         auto *login = Forms<Frm_login>::show();
         login->hide();
@@ -199,12 +179,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::No);
         click(form, "Command2");
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("退出测试系统?"));
-        QCOMPARE(asked->title, QStringLiteral("信息提示"));
-        QCOMPARE(asked->buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(asked->icon, QMessageBox::Question);
+        QCOMPARE(lastAsked(), QStringLiteral("信息提示|退出测试系统?|Question|Yes+No"));
         QCOMPARE(Forms<Frm_t_over>::loaded(), form);
         QVERIFY(form->isVisible());
         QVERIFY(!login->isVisible());
@@ -216,13 +191,11 @@ private slots:
         QVERIFY(!Forms<Frm_t_over>::loaded());
         QVERIFY(!form->isVisible());
         QVERIFY(login->isVisible());
-        QCOMPARE(app.programEnds, 0);
+        QCOMPARE(m_app->programEnds, 0);
     }
 
     void closeRequestsAreIgnored()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         auto *form = Forms<Frm_t_over>::show(run);
         QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
@@ -235,15 +208,13 @@ private slots:
 
     void aFreshReviewStartsAtOneAgain()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
         fillChoices(run->TestPaper, 10);
         auto *form = Forms<Frm_t_over>::show(run);
         click(form, "Cmd_ch_next");
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(form, "Command2");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         form = Forms<Frm_t_over>::show(run);
         QCOMPARE(box(form, "Txt_ch_title")->text(), expectedQuestion(QStringLiteral("【第1题】："), 1));
         QCOMPARE(buttons(form, "Cmd_ch_next", "Cmd_ch_pre"), std::make_pair(true, false));

@@ -61,12 +61,7 @@ private slots:
         QCOMPARE(shownText(form), QStringLiteral("整型 int"));
     }
 
-    void closingReturnsToTheStartScreen_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("cmd_exit") << false;
-        QTest::newRow("close box") << true;
-    }
+    void closingReturnsToTheStartScreen_data() { addCloseRows("cmd_exit"); }
 
     void closingReturnsToTheStartScreen()
     {

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QtTest>
 
+using namespace AnswerWindows;
 
 class TestFrmStudy : public QObject
 {
@@ -109,8 +110,8 @@ private slots:
         QCOMPARE(MessageBox::askedCount(), 0);
         // The exercise started is the last chapter picked's.
         QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
-        QCOMPARE(AnswerWindows::shownExercise().chapterId, QStringLiteral("04"));
-        QCOMPARE(AnswerWindows::shownExercise().chapterTitle, QStringLiteral("C's 数组"));
+        QCOMPARE(shownExercise().chapterId, QStringLiteral("04"));
+        QCOMPARE(shownExercise().chapterTitle, QStringLiteral("C's 数组"));
     }
 
     void aBankFailureIsReportedAndTheWindowStays()
@@ -154,12 +155,7 @@ private slots:
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("请选择练习内容！"));
-        QCOMPARE(asked->title, QString());
-        QCOMPARE(asked->buttons, QMessageBox::Ok);
-        QCOMPARE(asked->icon, QMessageBox::NoIcon);
+        QCOMPARE(lastAsked(), QStringLiteral("|请选择练习内容！|NoIcon|Ok"));
         QVERIFY(study->isVisible());
         QVERIFY(!Forms<Frm_exer>::loaded());
     }
@@ -171,15 +167,12 @@ private slots:
         bank.addExerciseChoice(QStringLiteral("01"), QStringLiteral("第1题"));
         AppFixture app(bank);
         const QString folder = WorkFolders::exercisePath();
-        QVERIFY(QDir().mkpath(folder));
-        QFile old(WorkFolders::join(folder, QStringLiteral("old.cpp")));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.close();
+        QVERIFY(writeFile(WorkFolders::join(folder, QStringLiteral("old.cpp")), {}));
 
         auto *study = Forms<Frm_study>::show();
         pick(listOf(study, "List_item"), 0);
         QTest::mouseClick(buttonOf(study, "Cmd_excer"), Qt::LeftButton);
-        QCOMPARE(AnswerWindows::shownExercise().exer_path, folder);
+        QCOMPARE(shownExercise().exer_path, folder);
         QVERIFY(folder.startsWith(QDir::toNativeSeparators(app.workBase())));
         QVERIFY(QDir(folder).exists());
         QVERIFY(!QFile::exists(WorkFolders::join(folder, QStringLiteral("old.cpp"))));
@@ -200,10 +193,7 @@ private slots:
         addChapters(bank);
         AppFixture app(bank);
         QTemporaryDir outside;
-        QFile kept(outside.filePath(QStringLiteral("keep.c")));
-        QVERIFY(kept.open(QIODevice::WriteOnly));
-        kept.write("outside");
-        kept.close();
+        QVERIFY(writeFile(outside.filePath(QStringLiteral("keep.c")), "outside"));
         QVERIFY(QDir().mkpath(WorkFolders::join(app.workBase(), QStringLiteral("c_zhiqiao"))));
         QVERIFY(QFile::link(outside.path(), WorkFolders::exercisePath()));
 
@@ -221,9 +211,7 @@ private slots:
         QVERIFY(study->isVisible());
         QVERIFY(!Forms<Frm_exer>::loaded());
         QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.c"});
-        QFile again(outside.filePath(QStringLiteral("keep.c")));
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), QByteArray("outside"));
+        QCOMPARE(fileBytes(outside.filePath(QStringLiteral("keep.c"))), QByteArray("outside"));
     }
 
     void theExitButtonAnswersWhileABigTextIsShown()
@@ -257,17 +245,12 @@ private slots:
         QVERIFY(readingWhenPressed);
         QVERIFY(!Forms<Frm_study>::loaded());
         QVERIFY(login->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         QVERIFY(study.isNull()); // the box went with it, half read
         QCoreApplication::processEvents();
     }
 
-    void closingReturnsToTheStartScreenAndReopensFresh_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("cmd_exit") << false;
-        QTest::newRow("close box") << true;
-    }
+    void closingReturnsToTheStartScreenAndReopensFresh_data() { addCloseRows("cmd_exit"); }
 
     void closingReturnsToTheStartScreenAndReopensFresh()
     {

@@ -1,5 +1,6 @@
 #include "StudyHelpers.h"
 
+#include "answer/AnswerWindows.h"
 #include "answer/Frm_exer.h"
 #include "app/Frm_login.h"
 #include "controls/Forms.h"
@@ -15,26 +16,16 @@
 #include <QRadioButton>
 #include <QtTest>
 
+using AnswerWindows::control;
+
 // A whole unit exercise as the student goes through it: from the start screen's study button to
 // the study window, the exercise, its review, back to the study window and the start screen.
 class TestUnitExerciseFlow : public QObject
 {
     Q_OBJECT
 
-    template <class W>
-    static W *child(QWidget *form, const QString &name)
-    {
-        W *found = form->findChild<W *>(name);
-        if (!found)
-            qFatal("no %s in %s", qPrintable(name), qPrintable(form->objectName()));
-        return found;
-    }
-
 private slots:
-    void fromTheStartScreenAndBack_data()
-    {
-        addBankFormatRows();
-    }
+    void fromTheStartScreenAndBack_data() { addBankFormatRows(); }
 
     void fromTheStartScreenAndBack()
     {
@@ -48,7 +39,7 @@ private slots:
                          {{"title", "补全求和程序"}, {"explain", "循环累加"}, {"content", "int main(void) { return 0; }"}});
         AppFixture app(bank, format);
         auto *login = Forms<Frm_login>::show();
-        QTest::mouseClick(child<QLabel>(login, QStringLiteral("Pic1")), Qt::LeftButton);
+        QTest::mouseClick(control<QLabel>(login, "Pic1"), Qt::LeftButton);
         auto *study = Forms<Frm_study>::loaded();
         QVERIFY(study && study->isVisible());
         QVERIFY(!login->isVisible());
@@ -59,25 +50,25 @@ private slots:
         QVERIFY(exer && exer->isVisible());
         QVERIFY(!study->isVisible());
 
-        child<QRadioButton>(exer, QStringLiteral("Option1(2)"))->click(); // option C for question 1
+        control<QRadioButton>(exer, "Option1(2)")->click(); // option C for question 1
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        QTest::mouseClick(child<QPushButton>(exer, QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(exer, "Command1"), Qt::LeftButton);
         QVERIFY(!Forms<Frm_exer>::loaded());
 
         auto *review = Forms<Frm_excer_over>::loaded();
         QVERIFY(review && review->isVisible());
-        QCOMPARE(child<QLabel>(review, QStringLiteral("Lab_title"))->text(), QStringLiteral("单元练习：【数据类型】"));
-        QCOMPARE(child<TextBox>(review, QStringLiteral("Txt_title"))->text(),
+        QCOMPARE(control<QLabel>(review, "Lab_title")->text(), QStringLiteral("单元练习：【数据类型】"));
+        QCOMPARE(control<TextBox>(review, "Txt_title")->text(),
                  QStringLiteral("【第1题】：整型占几个字节？\r\n   [A] 选项A\r\n   [B] 选项B\r\n   [C] 选项C\r\n   [D] 选项D\r\n"));
-        QCOMPARE(child<TextBox>(review, QStringLiteral("rtxt_explain"))->text(),
+        QCOMPARE(control<TextBox>(review, "rtxt_explain")->text(),
                  QStringLiteral("你选择的答案为【C】\r\n 正确答案：【C】;\r\n整型占几个字节？的解析\r\n"));
-        QCOMPARE(child<TextBox>(review, QStringLiteral("rTxt_blank_title"))->text(), QStringLiteral("【1】补全求和程序"));
+        QCOMPARE(control<TextBox>(review, "rTxt_blank_title")->text(), QStringLiteral("【1】补全求和程序"));
 
         QTest::mouseClick(buttonOf(review, "Command2"), Qt::LeftButton);
         QVERIFY(!Forms<Frm_excer_over>::loaded());
         QCOMPARE(Forms<Frm_study>::loaded(), study);
         QVERIFY(study->isVisible());
-        QCOMPARE(child<QGroupBox>(study, QStringLiteral("Frame_content"))->title(), QStringLiteral("单元内容提要--数据类型"));
+        QCOMPARE(control<QGroupBox>(study, "Frame_content")->title(), QStringLiteral("单元内容提要--数据类型"));
         QCOMPARE(shownText(study), QStringLiteral("整型 int"));
         QVERIFY(buttonOf(study, "Cmd_excer")->isEnabled());
 

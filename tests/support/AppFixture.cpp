@@ -13,6 +13,7 @@
 #include "workfiles/WorkFolders.h"
 
 #include <QApplication>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
@@ -22,6 +23,13 @@ void addBankFormatRows()
     QTest::addColumn<BankFormat>("format");
     QTest::newRow("own bank") << BankFormat::Sqlite;
     QTest::newRow("old Jet bank") << BankFormat::Jet;
+}
+
+void addCloseRows(const char *button)
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow(button) << false;
+    QTest::newRow("close box") << true;
 }
 
 void resetSharedState()
@@ -73,4 +81,38 @@ AppFixture::~AppFixture()
     RecordLocation::setFolder({});
     Shell::setLauncher({});
     ProgramEnd::setHandler({});
+}
+
+// The buttons by their names, joined by '+' ("Yes+No"); FirstButton and LastButton only alias two of them.
+static QString buttonNames(QMessageBox::StandardButtons buttons)
+{
+    const QMetaObject &box = QMessageBox::staticMetaObject;
+    const QMetaEnum names = box.enumerator(box.indexOfEnumerator("StandardButtons"));
+    QStringList found;
+    for (int i = 0; i < names.keyCount(); ++i) {
+        const QLatin1String name(names.key(i));
+        if (buttons.testFlag(QMessageBox::StandardButton(names.value(i))) && names.value(i) != 0
+            && name != QLatin1String("FirstButton") && name != QLatin1String("LastButton"))
+            found << name;
+    }
+    return found.join(u'+');
+}
+
+QString lastAsked()
+{
+    const auto asked = MessageBox::takeLastAsked();
+    if (!asked)
+        return QStringLiteral("(nothing asked)");
+    const QMetaObject &box = QMessageBox::staticMetaObject;
+    const QMetaEnum icons = box.enumerator(box.indexOfEnumerator("Icon"));
+    QStringList parts = {asked->title, asked->text, QString::fromLatin1(icons.valueToKey(asked->icon)),
+                         buttonNames(asked->buttons)};
+    if (asked->defaultButton != QMessageBox::NoButton)
+        parts << QStringLiteral("default ") + buttonNames(asked->defaultButton);
+    return parts.join(u'|');
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -11,6 +11,9 @@ class TestBank;
 enum class BankFormat { Sqlite, Jet };
 // A test's data: the column "format" with a row for each store.
 void addBankFormatRows();
+// A test's data: the column "byCloseBox", a row closing the window by the named button, one by
+// its close box.
+void addCloseRows(const char *button);
 
 // Puts the program into a known state for a window test: the given bank opened as the shared
 // connection (in the given format), fresh shared state, work folders and the learning record in
@@ -35,3 +38,9 @@ private:
 void resetSharedState();
 // Destroys every window that is loaded, as if the program had just started.
 void unloadAllForms();
+
+// The message asked last, as "title|text|icon|buttons[|default button]" ("信息提示|请选择一组练习题!|Critical|Ok"),
+// so that one comparison checks all the student is shown; "(nothing asked)" when none was.
+QString lastAsked();
+// Lets deleteLater() take effect, as a return to the event loop would.
+void settle();
