@@ -4,13 +4,11 @@
 // compiler said or how the output differs.
 
 #include "banktool/BankSource.h"
-#include "banktool/BankWriter.h"
 #include "banktool/ProgramCheck.h"
 #include "banktool/ProofCache.h"
 
 #include <QElapsedTimer>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -60,14 +58,6 @@ private slots:
         QVERIFY(!m_bank.chapters.isEmpty());
     }
 
-    void bankIsWritten()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString failure = writeBank(m_bank, dir.filePath(u"c_qiyuan.db"_s));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    }
-
     void taskIsProven_data()
     {
         QTest::addColumn<int>("index");
@@ -80,18 +70,6 @@ private slots:
         QFETCH(int, index);
         const QStringList problems = m_results.value(index);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-    }
-
-    void everyKindIsPresent()
-    {
-        int blank = 0, err = 0, pro = 0;
-        for (const ChapterSource &c : m_bank.chapters) {
-            blank += c.exercise.blank.size();
-            err += c.exercise.err.size();
-            pro += c.exercise.pro.size();
-        }
-        QVERIFY(blank > 0 && err > 0 && pro > 0);
-        QVERIFY(!m_bank.algorithms.isEmpty());
     }
 };
 

@@ -1,9 +1,14 @@
-// bankc as the teacher and the build run it, on a small bank of its own: a progress line per file,
-// every fault with its place, the proofs kept so that a second run proves nothing again, messages
-// in the system's language.
+// bankc as the teacher and the build run it, on small banks of its own. Building or checking: a
+// progress line per file, every fault with its place, the proofs kept so that a second run proves
+// nothing again. Judging a class's files: one verdict per file in the order given, as JSON lines
+// for scripts, and an exit status that says whether all passed.
+
+#include "support/TestBank.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,6 +22,12 @@ struct Result
 {
     int exitCode = -1;
     QString out, err;
+
+    QStringList lines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
+    QString verdict(qsizetype line) const
+    {
+        return QJsonDocument::fromJson(lines().value(line).toUtf8()).object().value(u"verdict"_s).toString();
+    }
 };
 
 // A chapter whose choice questions have the keys given, with a study text long enough.
@@ -37,6 +48,14 @@ const QByteArray kAlgorithm = "id: \"01\"\ntitle: 求和\ndescription: 读入两
                               "      printf(\"%d\\n\", a + b);\n      return 0;\n  }\n"
                               "input: \"3 4\\n\"\noutput: \"7\\n\"\ncases:\n  - {input: \"-3 3\\n\", output: \"0\\n\"}\n";
 
+const QString kFaulty = u"#include <stdio.h>\nint main(void)\n{\n    int a, b;\n    scanf(\"%d%d\", &a, &b);\n"
+                        u"    printf(\"%d\\n\", a - b);\n    return 0;\n}\n"_s;
+
+QString sumProgram(const QString &expression)
+{
+    return QString(kFaulty).replace(u"a - b"_s, expression);
+}
+
 }
 
 class TestBankcCommand : public QObject
@@ -44,23 +63,26 @@ class TestBankcCommand : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    TestBank m_bank;
+    int m_pro = 0;
+    int m_err = 0;
 
-    void write(const QString &relative, const QByteArray &content)
+    QString write(const QString &relative, const QByteArray &content)
     {
-        const QString path = m_dir.filePath(u"bank/"_s + relative);
+        const QString path = m_dir.filePath(relative);
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write %s", qPrintable(path));
         file.write(content);
+        return path;
     }
 
-    Result bankc(const QStringList &args, const QByteArray &language = "C.UTF-8")
+    Result bankc(const QStringList &args)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(u"LC_ALL"_s);
-        env.remove(u"LC_MESSAGES"_s);
-        env.insert(u"LANG"_s, QString::fromLatin1(language));
+        env.insert(u"LC_ALL"_s, u"C.UTF-8"_s); // messages in English, whatever the machine's language
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(m_dir.path());
         p.start(QStringLiteral(ZQ_BANKC), args);
@@ -75,9 +97,18 @@ private slots:
         if (QStandardPaths::findExecutable(u"gcc"_s).isEmpty())
             QSKIP("gcc is not installed");
         QVERIFY(m_dir.isValid());
-        write(u"chapters/01.yaml"_s, chapter("01", u"ABCDABCDAB"_s));
-        write(u"chapters/02.yaml"_s, chapter("02", u"CDABCDABCD"_s));
-        write(u"algorithms/01.yaml"_s, kAlgorithm);
+        write(u"bank/chapters/01.yaml"_s, chapter("01", u"ABCDABCDAB"_s));
+        write(u"bank/chapters/02.yaml"_s, chapter("02", u"CDABCDABCD"_s));
+        write(u"bank/algorithms/01.yaml"_s, kAlgorithm);
+
+        m_pro = m_bank.nextId();
+        m_bank.addTest(u"4"_s, 1, {{"title", "求和"}, {"content", "int main(void)\n{\n    return 0;\n}\n"}});
+        m_bank.addCase(u"c_test"_s, m_pro, 1, {{"input", "3 4\n"}, {"output", "7\n"}});
+        m_bank.addCase(u"c_test"_s, m_pro, 2, {{"input", "-8 3\n"}, {"output", "-5\n"}, {"hidden", 1}, {"about", "负数"}});
+        m_err = m_bank.nextId();
+        m_bank.addTest(u"3"_s, 1, {{"title", "改错"}, {"content", kFaulty}});
+        m_bank.addCase(u"c_test"_s, m_err, 1, {{"input", "3 4\n"}, {"output", "7\n"}});
+        m_bank.addFaults(u"c_test"_s, m_err, 1);
     }
 
     void cleanBankIsProvenOnceAndWritten()
@@ -97,12 +128,11 @@ private slots:
     // Every fault at once: the sources', the course's and the proofs'; no bank is written.
     void faultsAreAllReportedAndNothingIsWritten()
     {
-        write(u"chapters/02.yaml"_s, chapter("02", u"CDABCDABCC"_s));
-        write(u"algorithms/01.yaml"_s, QByteArray(kAlgorithm).replace("output: \"0\\n\"", "output: \"1\\n\""));
+        write(u"bank/chapters/02.yaml"_s, chapter("02", u"CDABCDABCC"_s));
+        write(u"bank/algorithms/01.yaml"_s, QByteArray(kAlgorithm).replace("output: \"0\\n\"", "output: \"1\\n\""));
         const Result r = bankc({u"bank"_s, u"faulty.db"_s});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(u"bank/chapters/02.yaml:7: C is the key of 4 questions"_s), qPrintable(r.err));
-        QVERIFY2(r.err.contains(u"whole bank: C is the key of 6 of 20"_s), qPrintable(r.err));
         QVERIFY2(r.err.contains(u"bank/algorithms/01.yaml:1: algorithm 01 求和: the program on the case at line 17 prints something else"_s),
                  qPrintable(r.err));
         QVERIFY2(r.out.contains(u"[1/1] bank/algorithms/01.yaml: 1 of 1 programs failed"_s), qPrintable(r.out));
@@ -110,20 +140,69 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath(u"faulty.db"_s)));
     }
 
-    void speaksChineseWhereTheSystemDoes()
+    void judgeWritesJsonLinesInTheFilesOrder()
     {
-        write(u"chapters/02.yaml"_s, chapter("02", u"CDABCDABCD"_s).replace("answer: D", "answer: E"));
-        const Result r = bankc({u"check"_s, u"bank"_s}, "zh_CN.UTF-8");
+        const QList<QPair<QString, QString>> files = {
+            {u"right.c"_s, sumProgram(u"a + b"_s)},
+            {u"wrong.c"_s, sumProgram(u"a * b"_s)},
+            {u"broken.c"_s, sumProgram(u"a + b"_s).replace(u"int a, b;"_s, u"int a, b"_s)},
+        };
+        QStringList paths;
+        for (const auto &[name, text] : files)
+            paths << write(u"class/"_s + name, text.toUtf8());
+        paths << m_dir.filePath(u"class/missing.c"_s);
+        const Result r = bankc(QStringList{u"judge"_s, u"--bank"_s, m_bank.path(), u"--json"_s, u"c_test:%1"_s.arg(m_pro)} + paths);
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(u"bank/chapters/02.yaml:13: answer 必须是 A、B、C 或 D，不能是 'E'"_s), qPrintable(r.err));
-        QVERIFY2(r.out.contains(u"选择题答案分布"_s), qPrintable(r.out));
+        QCOMPARE(r.lines().size(), paths.size());
+        const QList<std::tuple<QString, bool, int>> expected = {
+            {u"passed"_s, true, 2}, {u"wrong_output"_s, false, 0}, {u"compile_error"_s, false, 0}, {u"missing_file"_s, false, 0}};
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            const QJsonObject o = QJsonDocument::fromJson(r.lines()[i].toUtf8()).object();
+            QCOMPARE(o.value(u"file"_s).toString(), paths[i]);
+            QCOMPARE(o.value(u"verdict"_s).toString(), std::get<0>(expected[i]));
+            QCOMPARE(o.value(u"passed"_s).toBool(), std::get<1>(expected[i]));
+            QCOMPARE(o.value(u"cases_passed"_s).toInt(), std::get<2>(expected[i]));
+            QCOMPARE(o.value(u"cases_total"_s).toInt(), 2);
+        }
     }
 
-    void wrongUseShowsHowToUseIt()
+    void judgeAllPassingExitsWithZeroAndPlainLines()
     {
-        const Result r = bankc({u"check"_s});
+        const QString right = write(u"class/ok.c"_s, sumProgram(u"a + b"_s).toUtf8());
+        const Result r = bankc({u"judge"_s, u"--bank"_s, m_bank.path(), u"c_test:%1"_s.arg(m_pro), right, right});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.lines(), QStringList(2, right + u": 全部通过 (2/2)"_s));
+    }
+
+    void judgeFindsACorrectionChangingTooMuch()
+    {
+        const QString tooMuch = write(u"class/err.c"_s, sumProgram(u"a + b"_s).replace(u"return 0;"_s, u"return a - a;"_s).toUtf8());
+        const QString right = write(u"class/err_ok.c"_s, sumProgram(u"a + b"_s).toUtf8());
+        const Result r = bankc({u"judge"_s, u"--json"_s, u"--bank"_s, m_bank.path(), u"c_test:%1"_s.arg(m_err), tooMuch, right});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.verdict(0), u"structure"_s);
+        QCOMPARE(r.verdict(1), u"passed"_s);
+    }
+
+    void wrongUseExitsWithTwo_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("check without a folder") << QStringList{u"check"_s};
+        QTest::newRow("judge without files") << QStringList{u"judge"_s, u"--bank"_s, u"BANK"_s, u"c_test:1"_s}; // a task of the bank
+        QTest::newRow("judge on another table") << QStringList{u"judge"_s, u"chapter:1"_s, u"x.c"_s};
+        QTest::newRow("unknown option") << QStringList{u"judge"_s, u"--fast"_s, u"c_test:1"_s, u"x.c"_s};
+        QTest::newRow("no such task") << QStringList{u"judge"_s, u"--bank"_s, u"BANK"_s, u"c_test:99"_s, u"x.c"_s};
+        QTest::newRow("no such bank") << QStringList{u"judge"_s, u"--bank"_s, u"/nonexistent/c_qiyuan.db"_s, u"c_test:1"_s, u"x.c"_s};
+    }
+
+    void wrongUseExitsWithTwo()
+    {
+        QFETCH(QStringList, args);
+        args.replaceInStrings(u"BANK"_s, m_bank.path());
+        const Result r = bankc(args);
         QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.startsWith(u"usage: bankc"_s), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(u"bankc"_s), qPrintable(r.err));
     }
 };
 
