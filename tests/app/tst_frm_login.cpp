@@ -5,10 +5,10 @@
 #include "data/BankFile.h"
 #include "data/JetBank.h"
 #include "platform/MessageBox.h"
+#include "study/Frm_jdsf.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -26,14 +26,6 @@ class TestFrmLogin : public QObject
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(widget, &move);
-    }
-    // The top-level window of that name on show, if any.
-    static QWidget *shownWindow(const QString &name)
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == name && w->isVisible())
-                return w;
-        return nullptr;
     }
 
 private slots:
@@ -134,8 +126,8 @@ private slots:
         QCOMPARE(framedNames(), QStringList{"Pic2"});
         typed(Qt::Key_Return);
         QVERIFY(!login->isVisible());
-        QVERIFY(shownWindow(QStringLiteral("Frm_jdsf")));
-        shownWindow(QStringLiteral("Frm_jdsf"))->close();
+        QVERIFY(AnswerWindows::shown(Forms<Frm_jdsf>::loaded()));
+        Forms<Frm_jdsf>::loaded()->close();
         QVERIFY(login->isVisible());
         QCOMPARE(framedNames(), QStringList());
         QVERIFY(QTest::qWaitForWindowActive(login)); // Tab's focus change is reported to an active window

@@ -15,7 +15,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QComboBox>
 #include <QListWidget>
 #include <QScrollBar>
 
