@@ -15,10 +15,13 @@ QuestionKind questionKind(TaskKind kind)
     return QuestionKind::Pro;
 }
 
-// Enough of a question's text to know it again in the notebook's list.
+// Enough of a question's text to know it again in the notebook's list; a cut one says so, or its
+// last words would read as the question's end.
 QString summary(const QString &title)
 {
-    return title.simplified().left(80);
+    constexpr int kLength = 80;
+    const QString text = title.simplified();
+    return text.size() <= kLength ? text : text.left(kLength - 1) + QChar(0x2026);
 }
 
 void addPaper(FinishedRun &finished, const Paper &paper)

@@ -41,7 +41,6 @@ private slots:
         QTest::addColumn<Picture>("picture");
         QTest::addColumn<qreal>("ratio");
         QTest::newRow("background, kept at 2") << Picture::Background << 2.0;
-        QTest::newRow("exit, kept at 2") << Picture::Exit << 2.0;
         QTest::newRow("background, painted at 1.5") << Picture::Background << 1.5;
         QTest::newRow("study, painted at 3") << Picture::Study << 3.0;
     }

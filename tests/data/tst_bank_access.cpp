@@ -1,9 +1,10 @@
-#include "data/BankError.h"
 #include "data/BankOpen.h"
 #include "data/JetBank.h"
 #include "data/SqliteBank.h"
 #include "support/FilePermissions.h"
 #include "support/TestBank.h"
+
+#include "BankFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,12 +26,7 @@ class TestBankAccess : public QObject
 
     static QString failure(const Open &open, const QString &path)
     {
-        try {
-            open(path);
-        } catch (const BankError &e) {
-            return e.message();
-        }
-        return {};
+        return bankFailure([&] { open(path); });
     }
 
     static QString native(const QString &path) { return QDir::toNativeSeparators(path); }

