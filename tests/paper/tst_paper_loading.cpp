@@ -1,8 +1,5 @@
 #include "answer/AnswerWindows.h"
 #include "answer/Frm_exer.h"
-#include "answer/Frm_t_main.h"
-#include "answer/Frm_test.h"
-#include "app/Frm_login.h"
 #include "platform/MessageBox.h"
 #include "study/Frm_study.h"
 #include "support/AppFixture.h"
@@ -10,7 +7,6 @@
 
 #include <QPointer>
 
-#include <QComboBox>
 #include <QListWidget>
 
 using namespace AnswerWindows;
@@ -32,10 +28,10 @@ class TestPaperLoading : public QObject
             f.write("old");
         }
     }
-    // The files the clean-ups of a kind ("test", "excer") moved into the history, of every run.
-    static QStringList inHistory(const QString &kind)
+    // The files the exercise clean-ups moved into the history, of every run.
+    static QStringList inHistory()
     {
-        const QString history = WorkFolders::join(WorkFolders::base(), "c_zhiqiao/history/" + kind);
+        const QString history = WorkFolders::join(WorkFolders::base(), "c_zhiqiao/history/excer");
         QStringList files;
         for (const QString &run : QDir(history).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             files << filesIn(WorkFolders::join(history, run));
@@ -97,52 +93,34 @@ private slots:
         bank.addTest("4", 1, {{"title", "无数据"}, {"content", "p1"}, {"data_file1", "不写"}});
         bank.addTest("4", 1, {{"title", "只有数据"}, {"data_file", "1"}, {"data_file1", "7"}});
         AppFixture app(bank);
-        startTest(1);
+        QWidget *w = startTest(1);
         QCOMPARE(shownTest().TestPaper.blank.count, 1);
         QCOMPARE(shownTest().TestPaper.blank(1).title, QStringLiteral("没有程序"));
         QCOMPARE(filesIn(shownTest().test_path), (QStringList{"data_21.dat", "pro_1.c"}));
+        // No choice question: the first shows its prefix only.
+        QCOMPARE(text(w, "Txt_ch_title"), QStringLiteral("【第1题】: "));
+        QCOMPARE(text(w, "ch_text(0)"), QString());
     }
 
-    void theLoadClearsTheFolderOnlyWhenItHoldsACSource_data()
+    // The test's clean-up is its set window's to test; an exercise keeps a program and no source.
+    void theExerciseLoadClearsTheFolderOnlyWhenItHoldsACSource_data()
     {
-        QTest::addColumn<bool>("test"); // else an exercise
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("test, no source") << true << QStringList{"data_11.dat", "notes.txt"} << QStringList{"data_11.dat", "notes.txt"};
-        QTest::newRow("test, one source") << true << QStringList{"data_11.dat", "old.c"} << QStringList{};
-        QTest::newRow("exercise, program only") << false << QStringList{"program.exe"} << QStringList{"program.exe"};
-        QTest::newRow("exercise, a source") << false << QStringList{"program.exe", "a.c"} << QStringList{};
+        QTest::newRow("program only") << QStringList{"program.exe"} << QStringList{"program.exe"};
+        QTest::newRow("a source") << QStringList{"program.exe", "a.c"} << QStringList{};
     }
 
-    void theLoadClearsTheFolderOnlyWhenItHoldsACSource()
+    void theExerciseLoadClearsTheFolderOnlyWhenItHoldsACSource()
     {
-        QFETCH(bool, test);
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         TestBank bank;
         AppFixture app(bank);
-        putFiles(test ? WorkFolders::testPath() : WorkFolders::exercisePath(), before);
-        if (test)
-            startTest(1);
-        else
-            startExercise("01");
-        QCOMPARE(filesIn(test ? shownTest().test_path : shownExercise().exer_path), after);
-        QCOMPARE(inHistory(test ? "test" : "excer"), gone(before, after)); // nothing of the student's is lost
-    }
-
-    void emptySectionsShowOnlyTheirPrefixes()
-    {
-        TestBank bank;
-        bank.addTestChoice(1, "第一套");
-        AppFixture app(bank);
-        QWidget *w = startTest(0);
-        QCOMPARE(shownTest().TestPaper.ch.count, 0);
-        QCOMPARE(shownTest().TestPaper.pro.count, 0);
-        QCOMPARE(text(w, "Txt_ch_title"), QStringLiteral("【第1题】: "));
-        QCOMPARE(text(w, "ch_text(0)"), QString());
-        for (const char *box : {"Txt_blank", "Txt_err", "Txt_pro"})
-            QCOMPARE(text(w, box), QStringLiteral("【1】"));
-        QVERIFY(filesIn(shownTest().test_path).isEmpty());
+        putFiles(WorkFolders::exercisePath(), before);
+        startExercise("01");
+        QCOMPARE(filesIn(shownExercise().exer_path), after);
+        QCOMPARE(inHistory(), gone(before, after)); // nothing of the student's is lost
     }
 
     void aSecondTestStartsWithNoChoices()
@@ -192,12 +170,6 @@ private slots:
         QCOMPARE(shownTest().TestPaper.ch(10).title, QStringLiteral("题10"));
         QCOMPARE(shownTest().TestPaper.blank.count, 3);
         QCOMPARE(filesIn(shownTest().test_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c"}));
-
-        // Paging to the last kept task stops there.
-        for (int i = 0; i < 4; ++i)
-            click(w, "cmd_blank_next");
-        QCOMPARE(text(w, "Txt_blank"), QStringLiteral("【3】填空3"));
-        QCOMPARE(MessageBox::askedCount(), 0);
     }
 
     // Keys of old banks: a letter in either case with blanks around it is that option; any
@@ -206,10 +178,7 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("capital") << "C" << "C";
-        QTest::newRow("small") << "b" << "B";
         QTest::newRow("padded small") << " d  " << "D";
-        QTest::newRow("padded capital") << " C " << "C";
         QTest::newRow("no option") << "E" << "E";
         QTest::newRow("padded word") << " AB " << "AB";
         QTest::newRow("empty") << "" << "";
@@ -248,12 +217,7 @@ private slots:
         bank.addExercise("04", "03", {{"title", "编程"}, {"content", "p"}});
         bank.addExercise("04", "03", {{"title", "编程"}});
         bank.addExercise("04", "03", {{"title", "编程"}, {"content", "p3"}, {"data_file", "1"}, {"data_file1", "9"}});
-        bank.addTestChoice(1, "测试题");
         AppFixture app(bank);
-        startTest(1);
-        click(Forms<Frm_t_main>::loaded(), "Op1(1)");
-        ExerciseClock::exer_clock = 100;
-
         QWidget *w = startExercise("03");
         QCOMPARE(shownExercise().exer_path, WorkFolders::exercisePath());
         QVERIFY(QDir(shownExercise().exer_path).exists());
@@ -265,19 +229,6 @@ private slots:
         QCOMPARE(filesIn(shownExercise().exer_path), (QStringList{"blank_1.c", "blank_2.c", "blank_3.c", "blank_4.c", "blank_5.c",
                                                   "data_31.dat", "pro_1.c", "pro_3.c"}));
         QCOMPARE(text(w, "Txt_title"), QStringLiteral("【第1题】: 练习"));
-        QCOMPARE(ExerciseClock::exer_clock, 100);
-        // The test's paper stays for its review.
-        QCOMPARE(shownTest().TestPaper.ch(1).title, QStringLiteral("测试题"));
-        QCOMPARE(shownTest().TestPaper.ch(1).chosen, 2);
-    }
-
-    void exerciseFolderIsCreatedLevelByLevel()
-    {
-        TestBank bank;
-        AppFixture app(bank);
-        QVERIFY(!QDir(WorkFolders::join(WorkFolders::base(), "c_zhiqiao")).exists());
-        startExercise("01");
-        QVERIFY(QDir(WorkFolders::exercisePath()).exists());
     }
 
     void exerciseKeepsFiveTasksOfAKind()
@@ -294,44 +245,6 @@ private slots:
         QVERIFY(told->text.contains(QStringLiteral("改错题：题库中有6题，载入了前5题。")));
         QCOMPARE(shownExercise().ExercisePaper.err.count, 5);
         QCOMPARE(shownExercise().ExercisePaper.err(5).title, QStringLiteral("改错5"));
-    }
-
-    void aFailedTestLoadReturnsToTheSetChoice_data()
-    {
-        QTest::addColumn<bool>("bankFails");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("bank") << true << QString();
-        QTest::newRow("work file") << false << QStringLiteral("blank_1.c");
-    }
-
-    void aFailedTestLoadReturnsToTheSetChoice()
-    {
-        QFETCH(bool, bankFails);
-        QFETCH(QString, cause);
-        TestBank bank;
-        bank.addTest("2", 1, {{"title", "填空"}, {"content", "x"}});
-        AppFixture app(bank);
-        Forms<Frm_login>::show()->hide();
-        QWidget *sets = Forms<Frm_test>::show();
-        if (bankFails)
-            bank.exec("drop table c_test");
-        else // a folder where the task file should go
-            QDir().mkpath(WorkFolders::join(WorkFolders::testPath(), "blank_1.c"));
-        auto *combo = control<QComboBox>(sets, "Com_group");
-        combo->setCurrentIndex(0);
-        emit combo->activated(0);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        click(sets, "Cmd_start");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        const auto told = MessageBox::takeLastAsked();
-        QVERIFY(told);
-        QVERIFY(told->text.startsWith(QStringLiteral("无法开始综合练习。")));
-        QVERIFY(told->text.contains(cause));
-        QCOMPARE(told->title, QStringLiteral("信息提示"));
-        QCOMPARE(told->icon, QMessageBox::Critical);
-        QVERIFY(!Forms<Frm_t_main>::loaded());
-        QVERIFY(sets->isVisible());
     }
 
     void aFailedExerciseLoadReturnsToTheStudyWindow()

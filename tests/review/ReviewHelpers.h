@@ -1,12 +1,18 @@
 #pragma once
 
+#include "controls/Forms.h"
 #include "controls/TextBox.h"
 #include "paper/Paper.h"
+#include "review/Frm_excer_over.h"
+#include "review/Frm_t_over.h"
+#include "state/Runs.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <functional>
 
 // Papers as the loaders leave them, filled directly: the review windows only read them.
 inline void fillChoices(Paper &paper, int count)
@@ -98,3 +104,21 @@ inline std::pair<bool, bool> buttons(QWidget *form, const char *next, const char
 inline const QColor kDarkBlue(0, 0, 192);
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kRed(255, 0, 0);
+
+// The review of a test or of an exercise, on a paper `fill` fills, its work in folder.
+inline QWidget *showReview(bool exercise, const std::function<void(Paper &)> &fill, const QString &folder = {},
+                           int seconds = 0)
+{
+    if (exercise) {
+        const auto run = std::make_shared<ExerciseRun>();
+        run->exer_path = folder;
+        run->seconds = seconds;
+        fill(run->ExercisePaper);
+        return Forms<Frm_excer_over>::show(run);
+    }
+    const auto run = std::make_shared<TestRun>();
+    run->test_path = folder;
+    run->test_clock = seconds;
+    fill(run->TestPaper);
+    return Forms<Frm_t_over>::show(run);
+}

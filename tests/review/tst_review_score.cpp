@@ -3,11 +3,7 @@
 
 #include "ReviewHelpers.h"
 
-#include "controls/Forms.h"
 #include "record/LearningRecord.h"
-#include "review/Frm_excer_over.h"
-#include "review/Frm_t_over.h"
-#include "state/Runs.h"
 #include "support/AppFixture.h"
 #include "support/TestBank.h"
 #include "support/Verdicts.h"
@@ -57,7 +53,13 @@ class TestReviewScore : public QObject
 
     using Counts = std::array<int, 3>;
 
+    TestBank m_bank;
+    std::optional<AppFixture> m_app;
+
 private slots:
+    void init() { m_app.emplace(m_bank); }
+    void cleanup() { m_app.reset(); }
+
     void bothReviewsShowTheScore_data()
     {
         QTest::addColumn<bool>("exercise");
@@ -74,8 +76,6 @@ private slots:
             << "选择题 10/10 · 填空 3/3 · 改错 3/3 · 编程 3/3 · 得分 100 · 用时 1:02:05";
         QTest::newRow("exercise, scaled") << true << 10 << 10 << Counts{5, 5, 5} << Counts{0, 5, 0} << 59
                                           << "选择题 10/10 · 填空 0/5 · 改错 5/5 · 编程 0/5 · 得分 50 · 用时 00:59";
-        QTest::newRow("nothing loaded") << true << 0 << 0 << Counts{0, 0, 0} << Counts{0, 0, 0} << 0
-                                        << "选择题 0/0 · 填空 0/0 · 改错 0/0 · 编程 0/0 · 得分 0 · 用时 00:00";
     }
 
     void bothReviewsShowTheScore()
@@ -86,22 +86,8 @@ private slots:
         QFETCH(Counts, tasks);
         QFETCH(Counts, passed);
         QFETCH(int, seconds);
-        TestBank bank;
-        AppFixture app(bank);
-        QWidget *form = nullptr;
-        if (exercise) {
-            const auto run = std::make_shared<ExerciseRun>();
-            run->exer_path = app.workBase();
-            run->seconds = seconds;
-            answer(run->ExercisePaper, choices, right, tasks, passed);
-            form = Forms<Frm_excer_over>::show(run);
-        } else {
-            const auto run = std::make_shared<TestRun>();
-            run->test_path = app.workBase();
-            run->test_clock = seconds;
-            answer(run->TestPaper, choices, right, tasks, passed);
-            form = Forms<Frm_t_over>::show(run);
-        }
+        QWidget *form = showReview(exercise, [&](Paper &paper) { answer(paper, choices, right, tasks, passed); },
+                                   m_app->workBase(), seconds);
         QTEST(scoreText(form), "summary");
     }
 
@@ -109,13 +95,10 @@ private slots:
     // colour still says which question is on show.
     void squaresAndTabsAreMarked()
     {
-        TestBank bank;
-        AppFixture app(bank);
-        const auto run = std::make_shared<TestRun>();
-        run->test_path = app.workBase();
-        answer(run->TestPaper, 4, 2, {2, 0, 1}, {1, 0, 0});
-        run->TestPaper.pro(1).verdict = verdictOf(VerdictKind::WrongOutput, 1, 2);
-        auto *form = Forms<Frm_t_over>::show(run);
+        QWidget *form = showReview(false, [](Paper &paper) {
+            answer(paper, 4, 2, {2, 0, 1}, {1, 0, 0});
+            paper.pro(1).verdict = verdictOf(VerdictKind::WrongOutput, 1, 2);
+        }, m_app->workBase());
 
         QCOMPARE(markOf(form, 0), kRight);
         QCOMPARE(markOf(form, 1), kRight);
@@ -144,20 +127,18 @@ private slots:
     // review has nothing to wait for.
     void untouchedAndCheckedFilesAreNotCheckedAgain()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
-        run->test_path = app.workBase();
+        run->test_path = m_app->workBase();
         answer(run->TestPaper, 0, 0, {2, 0, 0}, {0, 0, 0});
-        TaskFiles::write(app.workBase(), QStringLiteral("blank_1.c"), QStringLiteral("int a;"));
-        TaskFiles::write(app.workBase(), QStringLiteral("blank_2.c"), QStringLiteral("int b;"));
-        QFile edited(WorkFolders::join(app.workBase(), QStringLiteral("blank_2.c")));
+        TaskFiles::write(m_app->workBase(), QStringLiteral("blank_1.c"), QStringLiteral("int a;"));
+        TaskFiles::write(m_app->workBase(), QStringLiteral("blank_2.c"), QStringLiteral("int b;"));
+        QFile edited(WorkFolders::join(m_app->workBase(), QStringLiteral("blank_2.c")));
         QVERIFY(edited.open(QIODevice::Append));
         edited.write("/* mine */");
         edited.close();
         Task &checked = run->TestPaper.blank(2);
         checked.verdict = verdictOf(VerdictKind::WrongOutput, 0, 1);
-        checked.checkedSource = checked.sourceDigest(app.workBase());
+        checked.checkedSource = checked.sourceDigest(m_app->workBase());
 
         auto *form = Forms<Frm_t_over>::show(run);
         QCOMPARE(scoreText(form), QStringLiteral("选择题 0/0 · 填空 0/2 · 改错 0/0 · 编程 0/0 · 得分 0 · 用时 00:00"));
@@ -169,10 +150,8 @@ private slots:
     // to check, with the score the review shows; leaving the review does not record it again.
     void theRunIsRecordedOnceWithItsScore()
     {
-        TestBank bank;
-        AppFixture app(bank);
         const auto run = std::make_shared<TestRun>();
-        run->test_path = app.workBase();
+        run->test_path = m_app->workBase();
         run->group = 3;
         run->test_clock = 723;
         answer(run->TestPaper, 10, 7, {3, 3, 3}, {2, 1, 1});

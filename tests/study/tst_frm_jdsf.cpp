@@ -79,9 +79,6 @@ private slots:
             QTest::mouseClick(buttonOf(form, "cmd_exit"), Qt::LeftButton);
         QVERIFY(!Forms<Frm_jdsf>::loaded());
         QVERIFY(login->isVisible());
-        form = Forms<Frm_jdsf>::show();
-        QCOMPARE(listOf(form, "List1")->count(), 3);
-        QCOMPARE(shownText(form), QString());
     }
 };
 

@@ -5,12 +5,8 @@
 
 #include "workfiles/CleanUp.h"
 #include "workfiles/TaskFiles.h"
-#include "workfiles/WorkFileError.h"
-#include "workfiles/WorkFolders.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
+#include "WorkHome.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -19,8 +15,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
-
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -67,16 +61,6 @@ void fill()
         if (fd < 0)
             break;
         ::close(fd);
-    }
-}
-
-QString failureOf(const std::function<void()> &step)
-{
-    try {
-        step();
-        return u"<done>"_s;
-    } catch (const WorkFileError &e) {
-        return e.message();
     }
 }
 
@@ -129,7 +113,7 @@ private slots:
             QVERIFY(source.open(QIODevice::WriteOnly) && source.write("int main(void) { return 1; }\n") > 0);
         }
         fill();
-        const QString message = failureOf(step);
+        const QString message = WorkHome::failureOf(step);
         QVERIFY2(message.startsWith(said.arg(m_home)), qPrintable(message));
         QVERIFY2(!message.contains(u"不是文件夹"_s), qPrintable(message));
         if (folderReady) {

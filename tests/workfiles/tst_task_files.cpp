@@ -8,13 +8,6 @@ class TestTaskFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void namesFollowTheKindAndNumber()
-    {
-        QCOMPARE(TaskFiles::sourceName(QStringLiteral("pro"), 3), QStringLiteral("pro_3.c"));
-        QCOMPARE(TaskFiles::dataName(3), QStringLiteral("data_31.dat"));
-        QCOMPARE(TaskFiles::dataName(12), QStringLiteral("data_121.dat"));
-    }
-
     void aTaskFileHoldsTheTextAndOneCrLfAndNothingElse()
     {
         WorkHome home;
