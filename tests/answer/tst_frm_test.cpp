@@ -87,7 +87,7 @@ private slots:
     }
 
     // The typed text names the set, blanks around it aside; the window hides with that choice
-    // and offers it again for the next test.
+    // and offers it again for the next test. A folder holding no program is left as it is.
     void startOpensTheTypedSetAndKeepsTheChoice_data() { addBankFormatRows(); }
 
     void startOpensTheTypedSetAndKeepsTheChoice()
@@ -96,12 +96,13 @@ private slots:
         TestBank bank;
         bank.addTestChoice(4, "第四套的题");
         AppFixture app(bank, format);
+        putFile("notes.txt");
         QWidget *w = open();
         choose(w, 0);
         type(w, QStringLiteral(" 第四套练习题 "));
         click(w, "Cmd_start");
-        QCOMPARE(MessageBox::askedCount(), 0);
         QCOMPARE(shownTest().group, 4);
+        QCOMPARE(filesIn(testFolder()), QStringList{"notes.txt"});
         QCOMPARE(combo(w)->currentIndex(), 3);
         QVERIFY(!w->isVisible());
         QCOMPARE(text(Forms<Frm_t_main>::loaded(), "Txt_ch_title"), QStringLiteral("【第1题】: 第四套的题"));
@@ -129,7 +130,6 @@ private slots:
         Forms<Frm_test>::show();
         start(w);
 
-        QCOMPARE(MessageBox::askedCount(), 0);
         const QString history = WorkFolders::join(app.workBase(), "c_zhiqiao/history/test");
         const QStringList runs = QDir(history).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         QCOMPARE(runs.size(), 2);
@@ -139,6 +139,20 @@ private slots:
         QCOMPARE(fileBytes(WorkFolders::join(run, "pro_1.c")), QByteArray("int one; /* mine */\r\n"));
         QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "pro_1.c")), QByteArray("int one;\r\n"));
         QCOMPARE(filesIn(testFolder()), (QStringList{"pro_1.c", "pro_2.c"}));
+    }
+
+    // A bank that fails the load leaves the set window as it was, saying why.
+    void aBankThatFailsKeepsTheSetWindow()
+    {
+        TestBank bank;
+        AppFixture app(bank);
+        QWidget *w = open();
+        bank.exec("drop table c_test");
+        start(w);
+        const auto asked = MessageBox::takeLastAsked();
+        QVERIFY(asked && asked->text.startsWith(QStringLiteral("无法开始综合练习。\n\n")));
+        QVERIFY(w->isVisible());
+        QVERIFY(!Forms<Frm_t_main>::loaded());
     }
 
     // Another copy of the program has the folder open: the start says so and nothing there is moved;
@@ -152,18 +166,15 @@ private slots:
         QVERIFY(other.tryLock(0));
         QWidget *w = open();
         start(w);
-        const auto asked = MessageBox::takeLastAsked();
-        QVERIFY(asked);
-        QCOMPARE(asked->text, QStringLiteral("无法开始综合练习。\n\n工作文件夹 %1 正由本程序的另一个窗口使用（另一个正在运行的"
-                                             "“智桥辅导学习系统-C语言”）。请先在那个窗口中结束练习，再在这里开始。")
-                                  .arg(testFolder()));
+        QCOMPARE(lastAsked(), QStringLiteral("信息提示|无法开始综合练习。\n\n工作文件夹 %1 正由本程序的另一个窗口使用（另一个正在运行的"
+                                             "“智桥辅导学习系统-C语言”）。请先在那个窗口中结束练习，再在这里开始。|Critical|Ok")
+                                 .arg(testFolder()));
         QVERIFY(w->isVisible());
         QVERIFY(!Forms<Frm_t_main>::loaded());
         QCOMPARE(filesIn(testFolder()), QStringList{"pro_1.c"});
         QCOMPARE(fileBytes(WorkFolders::join(testFolder(), "pro_1.c")), QByteArray("theirs"));
         other.unlock();
         start(w);
-        QCOMPARE(MessageBox::askedCount(), 0);
         QVERIFY(Forms<Frm_t_main>::loaded());
         // The test window holds the folder until it goes.
         QLockFile meanwhile(WorkFolders::join(app.workBase(), "c_zhiqiao/test.lock"));
