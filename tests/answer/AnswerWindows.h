@@ -131,17 +131,12 @@ inline bool enabled(QWidget *window, const QString &name)
     return control<QWidget>(window, name)->isEnabled();
 }
 
-inline bool framed(QWidget *window, int square)
-{
-    return control<QLabel>(window, QStringLiteral("Lab_tm(%1)").arg(square))->frameShape() == QFrame::Box;
-}
-
 // The squares carrying a frame, as question numbers.
 inline QList<int> framedSquares(QWidget *window)
 {
     QList<int> numbers;
     for (int k = 0; k < 10; ++k)
-        if (framed(window, k))
+        if (control<QLabel>(window, QStringLiteral("Lab_tm(%1)").arg(k))->frameShape() == QFrame::Box)
             numbers << k + 1;
     return numbers;
 }
