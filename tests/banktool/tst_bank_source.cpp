@@ -5,9 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,10 +27,15 @@ class TestBankSource : public QObject
         file.write(yaml);
     }
 
-    QStringList errorsOf(const QByteArray &chapterYaml)
+    void clear()
     {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
+    }
+
+    QStringList errorsOf(const QByteArray &chapterYaml)
+    {
+        clear();
         write(QStringLiteral("chapters/01.yaml"), chapterYaml);
         QStringList errors;
         readBankSource(m_dir.path(), errors);
@@ -41,24 +43,12 @@ class TestBankSource : public QObject
     }
 
     // Each case of a task as "case_no|data|output|hidden|about", with data "null" where the task has no file.
-    static QStringList casesIn(const QString &file, const QString &taskId, const QString &table = u"c_excer"_s)
+    static QStringList casesIn(SqliteBank &bank, const QString &table, const QString &taskId)
     {
         QStringList rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"cases"_s);
-            db.setDatabaseName(file);
-            if (!db.open())
-                return {db.lastError().text()};
-            QSqlQuery q(db);
-            q.prepare(u"select case_no, data, output, hidden, about from c_case where task_table = ? and task_id = ? order by case_no"_s);
-            q.addBindValue(table);
-            q.addBindValue(taskId.toInt());
-            q.exec();
-            while (q.next())
-                rows << u"%1|%2|%3|%4|%5"_s.arg(q.value(0).toString(), q.value(1).isNull() ? u"null"_s : q.value(1).toString(),
-                                                q.value(2).toString(), q.value(3).toString(), q.value(4).toString());
-        }
-        QSqlDatabase::removeDatabase(u"cases"_s);
+        for (const Record &c : bank.cases(table, taskId.toInt()))
+            rows << u"%1|%2|%3|%4|%5"_s.arg(c.text(u"case_no"_s), c.isNull(u"data"_s) ? u"null"_s : c.text(u"data"_s), c.text(u"output"_s),
+                                            c.text(u"hidden"_s), c.text(u"about"_s));
         return rows;
     }
 
@@ -110,8 +100,6 @@ private slots:
         QTest::newRow("blank numbering with a gap")
             << chapterWith("  blank:\n    - {title: t, program: \"a ___2___\", fills: [x], explain: e, output: o}\n")
             << "blank ___1___ is missing";
-        QTest::newRow("correction without fault count")
-            << chapterWith("  err:\n    - {title: t, program: p, corrected: q, explain: e, output: o}\n") << "missing 'faults'";
         QTest::newRow("case without output")
             << chapterWith("  blank:\n    - title: t\n      program: \"a ___1___\"\n      fills: [x]\n      explain: e\n"
                            "      output: o\n      cases:\n        - input: \"1\"\n")
@@ -189,21 +177,20 @@ private slots:
 
     void duplicateIdsNameBothPlaces()
     {
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
+        clear();
         write(QStringLiteral("algorithms/01.yaml"), "id: \"07\"\ntitle: a\ndescription: d\nprogram: p\noutput: o\n");
         write(QStringLiteral("algorithms/02.yaml"), "id: \"07\"\ntitle: b\ndescription: d\nprogram: p\noutput: o\n");
         QStringList errors;
         readBankSource(m_dir.path(), errors);
-        QCOMPARE(errors.size(), 1);
-        QVERIFY(errors[0].contains(QStringLiteral("algorithms/02.yaml:1: algorithm id '07' is used already at")));
-        QVERIFY(errors[0].contains(QStringLiteral("algorithms/01.yaml:1")));
+        errors.replaceInStrings(m_dir.path() + u'/', QString());
+        QCOMPARE(errors, QStringList{u"algorithms/02.yaml:1: algorithm id '07' is used already at algorithms/01.yaml:1"_s});
     }
 
+    // The fields of the rows are compared with an old bank's in tst_bank_import; here what only our
+    // own sources have: the sample in a programming task's title and the cases.
     void cleanSourcesCompileIntoAnOpenableBank()
     {
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
+        clear();
         write(QStringLiteral("chapters/02.yaml"),
               chapterWith("  choice:\n" + choice("B") + "  pro:\n"
                           "    - title: 读文件\n      program: |\n        int main(void) { return 0; }\n"
@@ -222,33 +209,23 @@ private slots:
         QCOMPARE(writeBank(source, file), QString());
 
         SqliteBank bank(file);
-        const RecordSet chapter = bank.chapter(QStringLiteral("02"), QStringLiteral("It's 引号"));
-        QCOMPARE(chapter.size(), 1);
-        const RecordSet choices = bank.exerciseQuestions(QuestionKind::Choice, QStringLiteral("02"));
-        QCOMPARE(choices.size(), 1);
-        QCOMPARE(choices[0].text(QStringLiteral("answer")), QStringLiteral("B"));
-        QCOMPARE(choices[0].text(QStringLiteral("ch_4")), QStringLiteral("4"));
+        QCOMPARE(bank.chapter(QStringLiteral("02"), QStringLiteral("It's 引号")).size(), 1);
         const RecordSet tasks = bank.exerciseQuestions(QuestionKind::Pro, QStringLiteral("02"));
         QCOMPARE(tasks.size(), 1);
-        QCOMPARE(tasks[0].text(QStringLiteral("content")), QStringLiteral("int main(void) { return 0; }"));
-        QCOMPARE(tasks[0].text(QStringLiteral("data_file")), QStringLiteral("data_11.dat"));
-        QCOMPARE(tasks[0].text(QStringLiteral("data_file1")), QStringLiteral("1 2 3"));
         // A programming task shows its example after its text.
         QCOMPARE(tasks[0].text(QStringLiteral("title")), u"读文件\n\n【样例】\n数据文件 data_11.dat：\n1 2 3\n输出：\no"_s);
-        QCOMPARE(bank.testQuestions(QuestionKind::Choice, 1).at(0).text(QStringLiteral("ch_answer")), QStringLiteral("C"));
-
         // Its cases: the example first, open; then the further ones.
-        const QString id = tasks[0].text(QStringLiteral("id_test"));
-        QCOMPARE(casesIn(file, id), (QStringList{u"1|1 2 3|o\n|0|"_s, u"2||0\n|1|空文件"_s, u"3|4|4\n|0|"_s}));
+        QCOMPARE(casesIn(bank, u"c_excer"_s, tasks[0].text(QStringLiteral("id_test"))),
+                 (QStringList{u"1|1 2 3|o\n|0|"_s, u"2||0\n|1|空文件"_s, u"3|4|4\n|0|"_s}));
         // A task without a data file: its cases have none, its title no sample (not a programming task).
         const RecordSet blanks = bank.testQuestions(QuestionKind::Blank, 1);
         QCOMPARE(blanks.size(), 1);
         QCOMPARE(blanks[0].text(QStringLiteral("title")), u"t"_s);
-        QCOMPARE(casesIn(file, blanks[0].text(QStringLiteral("id")), u"c_test"_s), (QStringList{u"1|null|25\n|0|"_s, u"2|null|1\n|1|"_s}));
+        QCOMPARE(casesIn(bank, u"c_test"_s, blanks[0].text(QStringLiteral("id"))), (QStringList{u"1|null|25\n|0|"_s, u"2|null|1\n|1|"_s}));
     }
 
     // A title's lines of prose are joined into paragraphs when the bank is written; code, lists
-    // and blank lines keep their breaks.
+    // and blank lines keep their breaks. Each row: the title and how it is shown (empty: as written).
     void paragraphsAreJoined_data()
     {
         QTest::addColumn<QString>("title");
@@ -256,25 +233,21 @@ private slots:
         QTest::newRow("Chinese runs on") << u"输出 3 行：\n第 1 行为和。"_s << u"输出 3 行：第 1 行为和。"_s;
         QTest::newRow("an ASCII word at the joint keeps a blank") << u"存放在\na、b 中"_s << u"存放在 a、b 中"_s;
         QTest::newRow("trailing blanks before the joint") << u"取 PI 为 3.14159，  \n请编写程序"_s << u"取 PI 为 3.14159，请编写程序"_s;
-        QTest::newRow("a blank line parts paragraphs") << u"第一段。\n\n第二段。"_s << u"第一段。\n\n第二段。"_s;
+        QTest::newRow("a blank line parts paragraphs") << u"第一段。\n\n第二段。"_s << QString();
         QTest::newRow("code after prose")
-            << u"有以下程序：\n#include <stdio.h>\nint main(void)\n{\n    printf(\"中\");\n}\n执行后的输出是（ ）。"_s
-            << u"有以下程序：\n#include <stdio.h>\nint main(void)\n{\n    printf(\"中\");\n}\n执行后的输出是（ ）。"_s;
-        QTest::newRow("a statement holding Chinese") << u"有以下程序段：\nprintf(\"%d 个\", n);\n执行后（ ）。"_s
-                                                     << u"有以下程序段：\nprintf(\"%d 个\", n);\n执行后（ ）。"_s;
-        QTest::newRow("a comment holding Chinese") << u"程序如下：\nx = 1 /* 初值 */\n输出什么？"_s << u"程序如下：\nx = 1 /* 初值 */\n输出什么？"_s;
-        QTest::newRow("an indented formula") << u"计算分段函数：\n    y = x    （x < 1）\n    y = 2x   （x ≥ 1）"_s
-                                             << u"计算分段函数：\n    y = x    （x < 1）\n    y = 2x   （x ≥ 1）"_s;
-        QTest::newRow("list items") << u"规则如下：\n- 第一条；\n- 第二条。\n（1）甲\n（2）乙"_s << u"规则如下：\n- 第一条；\n- 第二条。\n（1）甲\n（2）乙"_s;
-        QTest::newRow("a line without Chinese") << u"输入：\n3 4\n输出和。"_s << u"输入：\n3 4\n输出和。"_s;
-        QTest::newRow("one line") << u"若有定义 int a = 7; 则（ ）。"_s << u"若有定义 int a = 7; 则（ ）。"_s;
+            << u"有以下程序：\n#include <stdio.h>\nint main(void)\n{\n    printf(\"中\");\n}\n执行后的输出是（ ）。"_s << QString();
+        QTest::newRow("a statement holding Chinese") << u"有以下程序段：\nprintf(\"%d 个\", n);\n执行后（ ）。"_s << QString();
+        QTest::newRow("a comment holding Chinese") << u"程序如下：\nx = 1 /* 初值 */\n输出什么？"_s << QString();
+        QTest::newRow("an indented formula") << u"计算分段函数：\n    y = x    （x < 1）\n    y = 2x   （x ≥ 1）"_s << QString();
+        QTest::newRow("list items") << u"规则如下：\n- 第一条；\n- 第二条。\n（1）甲\n（2）乙"_s << QString();
+        QTest::newRow("a line without Chinese") << u"输入：\n3 4\n输出和。"_s << QString();
     }
 
     void paragraphsAreJoined()
     {
         QFETCH(QString, title);
         QFETCH(QString, shown);
-        QCOMPARE(TitleText::joinParagraphs(title), shown);
+        QCOMPARE(TitleText::joinParagraphs(title), shown.isEmpty() ? title : shown);
     }
 };
 
