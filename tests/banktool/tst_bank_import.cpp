@@ -87,16 +87,12 @@ class TestBankImport : public QObject
         old.removeIf([&](const Record &row) { return !noted(row).isEmpty() && !noted(row).first().contains(QStringLiteral(" is not read ")); });
         QCOMPARE(built.size(), old.size());
         for (qsizetype i = 0; i < built.size(); ++i) {
-            for (const BankSchema::Table &schema : BankSchema::tables()) {
-                if (schema.name != table)
+            for (const QString &field : BankSchema::fields(table)) {
+                const bool dropped = !noted(old[i]).filter(QStringLiteral(": %1 is not read").arg(field)).isEmpty();
+                if ((field == key && table.startsWith(u"c_")) || dropped)
                     continue;
-                for (const auto &[field, type] : schema.fields) {
-                    const bool dropped = !noted(old[i]).filter(QStringLiteral(": %1 is not read").arg(field)).isEmpty();
-                    if ((field == key && table.startsWith(u"c_")) || dropped)
-                        continue;
-                    QCOMPARE(built[i].text(field), old[i].text(field));
-                    QCOMPARE(built[i].actualSize(field), old[i].actualSize(field));
-                }
+                QCOMPARE(built[i].text(field), old[i].text(field));
+                QCOMPARE(built[i].actualSize(field), old[i].actualSize(field));
             }
         }
     }

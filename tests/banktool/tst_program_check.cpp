@@ -101,24 +101,21 @@ int main(void)
 {
     FILE *fp = fopen("data_21.dat", "r");
     int x, max = 0;
-    if (fp == NULL) {
-        printf("无法打开文件\n");
+    if (fp == NULL)
         return 1;
-    }
     while (fscanf(fp, "%d", &x) == 1)
-        if (x > max)
-            max = x;
+        max = x > max ? x : max;
     fclose(fp);
-    printf("最大值=%d\n", max);
+    printf("%d\n", max);
     return 0;
 }
 )"_s;
         t.hasData = true;
         t.data = u"3 8 1 9 4"_s;
-        t.output = u"最大值=9\n"_s;
+        t.output = u"9\n"_s;
         // Each case brings its own data file; an empty one is a file of no bytes.
-        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"最大值=12\n"_s, true, {}},
-                   {SourcePlace{t.place.file, 44}, {}, {}, u"最大值=0\n"_s, true, {}}};
+        t.cases = {{SourcePlace{t.place.file, 40}, {}, u"-5 12"_s, u"12\n"_s, true, {}},
+                   {SourcePlace{t.place.file, 44}, {}, {}, u"0\n"_s, true, {}}};
         // The second task of its section: its data file is data_21.dat.
         QStringList problems = checkPro(t, 2, u"chapter 05, programming 2"_s, m_settings);
         QVERIFY2(problems.isEmpty(), shown(problems));
@@ -126,7 +123,7 @@ int main(void)
         problems = checkPro(t, 1, u"chapter 05, programming 1"_s, m_settings);
         QVERIFY2(mentions(problems, u"names the data file data_21.dat, but as task 1 of its section its file is data_11.dat"_s), shown(problems));
         QVERIFY2(mentions(problems, u"the reference program does not open data_11.dat"_s), shown(problems));
-        QVERIFY2(mentions(problems, u"should be \"最大值=9\" but is \"无法打开文件\""_s), shown(problems));
+        QVERIFY2(mentions(problems, u"line 1 should be \"9\" but is (nothing)"_s), shown(problems));
     }
 
     void skeletonMustCompile()
@@ -154,7 +151,6 @@ int main(void)
         QTest::addColumn<QString>("expected");
         const QStringList twoFaults = {u"sum = 0;"_s, u"sum = 0"_s, u"i <= n"_s, u"i < n"_s};
         QTest::newRow("right") << 2 << 2 << QString() << twoFaults << QString();
-        QTest::newRow("prints something else") << 1 << 1 << QString() << QStringList{u"i = 1;"_s, u"i = 2;"_s} << QString();
         // Fixing some of the faults must not be enough: this one passes the example, not the case.
         QTest::newRow("right on the example only") << 1 << 1 << QString() << QStringList{u"i <= n"_s, u"i <= 10"_s} << QString();
         QTest::newRow("faulty program works") << 1 << 1 << QString()
