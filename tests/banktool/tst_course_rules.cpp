@@ -5,7 +5,6 @@
 #include "banktool/Duplicates.h"
 #include "banktool/ExplainedKey.h"
 #include "banktool/KeyBalance.h"
-#include "banktool/TaskSample.h"
 
 #include <QTest>
 
@@ -196,7 +195,6 @@ private slots:
 
     void programsThatReadInput()
     {
-        QVERIFY(CourseRules::readsInput(kReading));
         QVERIFY(CourseRules::readsInput(u"while ((c = getchar()) != EOF)"_s));
         QVERIFY(CourseRules::readsInput(u"fgets (s, 80, stdin)"_s));
         QVERIFY(!CourseRules::readsInput(u"fp = fopen(\"poem.txt\", \"r\"); while ((ch = fgetc(fp)) != EOF)"_s)); // its own file
@@ -320,31 +318,6 @@ private slots:
         QVERIFY2(mentions(errors, u"tests/4.yaml:1: a test set's 'err' holds 1 tasks; it must hold exactly 3"_s), shown(errors));
         QVERIFY2(mentions(errors, u"tests/4.yaml:1: a test set's 'pro' holds 0 tasks"_s), shown(errors));
         QVERIFY2(!mentions(errors, u"'blank' holds"_s), shown(errors));
-    }
-
-    void sampleFollowsTheTitle_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<bool>("hasData");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("input") << u"3 4\n"_s << false << u"求和。\n\n【样例】\n输入：\n3 4\n输出：\n7\n8"_s;
-        QTest::newRow("input and data file") << u"5\n\n"_s << true
-                                             << u"求和。\n\n【样例】\n输入：\n5\n数据文件 data_21.dat：\n1 2\n3\n输出：\n7\n8"_s;
-        QTest::newRow("nothing read") << u"\n"_s << false << u"求和。\n\n【样例】\n输出：\n7\n8"_s;
-    }
-
-    void sampleFollowsTheTitle()
-    {
-        QFETCH(QString, input);
-        QFETCH(bool, hasData);
-        QFETCH(QString, expected);
-        ProgramTask t;
-        t.title = u"求和。"_s;
-        t.input = input;
-        t.hasData = hasData;
-        t.data = u"1 2\n3"_s;
-        t.output = u"7\n8\n\n"_s;
-        QCOMPARE(TaskSample::titleWithSample(t, 2), expected);
     }
 };
 
