@@ -114,15 +114,10 @@ QString unrtfText(const QByteArray &rtf, QString *failure)
         }
         copy.write(system.readAll() + "\nunisymbol_print\n\t&#%;\n");
     }
-    QFile input(dir.filePath(u"doc.rtf"_s));
-    if (!input.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *failure = u"cannot write the RTF file"_s;
-        return {};
-    }
-    input.write(rtf);
-    input.close();
     QProcess unrtf;
-    unrtf.start(u"unrtf"_s, {u"-P"_s, dir.path(), u"--text"_s, u"--nopict"_s, input.fileName()});
+    unrtf.start(u"unrtf"_s, {u"-P"_s, dir.path(), u"--text"_s, u"--nopict"_s});
+    unrtf.write(rtf);
+    unrtf.closeWriteChannel();
     if (!unrtf.waitForFinished(20000) || unrtf.exitCode() != 0) {
         *failure = u"unrtf failed: "_s + QString::fromLocal8Bit(unrtf.readAllStandardError());
         return {};

@@ -171,7 +171,6 @@ void TestRtfReader::wordChineseDocument()
         "{\\info{\\title " + gbk(u"标题"_s) + "}{\\author abc}{\\operator abc}"
         "{\\creatim\\yr2024\\mo1\\dy2}}"
         "{\\header \\pard\\plain " + gbk(u"页眉"_s) + "\\par}"
-        "\\paperw11906\\paperh16838\\margl1800\\margr1800\\sectd \\linex0\\sectdefaultcl"
         "\\pard\\plain \\ltrpar\\qc \\li0\\ri0\\nowidctlpar\\wrapdefault\\aspalpha\\faauto"
         "\\rin0\\lin0\\itap0 \\rtlch\\fcs1 \\af0\\afs21\\alang1025 \\ltrch\\fcs0 "
         "\\fs21\\lang1033\\langfe2052\\kerning2\\loch\\af0\\hich\\af0\\dbch\\af13\\cgrid"
@@ -410,13 +409,9 @@ void TestRtfReader::malformedInputStillReads()
     QCOMPARE(Doc(head + "{\\b " + gbk(u"未闭合"_s) + "\\par{{").text(), u"未闭合\n"_s);
     // text after the document's end is not part of it
     QCOMPARE(Doc("{\\rtf1 in}out").text(), u"in"_s);
-    // stray closing braces inside end the document early but keep what was read
-    QCOMPARE(Doc("{\\rtf1 a}}b").text(), u"a"_s);
     // truncated escapes and words at the very end
-    QCOMPARE(Doc(head + "ok\\'d").text(), u"ok"_s);
-    QCOMPARE(Doc(head + "ok\\'").text(), u"ok"_s);
-    QCOMPARE(Doc(head + "ok\\").text(), u"ok"_s);
-    QCOMPARE(Doc(head + "ok\\u").text(), u"ok"_s);
+    for (const char *end : {"\\'d", "\\'", "\\", "\\u"})
+        QCOMPARE(Doc(head + "ok" + end).text(), u"ok"_s);
     QCOMPARE(Doc(head + "ok\\'zz").text(), u"okzz"_s);
     // control characters never become breaks or frame markers
     Doc ctl(head + "\\uc0 a\\'0d\\'0ab\\u13 c\\u-560 d\\u8233 e\\'09f}");
