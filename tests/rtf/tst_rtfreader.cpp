@@ -111,13 +111,10 @@ void TestRtfReader::plainTextAndDetection()
     Doc utf8(u"第一章 {C语言} \\n 概述\n第二行"_s.toUtf8());
     QCOMPARE(utf8.text(), u"第一章 {C语言} \\n 概述\n第二行"_s);
     // legacy GBK bytes that are not UTF-8
-    QStringEncoder enc("GBK");
-    Doc legacy(QByteArray(enc.encode(u"指针与数组"_s)));
-    QCOMPARE(legacy.text(), u"指针与数组"_s);
+    QCOMPARE(Doc(QStringEncoder("GBK").encode(u"指针与数组"_s)).text(), u"指针与数组"_s);
     QCOMPARE(Doc("line 1\r\nline 2").text(), u"line 1\nline 2"_s);
     // BOM-prefixed RTF is RTF
-    Doc bom("\xEF\xBB\xBF  {\\rtf1 Hello}");
-    QCOMPARE(bom.text(), u"Hello"_s);
+    QCOMPARE(Doc("\xEF\xBB\xBF  {\\rtf1 Hello}").text(), u"Hello"_s);
 }
 
 void TestRtfReader::wordPadChineseRuns()
