@@ -34,8 +34,6 @@ private slots:
         QTest::newRow("blanks inside a line") << u"a b\n"_s << u"a  b\n"_s << 0;
         QTest::newRow("leading blank") << u"a\nb\n"_s << u"a\n b\n"_s << 1;
         QTest::newRow("line missing") << u"a\nb\n"_s << u"a\n"_s << 1;
-        QTest::newRow("line too many") << u"a\n"_s << u"a\nb\n"_s << 1;
-        QTest::newRow("empty line inside") << u"a\nb\n"_s << u"a\n\nb\n"_s << 1;
         QTest::newRow("nothing printed") << u"7\n"_s << QString() << 0;
     }
 
@@ -77,15 +75,25 @@ private slots:
         longLine.exitCode = 1;
         longLine.failedCase.actual = QString(199, u'x') + u"😀"_s + QString(60000, u'y');
         QTest::newRow("long line") << longLine << u"实际输出：\n"_s + QString(199, u'x') + u"……（这一行还有 60002 个字符）"_s;
+        QStringList lines;
+        for (int i = 1; i <= 100; ++i)
+            lines << QString::number(i);
         Verdict data = longLine;
         data.failedCase.actual.clear();
         data.failedCase.dataName = u"data_21.dat"_s;
-        QStringList lines;
-        for (int i = 1; i <= 30; ++i)
-            lines << QString::number(i);
-        data.failedCase.data = lines.join(u'\n');
+        data.failedCase.data = lines.mid(0, 30).join(u'\n');
         QTest::newRow("long data file, no input") << data << u"实际输出：\n（无）\n\n数据文件 data_21.dat：\n"_s + lines.mid(0, 20).join(u'\n')
                                                               + u"\n……（数据文件共 30 行，这里只显示开头）"_s;
+        // A long output is shown from a little before its first difference to a little after it.
+        Verdict longOutput = verdictOf(VerdictKind::WrongOutput);
+        longOutput.failedCase.number = 1;
+        longOutput.failedCase.expected = lines.join(u'\n');
+        longOutput.failedCase.actual = (lines.mid(0, 59) << u"x"_s << lines.mid(60)).join(u'\n');
+        longOutput.failedCase.firstDifference = 59;
+        QTest::newRow("long output") << longOutput
+                                     << u"测试 1 没有通过。第 60 行起输出不同（下面用 > 标出，^ 指出第一个不同的字符）。\n\n实际输出：\n……（前面还有 54 行）\n"
+                                        u"  55 | 55\n  56 | 56\n  57 | 57\n  58 | 58\n  59 | 59\n> 60 | x\n       ^\n"
+                                        u"  61 | 61\n  62 | 62\n  63 | 63\n  64 | 64\n……（后面还有 36 行）\n\n应当输出："_s;
         // Characters one cannot see are shown visibly, so that outputs differing only in them differ on screen.
         const auto shown = [](const QString &actual) {
             Verdict v = verdictOf(VerdictKind::WrongOutput);
@@ -110,39 +118,17 @@ private slots:
 
     void hiddenCaseSaysOnlyWhatKindOfInputItHolds()
     {
-        Verdict v;
-        v.kind = VerdictKind::RunError;
-        v.passed = 1;
+        Verdict v = verdictOf(VerdictKind::RunError, 1);
         v.failedCase.number = 3;
         v.failedCase.hidden = true;
         v.crashed = true;
         v.exitCode = SIGFPE;
-        v.failedCase.input = u"-8 3\n"_s; // kept from the student, as the judge keeps it
+        v.failedCase.input = u"-8 3\n"_s; // what the case ran on, never shown
         QCOMPARE(VerdictText::text(v),
                  u"运行出错\n\n隐藏测试 3：程序异常终止：SIGFPE（算术错误，例如整数除以 0）。\n"
                  u"隐藏测试的输入和答案不公开；前面的 1 个测试都通过了，请想一想程序还有哪些情况没有照顾到。"_s);
         v.failedCase.description = u"空文件"_s;
         QVERIFY(VerdictText::text(v).contains(u"\n这个测试的输入：空文件。隐藏测试的输入和答案不公开"_s));
-    }
-
-    void longOutputIsCutAfterTheFirstDifference()
-    {
-        Verdict v;
-        v.kind = VerdictKind::WrongOutput;
-        v.failedCase.number = 1;
-        QStringList lines;
-        for (int i = 1; i <= 100; ++i)
-            lines << QString::number(i);
-        v.failedCase.expected = lines.join(u'\n');
-        lines[59] = u"x"_s;
-        v.failedCase.actual = lines.join(u'\n');
-        v.failedCase.firstDifference = 59;
-        const QString text = VerdictText::text(v);
-        QVERIFY2(text.startsWith(u"输出不正确\n\n测试 1 没有通过。第 60 行起输出不同"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"实际输出：\n……（前面还有 54 行）\n  55 | 55\n"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"> 60 | x\n       ^\n  61 | 61\n"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"  64 | 64\n……（后面还有 36 行）"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"输入：\n（无）"_s), qPrintable(text));
     }
 
     // The note of a run outside the sandbox, which the sandbox suite checks, stands only where a
@@ -295,7 +281,6 @@ private slots:
         QTest::addColumn<bool>("error");
         QTest::addColumn<QString>("explanation");
         QTest::addColumn<bool>("explainsRun");
-        QTest::newRow("semicolon") << u"expected ',' or ';' before 'printf'"_s << true << u"缺少分号 ;"_s << false;
         QTest::newRow("undeclared") << u"'sum' undeclared (first use in this function)"_s << true << u"sum 没有定义"_s << false;
         QTest::newRow("header") << u"implicit declaration of function 'strlen' [-Wimplicit-function-declaration]"_s << false
                                 << u"#include <string.h>"_s << true;
@@ -326,8 +311,7 @@ private slots:
     // A warning that may explain a failed run comes first, explained, before the case.
     void warningsThatMayExplainAFailedRunComeFirst()
     {
-        Verdict v;
-        v.kind = VerdictKind::RunError;
+        Verdict v = verdictOf(VerdictKind::RunError);
         v.crashed = true;
         v.exitCode = SIGSEGV;
         v.failedCase.number = 1;

@@ -98,10 +98,12 @@ private slots:
         QTest::addColumn<QString>("bwrap");
         QTest::addColumn<Isolation>("isolation");
         QTest::addColumn<QString>("note");
+        const QString risk = u"程序没有在沙箱中运行，而是直接运行的：它能读写你的文件，也能结束你的其他程序。"_s;
         QTest::newRow("bwrap missing") << QString() << Isolation::NoBwrap
-                                       << u"注意：本机没有安装 bubblewrap（bwrap），程序没有在沙箱中运行"_s;
+                                       << u"注意：本机没有安装 bubblewrap（bwrap），"_s + risk
+                                              + u"安装后（sudo apt install bubblewrap）再检查，程序就会在沙箱中运行。"_s;
         QTest::newRow("bwrap fails") << QStandardPaths::findExecutable(u"false"_s) << Isolation::NoNamespaces
-                                     << u"注意：bwrap 无法建立沙箱（系统可能关闭了用户命名空间），程序没有在沙箱中运行"_s;
+                                     << u"注意：bwrap 无法建立沙箱（系统可能关闭了用户命名空间），"_s + risk;
     }
 
     void withoutASandboxTheProgramRunsAndTheResultSaysSo()
@@ -109,20 +111,14 @@ private slots:
         QFETCH(QString, bwrap);
         QFETCH(Isolation, isolation);
         QFETCH(QString, note);
-        const Sandbox sandbox = Sandbox::tried(bwrap);
-        QCOMPARE(sandbox.isolation(), isolation);
         const QString path = m_work->filePath(u"pro_1.c"_s);
         StudentPrograms::writeFile(path, program(kIncludes, u"    printf(\"alive\\n\");\n"_s).toUtf8());
         Judge judge;
-        judge.setSandbox(sandbox);
+        judge.setSandbox(Sandbox::tried(bwrap));
         const Verdict v = StudentPrograms::check(judge, {TaskKind::Programming, path, {}, aliveCase() + aliveCase()});
         QCOMPARE(v.kind, VerdictKind::Passed);
         QCOMPARE(v.isolation, isolation);
-        const QString text = VerdictText::text(v);
-        QCOMPARE(text.count(note), 1);
-        QVERIFY2(text.endsWith(u"程序没有在沙箱中运行，而是直接运行的：它能读写你的文件，也能结束你的其他程序。"_s)
-                     || text.contains(u"sudo apt install bubblewrap"_s),
-                 qPrintable(text));
+        QCOMPARE(VerdictText::text(v).count(note), 1);
     }
 
     // The system's process limit binds in the sandbox even where the tutoring program runs as root:
@@ -226,8 +222,6 @@ private slots:
         QCOMPARE(QDir(m_home->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY(!QFile::exists(u"/tmp/own"_s));
         QCOMPARE(QDir(m_work->path()).entryList(QDir::Files), QStringList{u"pro_h.c"_s});
-        neighbour.kill();
-        neighbour.waitForFinished();
     }
 };
 
