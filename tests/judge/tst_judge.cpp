@@ -127,8 +127,8 @@ private slots:
         writeSource(u"data_11.dat"_s, "100 200\r\n");
         const QMap<QString, QByteArray> before = contents(m_work->path());
         const Verdict v = check(task);
-        QCOMPARE(VerdictText::headline(v), u"全部通过 (3/3)"_s);
-        QVERIFY2(VerdictText::text(v).contains(u"其中 2 个是隐藏测试"_s), qPrintable(VerdictText::text(v)));
+        QVERIFY2(VerdictText::text(v).startsWith(u"全部通过 (3/3)\n\n程序在全部 3 个测试上输出正确（其中 2 个是隐藏测试）。"_s),
+                 qPrintable(VerdictText::text(v)));
         QCOMPARE(contents(m_work->path()), before);
     }
 
@@ -136,9 +136,8 @@ private slots:
     {
         const QString source = program(u"#include <stdio.h>\n"_s, u"    int a = 1\n    printf(\"%d\\n\", a);\n"_s);
         const Verdict v = check(JudgeTask{TaskKind::Correction, writeSource(u"err_2.c"_s, source.toUtf8()), {}, sumCases()});
-        // gcc names line 5, where it first sees that the statement of line 4 did not end.
-        QCOMPARE(v.errorLines, QList<int>{4});
         const QString text = VerdictText::text(v);
+        // gcc names line 5, where it first sees that the statement of line 4 did not end.
         QVERIFY2(text.startsWith(u"编译错误\n\n程序第 4 行有错误，没有编译成功。\n\n第 4 行：缺少分号 ;"_s), qPrintable(text));
         QVERIFY2(text.contains(u"\nerr_2.c:5:5: error: expected"_s), qPrintable(text));
     }
@@ -156,16 +155,18 @@ private slots:
         filled.replace(u"___1___"_s, u"i <= n"_s).replace(u"___2___"_s, u"sum += i"_s);
         QTest::newRow("fill-in filled") << TaskKind::FillIn << kSumBlanks << filled << VerdictKind::CannotCheck
                                         << u"你填的内容：\n【1】i <= n\n【2】sum += i"_s;
-        QTest::newRow("fill-in, a line changed") << TaskKind::FillIn << kSumBlanks << QString(filled).replace(u"%d\\n\", sum"_s, u"55\\n\""_s)
-                                                 << VerdictKind::FixedTextChanged << u"第 7 行不是填空的地方，不能改动。"_s;
+        QTest::newRow("fill-in, a line changed")
+            << TaskKind::FillIn << kSumBlanks << QString(filled).replace(u"%d\\n\", sum"_s, u"55\\n\""_s) << VerdictKind::FixedTextChanged
+            << u"第 7 行不是填空的地方，不能改动。"_s;
         QTest::newRow("fill-in, a blank left") << TaskKind::FillIn << kSumBlanks << QString(kSumBlanks).replace(u"___1___"_s, u"i <= n"_s)
                                                << VerdictKind::BlanksLeft << u"第 2 空还没有填"_s;
         // A task of an old bank, whose handed-out program has no marks: only the marks left are looked for.
-        QTest::newRow("marks left") << TaskKind::FillIn << QString() << u"int main(void)\n{\n    int s = ___1___;\n    return ___3___;\n}\n"_s
-                                    << VerdictKind::BlanksLeft
-                                    << u"还有空没有填\n\n第 1、3 空还没有填（程序里还有 ___1___、___3___）。请在编辑器中填好、保存后再检查。"_s;
+        QTest::newRow("marks left")
+            << TaskKind::FillIn << QString() << u"int main(void)\n{\n    int s = ___1___;\n    return ___3___;\n}\n"_s << VerdictKind::BlanksLeft
+            << u"还有空没有填\n\n第 1、3 空还没有填（程序里还有 ___1___、___3___）。请在编辑器中填好、保存后再检查。"_s;
         const QString mended = QString(kFaultySum).replace(u"a - b"_s, u"a + b"_s);
-        QTest::newRow("the fault mended") << TaskKind::Correction << kFaultySum << mended << VerdictKind::CannotCheck << u"无法启动 C 编译器"_s;
+        QTest::newRow("the fault mended") << TaskKind::Correction << kFaultySum << mended << VerdictKind::CannotCheck
+                                          << u"无法启动 C 编译器"_s;
         QTest::newRow("one line more") << TaskKind::Correction << kFaultySum << QString(mended).replace(u"int a, b;"_s, u"int a, b, c;"_s)
                                        << VerdictKind::TooManyChanges
                                        << u"改动的行太多\n\n这道题有 1 处错误，只需要改动 1 行，这个程序却改动了 2 行：改动的是第 4、6 行。"_s;
@@ -211,41 +212,37 @@ private slots:
     {
         QString wrong = kRightAverage;
         wrong.replace(u"%.2f"_s, u"%.1f"_s);
-        const Verdict v = check(programming(wrong));
-        QCOMPARE(v.kind, VerdictKind::WrongOutput);
-        const QString text = VerdictText::text(v);
+        const QString text = VerdictText::text(check(programming(wrong)));
         QVERIFY2(text.contains(u"数据文件 data_11.dat：\n3 8 1 9 4"_s), qPrintable(text));
         // The caret stands under the first character that differs; the Chinese ones are two columns wide.
         QVERIFY2(text.contains(u"> 1 | 平均值=5.0\n"_s + QString(16, u' ') + u"^\n"_s), qPrintable(text));
     }
 
     // Programs that print the right answer by luck: they pass their cases, and only the second build
-    // with the memory checkers shows their fault.
+    // with the memory checkers shows their fault, named in the verdict's headline; a leak is a note.
     void faultsThatPassByLuckAreFoundByTheMemoryCheck_data()
     {
         QTest::addColumn<QString>("body");
-        QTest::addColumn<VerdictKind>("kind");
         QTest::addColumn<QString>("expected");
         QTest::newRow("read past an array")
             << u"    int a[5] = {1, 2, 3, 4, 5}, i, last = 0, x, y;\n    scanf(\"%d%d\", &x, &y);\n"
                u"    for (i = 0; i <= 5; i++)\n        last = a[i];\n    printf(\"%d\\n\", x + y + last * 0);\n"_s
-            << VerdictKind::MemoryError << u"数组越界\n\n测试 1 的输出正确，但检查发现程序在第 9 行数组越界"_s;
+            << u"数组越界\n\n测试 1 的输出正确，但检查发现程序在第 9 行数组越界"_s;
         QTest::newRow("use after free")
             << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    int sum = p[0] + p[1];\n"
                u"    free(p);\n    printf(\"%d\\n\", sum);\n    if (p[1] == 12345)\n        puts(\"\");\n"_s
-            << VerdictKind::MemoryError << u"使用了已经释放的内存"_s;
+            << u"使用了已经释放的内存"_s;
         QTest::newRow("signed overflow")
             << u"    int x, y, big = 2147483647;\n    scanf(\"%d%d\", &x, &y);\n    big += x;\n    printf(\"%d\\n\", x + y);\n"_s
-            << VerdictKind::MemoryError << u"有符号整数溢出"_s;
+            << u"有符号整数溢出"_s;
         QTest::newRow("leak, a note")
             << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    printf(\"%d\\n\", p[0] + p[1]);\n"_s
-            << VerdictKind::Passed << u"提示：内存没有释放，申请在第 6 行"_s;
+            << u"全部通过 (2/2)\n\n程序在全部 2 个测试上输出正确（其中 1 个是隐藏测试）。\n\n提示：内存没有释放，申请在第 6 行"_s;
     }
 
     void faultsThatPassByLuckAreFoundByTheMemoryCheck()
     {
         QFETCH(QString, body);
-        QFETCH(VerdictKind, kind);
         QFETCH(QString, expected);
         const QString source = program(u"#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"_s, body);
         JudgeTask task{TaskKind::Programming, writeSource(u"pro_4.c"_s, source.toUtf8()), {}, sumCases()};
@@ -255,8 +252,7 @@ private slots:
         task.checkMemory = true;
         v = check(task);
         const QString text = VerdictText::text(v);
-        QVERIFY2(v.kind == kind, qPrintable(text));
-        QVERIFY2(text.contains(expected), qPrintable(text));
+        QVERIFY2(text.startsWith(expected), qPrintable(text));
         // gcc's report follows, naming the student's file without the temporary folder.
         QVERIFY2(text.contains(u"pro_4.c:"_s) && !text.contains(u"/pro_4.c"_s), qPrintable(text));
     }
@@ -272,7 +268,6 @@ private slots:
         judge.setFinder([&](const QString &) { return fake; });
         const Verdict v = check(judge, programming(kRightAverage));
         QCOMPARE(v.kind, VerdictKind::Passed);
-        QCOMPARE(v.memoryCheck, MemoryCheck::Skipped);
         QVERIFY2(VerdictText::text(v).contains(u"（没有检查内存和未定义行为：这台电脑上的 C 编译器缺少检查用的运行库（libasan、libubsan）。）"_s),
                  qPrintable(VerdictText::text(v)));
     }
@@ -338,9 +333,9 @@ private slots:
         // Even a missing file is not looked at.
         const Verdict v = check(judge, {TaskKind::Programming, m_work->filePath(u"pro_1.c"_s), {}, sumCases()});
         QCOMPARE(v.kind, VerdictKind::NoCompiler);
-        const QString text = VerdictText::text(v);
-        QVERIFY2(text.startsWith(u"没有找到 C 编译器\n\n没有找到 C 编译器：在 PATH 中依次找了 gcc、cc、clang"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"sudo apt install gcc"_s), qPrintable(text));
+        QVERIFY2(VerdictText::text(v).startsWith(u"没有找到 C 编译器\n\n没有找到 C 编译器：在 PATH 中依次找了 gcc、cc、clang，都没有找到。"
+                                                 u"请先安装 gcc，例如在终端中运行：\n\n    sudo apt install gcc"_s),
+                 qPrintable(VerdictText::text(v)));
     }
 
     void aRunningCheckRefusesASecondAndStopsWhenAsked()
