@@ -10,7 +10,6 @@
 #include <QDirIterator>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QStringEncoder>
 #include <QTest>
 
 #include <memory>
@@ -128,113 +127,70 @@ private slots:
         writeSource(u"data_11.dat"_s, "100 200\r\n");
         const QMap<QString, QByteArray> before = contents(m_work->path());
         const Verdict v = check(task);
-        QCOMPARE(VerdictText::headline(v), u"全部通过 (3/3)"_s);
-        QVERIFY2(VerdictText::text(v).contains(u"其中 2 个是隐藏测试"_s), qPrintable(VerdictText::text(v)));
+        QVERIFY2(VerdictText::text(v).startsWith(u"全部通过 (3/3)\n\n程序在全部 3 个测试上输出正确（其中 2 个是隐藏测试）。"_s),
+                 qPrintable(VerdictText::text(v)));
         QCOMPARE(contents(m_work->path()), before);
-    }
-
-    void programPrintingTheExampleFailsAHiddenCase()
-    {
-        const JudgeTask task = programming(program(u"#include <stdio.h>\n"_s, u"    printf(\"平均值=5.00\\n\");\n"_s));
-        const Verdict v = check(task);
-        QCOMPARE(v.kind, VerdictKind::WrongOutput);
-        QCOMPARE(v.passed, 1);
-        // Nothing of the hidden case is shown: neither its data nor its expected output.
-        const QString text = VerdictText::text(v);
-        QVERIFY2(text.contains(u"隐藏测试 2 没有通过"_s) && text.contains(u"全是负数"_s), qPrintable(text));
-        QVERIFY2(!text.contains(u"-8"_s) && !text.contains(u"-12"_s), qPrintable(text));
     }
 
     void missingSemicolonIsNamedAtTheEndOfItsLine()
     {
         const QString source = program(u"#include <stdio.h>\n"_s, u"    int a = 1\n    printf(\"%d\\n\", a);\n"_s);
         const Verdict v = check(JudgeTask{TaskKind::Correction, writeSource(u"err_2.c"_s, source.toUtf8()), {}, sumCases()});
-        // gcc names line 5, where it first sees that the statement of line 4 did not end.
-        QVERIFY2(v.compilerMessages.contains(u"err_2.c:5:"_s), qPrintable(v.compilerMessages));
-        QCOMPARE(v.errorLines, QList<int>{4});
-        QVERIFY2(!v.compilerMessages.contains(m_work->path()), qPrintable(v.compilerMessages));
         const QString text = VerdictText::text(v);
+        // gcc names line 5, where it first sees that the statement of line 4 did not end.
         QVERIFY2(text.startsWith(u"编译错误\n\n程序第 4 行有错误，没有编译成功。\n\n第 4 行：缺少分号 ;"_s), qPrintable(text));
         QVERIFY2(text.contains(u"\nerr_2.c:5:5: error: expected"_s), qPrintable(text));
     }
 
-    // A source as the editor keeps it: CR LF line ends, Chinese text in the system's code page.
-    void sourceWithCrLfCompilesAsItIs()
+    // Fill-in and correction files are held to the program handed out before the compiler sees them.
+    // The compiler here cannot start: a file that reaches it gets "无法检查", with the fills it was read with.
+    void filesAreHeldToTheTaskBeforeCompiling_data()
     {
-        QString source = program(u"#include <stdio.h>\n"_s,
-                                 u"    int a, b;\n    /* 求和 */\n    scanf(\"%d%d\", &a, &b);\n    printf(\"和=%d\\n\", a + b);\n"_s);
-        source.replace(u"\n"_s, u"\r\n"_s);
-        QStringEncoder encode(QStringEncoder::System);
-        JudgeTask task{TaskKind::Programming, writeSource(u"pro_2.c"_s, encode(source)), {}, sumCases()};
-        task.cases[0].expected = u"和=7\n"_s;
-        task.cases[1].expected = u"和=-5\r\n"_s;
-        const Verdict v = check(task);
-        QVERIFY2(v.kind == VerdictKind::Passed, qPrintable(VerdictText::text(v)));
-    }
-
-
-    // What a student may and may not do to a fill-in file.
-    void fillInIsReadAgainstTheHandedOutProgram_data()
-    {
+        QTest::addColumn<TaskKind>("kind");
+        QTest::addColumn<QString>("handedOut");
         QTest::addColumn<QString>("source");
-        QTest::addColumn<VerdictKind>("kind");
-        QTest::addColumn<QList<int>>("blanks");
+        QTest::addColumn<VerdictKind>("verdict");
         QTest::addColumn<QString>("expected");
         QString filled = kSumBlanks;
         filled.replace(u"___1___"_s, u"i <= n"_s).replace(u"___2___"_s, u"sum += i"_s);
-        QTest::newRow("filled") << filled << VerdictKind::Passed << QList<int>{1, 2} << u"你填的内容：\n【1】i <= n\n【2】sum += i"_s;
-        QString changed = filled;
-        changed.replace(u"printf(\"%d\\n\", sum);"_s, u"printf(\"55\\n\");"_s);
-        QTest::newRow("fixed line changed") << changed << VerdictKind::FixedTextChanged << QList<int>{}
-                                            << u"改动了不能改动的地方\n\n第 7 行不是填空的地方，不能改动。"_s;
-        QString unfilled = kSumBlanks;
-        unfilled.replace(u"___1___"_s, u"i <= n"_s);
-        QTest::newRow("blank left") << unfilled << VerdictKind::BlanksLeft << QList<int>{2} << u"第 2 空还没有填"_s;
-    }
-
-    void fillInIsReadAgainstTheHandedOutProgram()
-    {
-        QFETCH(QString, source);
-        QFETCH(VerdictKind, kind);
-        QFETCH(QList<int>, blanks);
-        QFETCH(QString, expected);
-        JudgeTask task{TaskKind::FillIn, writeSource(u"blank_1.c"_s, source.toUtf8()), {}, {{1, false, {}, {}, {}, u"55\n"_s}}};
-        task.handedOut = kSumBlanks;
-        const Verdict v = check(task);
-        const QString text = VerdictText::text(v);
-        QVERIFY2(v.kind == kind, qPrintable(text));
-        QCOMPARE(v.blanks, blanks);
-        QVERIFY2(text.contains(expected), qPrintable(text));
-    }
-
-    void correctionChangingMoreLinesThanItsFaultsIsRefused_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<VerdictKind>("kind");
-        QTest::addColumn<QString>("expected");
-        QString right = kFaultySum;
-        right.replace(u"a - b"_s, u"a + b"_s);
-        QTest::newRow("the fault mended") << right << VerdictKind::Passed << u"全部通过 (2/2)"_s;
-        QString more = right;
-        more.replace(u"int a, b;"_s, u"int a, b, c;"_s);
-        QTest::newRow("one line more") << more << VerdictKind::TooManyChanges
+        QTest::newRow("fill-in filled") << TaskKind::FillIn << kSumBlanks << filled << VerdictKind::CannotCheck
+                                        << u"你填的内容：\n【1】i <= n\n【2】sum += i"_s;
+        QTest::newRow("fill-in, a line changed")
+            << TaskKind::FillIn << kSumBlanks << QString(filled).replace(u"%d\\n\", sum"_s, u"55\\n\""_s) << VerdictKind::FixedTextChanged
+            << u"第 7 行不是填空的地方，不能改动。"_s;
+        QTest::newRow("fill-in, a blank left") << TaskKind::FillIn << kSumBlanks << QString(kSumBlanks).replace(u"___1___"_s, u"i <= n"_s)
+                                               << VerdictKind::BlanksLeft << u"第 2 空还没有填"_s;
+        // A task of an old bank, whose handed-out program has no marks: only the marks left are looked for.
+        QTest::newRow("marks left")
+            << TaskKind::FillIn << QString() << u"int main(void)\n{\n    int s = ___1___;\n    return ___3___;\n}\n"_s << VerdictKind::BlanksLeft
+            << u"还有空没有填\n\n第 1、3 空还没有填（程序里还有 ___1___、___3___）。请在编辑器中填好、保存后再检查。"_s;
+        const QString mended = QString(kFaultySum).replace(u"a - b"_s, u"a + b"_s);
+        QTest::newRow("the fault mended") << TaskKind::Correction << kFaultySum << mended << VerdictKind::CannotCheck
+                                          << u"无法启动 C 编译器"_s;
+        QTest::newRow("one line more") << TaskKind::Correction << kFaultySum << QString(mended).replace(u"int a, b;"_s, u"int a, b, c;"_s)
+                                       << VerdictKind::TooManyChanges
                                        << u"改动的行太多\n\n这道题有 1 处错误，只需要改动 1 行，这个程序却改动了 2 行：改动的是第 4、6 行。"_s;
-        QString removed = right;
-        removed.replace(u"    return 0;\n"_s, QString());
-        QTest::newRow("a line removed") << removed << VerdictKind::TooManyChanges << u"改动的是第 6 行，删去了原来的第 7 行"_s;
+        QTest::newRow("a line removed") << TaskKind::Correction << kFaultySum << QString(mended).replace(u"    return 0;\n"_s, QString())
+                                        << VerdictKind::TooManyChanges << u"改动的是第 6 行，删去了原来的第 7 行"_s;
+        QTest::newRow("missing file") << TaskKind::Programming << QString() << QString() << VerdictKind::MissingFile
+                                      << u"找不到文件 /nonexistent/err_1.c，请先在编辑器中完成并保存。"_s;
     }
 
-    void correctionChangingMoreLinesThanItsFaultsIsRefused()
+    void filesAreHeldToTheTaskBeforeCompiling()
     {
+        QFETCH(TaskKind, kind);
+        QFETCH(QString, handedOut);
         QFETCH(QString, source);
-        QFETCH(VerdictKind, kind);
+        QFETCH(VerdictKind, verdict);
         QFETCH(QString, expected);
-        JudgeTask task{TaskKind::Correction, writeSource(u"err_1.c"_s, source.toUtf8()), {}, sumCases()};
-        task.handedOut = kFaultySum;
+        Judge judge;
+        judge.setFinder([](const QString &) { return u"/nonexistent/gcc"_s; });
+        JudgeTask task{kind, source.isNull() ? u"/nonexistent/err_1.c"_s : writeSource(u"err_1.c"_s, source.toUtf8()), {}, sumCases()};
+        task.handedOut = handedOut;
         task.faults = 1;
-        const Verdict v = check(task);
+        const Verdict v = check(judge, task);
         const QString text = VerdictText::text(v);
-        QVERIFY2(v.kind == kind, qPrintable(text));
+        QVERIFY2(v.kind == verdict, qPrintable(text));
         QVERIFY2(text.contains(expected), qPrintable(text));
     }
 
@@ -256,42 +212,37 @@ private slots:
     {
         QString wrong = kRightAverage;
         wrong.replace(u"%.2f"_s, u"%.1f"_s);
-        const Verdict v = check(programming(wrong));
-        QCOMPARE(v.kind, VerdictKind::WrongOutput);
-        const QString text = VerdictText::text(v);
-        QVERIFY2(text.contains(u"数据文件 data_11.dat：\n3 8 1 9 4"_s) && !text.contains(u"输入："_s), qPrintable(text));
+        const QString text = VerdictText::text(check(programming(wrong)));
+        QVERIFY2(text.contains(u"数据文件 data_11.dat：\n3 8 1 9 4"_s), qPrintable(text));
         // The caret stands under the first character that differs; the Chinese ones are two columns wide.
         QVERIFY2(text.contains(u"> 1 | 平均值=5.0\n"_s + QString(16, u' ') + u"^\n"_s), qPrintable(text));
-        QVERIFY2(text.indexOf(u"实际输出："_s) < text.indexOf(u"应当输出："_s), qPrintable(text));
     }
 
     // Programs that print the right answer by luck: they pass their cases, and only the second build
-    // with the memory checkers shows their fault.
+    // with the memory checkers shows their fault, named in the verdict's headline; a leak is a note.
     void faultsThatPassByLuckAreFoundByTheMemoryCheck_data()
     {
         QTest::addColumn<QString>("body");
-        QTest::addColumn<VerdictKind>("kind");
         QTest::addColumn<QString>("expected");
         QTest::newRow("read past an array")
             << u"    int a[5] = {1, 2, 3, 4, 5}, i, last = 0, x, y;\n    scanf(\"%d%d\", &x, &y);\n"
                u"    for (i = 0; i <= 5; i++)\n        last = a[i];\n    printf(\"%d\\n\", x + y + last * 0);\n"_s
-            << VerdictKind::MemoryError << u"数组越界\n\n测试 1 的输出正确，但检查发现程序在第 9 行数组越界"_s;
+            << u"数组越界\n\n测试 1 的输出正确，但检查发现程序在第 9 行数组越界"_s;
         QTest::newRow("use after free")
             << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    int sum = p[0] + p[1];\n"
                u"    free(p);\n    printf(\"%d\\n\", sum);\n    if (p[1] == 12345)\n        puts(\"\");\n"_s
-            << VerdictKind::MemoryError << u"使用了已经释放的内存"_s;
+            << u"使用了已经释放的内存"_s;
         QTest::newRow("signed overflow")
             << u"    int x, y, big = 2147483647;\n    scanf(\"%d%d\", &x, &y);\n    big += x;\n    printf(\"%d\\n\", x + y);\n"_s
-            << VerdictKind::MemoryError << u"有符号整数溢出"_s;
+            << u"有符号整数溢出"_s;
         QTest::newRow("leak, a note")
             << u"    int *p = malloc(2 * sizeof *p);\n    scanf(\"%d%d\", &p[0], &p[1]);\n    printf(\"%d\\n\", p[0] + p[1]);\n"_s
-            << VerdictKind::Passed << u"提示：内存没有释放，申请在第 6 行"_s;
+            << u"全部通过 (2/2)\n\n程序在全部 2 个测试上输出正确（其中 1 个是隐藏测试）。\n\n提示：内存没有释放，申请在第 6 行"_s;
     }
 
     void faultsThatPassByLuckAreFoundByTheMemoryCheck()
     {
         QFETCH(QString, body);
-        QFETCH(VerdictKind, kind);
         QFETCH(QString, expected);
         const QString source = program(u"#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"_s, body);
         JudgeTask task{TaskKind::Programming, writeSource(u"pro_4.c"_s, source.toUtf8()), {}, sumCases()};
@@ -301,8 +252,7 @@ private slots:
         task.checkMemory = true;
         v = check(task);
         const QString text = VerdictText::text(v);
-        QVERIFY2(v.kind == kind, qPrintable(text));
-        QVERIFY2(text.contains(expected), qPrintable(text));
+        QVERIFY2(text.startsWith(expected), qPrintable(text));
         // gcc's report follows, naming the student's file without the temporary folder.
         QVERIFY2(text.contains(u"pro_4.c:"_s) && !text.contains(u"/pro_4.c"_s), qPrintable(text));
     }
@@ -318,44 +268,27 @@ private slots:
         judge.setFinder([&](const QString &) { return fake; });
         const Verdict v = check(judge, programming(kRightAverage));
         QCOMPARE(v.kind, VerdictKind::Passed);
-        QCOMPARE(v.memoryCheck, MemoryCheck::Skipped);
         QVERIFY2(VerdictText::text(v).contains(u"（没有检查内存和未定义行为：这台电脑上的 C 编译器缺少检查用的运行库（libasan、libubsan）。）"_s),
                  qPrintable(VerdictText::text(v)));
     }
 
-    void runErrors_data()
-    {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("null pointer") << u"    int *p = NULL;\n    printf(\"1\\n\");\n    fflush(stdout);\n    *p = 1;\n"_s
-                                      << u"测试 1：程序异常终止：SIGSEGV（段错误"_s;
-        QTest::newRow("exit status") << u"    exit(3);\n"_s << u"程序结束时返回了 3，而不是 0"_s;
-        // Signals and failures that only look like a bound: no bound was reached, none is named.
-        QTest::newRow("raises SIGXCPU") << u"    raise(SIGXCPU);\n"_s << u"SIGXCPU（CPU 时间超限的信号，但程序并没有用完"_s;
-        QTest::newRow("raises SIGXFSZ") << u"    raise(SIGXFSZ);\n"_s << u"SIGXFSZ（文件大小超限的信号"_s;
-        QTest::newRow("150 MB, then division by zero")
-            << u"    volatile int zero = 0;\n    char *p = malloc(150 << 20);\n    if (p == NULL)\n        return 1;\n"
-               u"    memset(p, 1, 150 << 20);\n    printf(\"%d\\n\", p[0] / zero);\n"_s
-            << u"SIGFPE（算术错误"_s;
-    }
-
-    void runErrors()
-    {
-        QFETCH(QString, body);
-        QFETCH(QString, expected);
-        const QString source = program(u"#include <signal.h>\n#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"_s, body);
-        const Verdict v = check(JudgeTask{TaskKind::Programming, writeSource(u"pro_3.c"_s, source.toUtf8()), {}, sumCases()});
-        QCOMPARE(v.kind, VerdictKind::RunError);
-        QCOMPARE(v.bound, Bound::None);
-        QVERIFY2(VerdictText::text(v).contains(expected), qPrintable(VerdictText::text(v)));
-    }
-
-    // Each row misbehaves in one way, and stops by itself within a minute if nothing stops it.
-    void runawayProgramsAreStopped_data()
+    // Each row misbehaves in one way, and stops by itself within a minute if nothing stops it. A
+    // verdict names a bound only when the program reached it.
+    void failedRunsAreStoppedAndNamed_data()
     {
         QTest::addColumn<QString>("body");
         QTest::addColumn<Bound>("bound");
         QTest::addColumn<QString>("expected");
+        QTest::newRow("null pointer") << u"    int *p = NULL;\n    printf(\"1\\n\");\n    fflush(stdout);\n    *p = 1;\n"_s << Bound::None
+                                      << u"运行出错\n\n测试 1：程序异常终止：SIGSEGV（段错误"_s;
+        QTest::newRow("exit status") << u"    exit(3);\n"_s << Bound::None << u"运行出错\n\n测试 1：程序结束时返回了 3，而不是 0"_s;
+        // Signals and failures that only look like a bound: no bound was reached, none is named.
+        QTest::newRow("raises SIGXCPU") << u"    raise(SIGXCPU);\n"_s << Bound::None << u"SIGXCPU（CPU 时间超限的信号，但程序并没有用完"_s;
+        QTest::newRow("raises SIGXFSZ") << u"    raise(SIGXFSZ);\n"_s << Bound::None << u"SIGXFSZ（文件大小超限的信号"_s;
+        QTest::newRow("150 MB, then division by zero")
+            << u"    volatile int zero = 0;\n    char *p = malloc(150 << 20);\n    if (p == NULL)\n        return 1;\n"
+               u"    memset(p, 1, 150 << 20);\n    printf(\"%d\\n\", p[0] / zero);\n"_s
+            << Bound::None << u"SIGFPE（算术错误"_s;
         QTest::newRow("endless loop") << u"    time_t end = time(NULL) + 60;\n    while (time(NULL) < end)\n        ;\n"_s
                                       << Bound::CpuTime << u"运行超时\n\n测试 1：程序"_s;
         QTest::newRow("waits forever") << u"    sleep(60);\n"_s << Bound::WallTime << u"运行超过 5 秒还没有结束"_s;
@@ -372,14 +305,13 @@ private slots:
             << Bound::Memory << u"程序用的内存超过了 256 MiB 的限制"_s;
     }
 
-    void runawayProgramsAreStopped()
+    void failedRunsAreStoppedAndNamed()
     {
         QFETCH(QString, body);
         QFETCH(Bound, bound);
         QFETCH(QString, expected);
-        const QString source = program(u"#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n#include <time.h>\n"
-                                       u"#include <unistd.h>\n#include <sys/types.h>\n"_s, body);
-        const QMap<QString, QByteArray> before = contents(m_work->path());
+        const QString source = program(u"#include <signal.h>\n#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n"
+                                       u"#include <time.h>\n#include <unistd.h>\n#include <sys/types.h>\n"_s, body);
         QElapsedTimer clock;
         clock.start();
         const Verdict v = check(JudgeTask{TaskKind::Programming, writeSource(u"pro_9.c"_s, source.toUtf8()), {}, sumCases()});
@@ -394,43 +326,16 @@ private slots:
         QCOMPARE(contents(m_work->path()).keys(), QStringList{u"pro_9.c"_s});
     }
 
-    void filesNotReadyAreNamedBeforeCompiling()
-    {
-        Judge judge;
-        // A compiler that cannot run: a check that reached it would say so.
-        judge.setFinder([](const QString &) { return u"/nonexistent/gcc"_s; });
-        const QString source = u"int main(void)\n{\n    int s = ___1___;\n    return ___3___;\n}\n"_s;
-        Verdict v = check(judge, {TaskKind::FillIn, writeSource(u"blank_1.c"_s, source.toUtf8()), {}, sumCases()});
-        QCOMPARE(v.kind, VerdictKind::BlanksLeft);
-        QCOMPARE(v.blanks, (QList<int>{1, 3}));
-        QCOMPARE(VerdictText::text(v), u"还有空没有填\n\n第 1、3 空还没有填（程序里还有 ___1___、___3___）。请在编辑器中填好、保存后再检查。"_s);
-
-        const QString missing = m_work->filePath(u"pro_2.c"_s);
-        v = check(judge, {TaskKind::Programming, missing, {}, sumCases()});
-        QCOMPARE(v.kind, VerdictKind::MissingFile);
-        QVERIFY(VerdictText::text(v).endsWith(u"找不到文件 "_s + QDir::toNativeSeparators(missing) + u"，请先在编辑器中完成并保存。"_s));
-
-        // A file that is ready does reach the compiler.
-        v = check(judge, {TaskKind::FillIn, writeSource(u"blank_2.c"_s, "int main(void)\n{\n    return 0;\n}\n"), {}, sumCases()});
-        QCOMPARE(v.kind, VerdictKind::CannotCheck);
-        QVERIFY2(VerdictText::text(v).contains(u"无法启动 C 编译器"_s), qPrintable(VerdictText::text(v)));
-    }
-
     void withoutACompilerNothingElseHappens()
     {
         Judge judge;
-        QStringList lookedFor;
-        judge.setFinder([&](const QString &name) {
-            lookedFor << name;
-            return QString();
-        });
+        judge.setFinder([](const QString &) { return QString(); });
         // Even a missing file is not looked at.
         const Verdict v = check(judge, {TaskKind::Programming, m_work->filePath(u"pro_1.c"_s), {}, sumCases()});
         QCOMPARE(v.kind, VerdictKind::NoCompiler);
-        QCOMPARE(lookedFor, (QStringList{u"gcc"_s, u"cc"_s, u"clang"_s}));
-        const QString text = VerdictText::text(v);
-        QVERIFY2(text.startsWith(u"没有找到 C 编译器\n\n没有找到 C 编译器：在 PATH 中依次找了 gcc、cc、clang"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"sudo apt install gcc"_s), qPrintable(text));
+        QVERIFY2(VerdictText::text(v).startsWith(u"没有找到 C 编译器\n\n没有找到 C 编译器：在 PATH 中依次找了 gcc、cc、clang，都没有找到。"
+                                                 u"请先安装 gcc，例如在终端中运行：\n\n    sudo apt install gcc"_s),
+                 qPrintable(VerdictText::text(v)));
     }
 
     void aRunningCheckRefusesASecondAndStopsWhenAsked()

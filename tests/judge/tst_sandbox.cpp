@@ -31,31 +31,7 @@ const QString kIncludes = u"#include <signal.h>\n#include <stdio.h>\n#include <s
                           u"#include <time.h>\n#include <unistd.h>\n#include <sys/types.h>\n"_s;
 
 // One case with no input that expects the line "alive".
-QList<JudgeCase> aliveCase()
-{
-    return {{1, false, {}, {}, {}, u"alive\n"_s}};
-}
-
-// The longest time the event loop did not answer while work ran: how long a window would freeze.
-class LoopWatch
-{
-public:
-    LoopWatch()
-    {
-        m_tick.setInterval(10);
-        QObject::connect(&m_tick, &QTimer::timeout, [this] {
-            m_longest = std::max(m_longest, m_clock.restart());
-        });
-        m_clock.start();
-        m_tick.start();
-    }
-    qint64 longestMs() const { return m_longest; }
-
-private:
-    QTimer m_tick;
-    QElapsedTimer m_clock;
-    qint64 m_longest = 0;
-};
+const JudgeCase kAlive{1, false, {}, {}, {}, u"alive\n"_s};
 
 }
 
@@ -68,11 +44,11 @@ class TestSandbox : public QObject
     // that only the sandbox keeps a program from writing there.
     std::unique_ptr<QTemporaryDir> m_home;
 
-    Verdict check(const QString &name, const QString &body, QList<JudgeCase> cases = aliveCase())
+    Verdict check(const QString &name, const QString &body)
     {
         const QString path = m_work->filePath(name + u".c"_s);
         StudentPrograms::writeFile(path, program(kIncludes, body).toUtf8());
-        return StudentPrograms::check({TaskKind::Programming, path, {}, cases});
+        return StudentPrograms::check({TaskKind::Programming, path, {}, {kAlive}});
     }
 
 private slots:
@@ -98,10 +74,12 @@ private slots:
         QTest::addColumn<QString>("bwrap");
         QTest::addColumn<Isolation>("isolation");
         QTest::addColumn<QString>("note");
+        const QString risk = u"程序没有在沙箱中运行，而是直接运行的：它能读写你的文件，也能结束你的其他程序。"_s;
         QTest::newRow("bwrap missing") << QString() << Isolation::NoBwrap
-                                       << u"注意：本机没有安装 bubblewrap（bwrap），程序没有在沙箱中运行"_s;
+                                       << u"注意：本机没有安装 bubblewrap（bwrap），"_s + risk
+                                              + u"安装后（sudo apt install bubblewrap）再检查，程序就会在沙箱中运行。"_s;
         QTest::newRow("bwrap fails") << QStandardPaths::findExecutable(u"false"_s) << Isolation::NoNamespaces
-                                     << u"注意：bwrap 无法建立沙箱（系统可能关闭了用户命名空间），程序没有在沙箱中运行"_s;
+                                     << u"注意：bwrap 无法建立沙箱（系统可能关闭了用户命名空间），"_s + risk;
     }
 
     void withoutASandboxTheProgramRunsAndTheResultSaysSo()
@@ -109,20 +87,14 @@ private slots:
         QFETCH(QString, bwrap);
         QFETCH(Isolation, isolation);
         QFETCH(QString, note);
-        const Sandbox sandbox = Sandbox::tried(bwrap);
-        QCOMPARE(sandbox.isolation(), isolation);
         const QString path = m_work->filePath(u"pro_1.c"_s);
         StudentPrograms::writeFile(path, program(kIncludes, u"    printf(\"alive\\n\");\n"_s).toUtf8());
         Judge judge;
-        judge.setSandbox(sandbox);
-        const Verdict v = StudentPrograms::check(judge, {TaskKind::Programming, path, {}, aliveCase() + aliveCase()});
+        judge.setSandbox(Sandbox::tried(bwrap));
+        const Verdict v = StudentPrograms::check(judge, {TaskKind::Programming, path, {}, {kAlive, kAlive}});
         QCOMPARE(v.kind, VerdictKind::Passed);
         QCOMPARE(v.isolation, isolation);
-        const QString text = VerdictText::text(v);
-        QCOMPARE(text.count(note), 1);
-        QVERIFY2(text.endsWith(u"程序没有在沙箱中运行，而是直接运行的：它能读写你的文件，也能结束你的其他程序。"_s)
-                     || text.contains(u"sudo apt install bubblewrap"_s),
-                 qPrintable(text));
+        QCOMPARE(VerdictText::text(v).count(note), 1);
     }
 
     // The system's process limit binds in the sandbox even where the tutoring program runs as root:
@@ -209,15 +181,17 @@ private slots:
         QProcess neighbour;
         neighbour.start(u"sleep"_s, {u"60"_s});
         QVERIFY(neighbour.waitForStarted());
-        const LoopWatch loop;
-        QElapsedTimer clock;
+        // The longest time the event loop did not answer while the program ran: how long a window would freeze.
+        qint64 longestPause = 0;
+        QElapsedTimer clock, sinceTick;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { longestPause = std::max(longestPause, sinceTick.restart()); });
         clock.start();
+        sinceTick.start();
+        tick.start(10);
         const Verdict v = check(u"pro_h"_s, body);
         QVERIFY(clock.elapsed() < 30000);
-        QVERIFY2(loop.longestMs() < 1000, qPrintable(QString::number(loop.longestMs())));
-        // On a busy machine the program may get less than its CPU time before the wall clock runs out.
-        if (bound == Bound::CpuTime && v.bound == Bound::WallTime)
-            bound = Bound::WallTime;
+        QVERIFY2(longestPause < 1000, qPrintable(QString::number(longestPause)));
         QVERIFY2(v.kind == kind && v.bound == bound, qPrintable(VerdictText::text(v)));
         QCOMPARE(v.isolation, Isolation::Sandboxed);
         // Nothing it started lives on; nothing outside it was touched.
@@ -226,8 +200,6 @@ private slots:
         QCOMPARE(QDir(m_home->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         QVERIFY(!QFile::exists(u"/tmp/own"_s));
         QCOMPARE(QDir(m_work->path()).entryList(QDir::Files), QStringList{u"pro_h.c"_s});
-        neighbour.kill();
-        neighbour.waitForFinished();
     }
 };
 
